@@ -1,0 +1,243 @@
+#include "Juego.h"
+
+#include "Formato.h"
+#include "LeerNumero.h"
+#include "Niveles.h"
+#include "Paleta.h"
+
+#include <numeric>
+
+namespace {
+constexpr const char *kCuesAcierto[] = {"bien.mp3", "genial.mp3", "sigue_asi.mp3", "uno_menos.mp3",
+                                        "vale.mp3"};
+constexpr const char *kCuesFallo[] = {"no.mp3", "uy.mp3", "vaya.mp3"};
+constexpr int32_t kRosaPerdida = RGB(255, 200, 200);
+constexpr int32_t kRojoClaro = RGB(255, 150, 150);
+constexpr int32_t kRojo = RGB(255, 0, 0);
+}  // namespace
+
+Juego::Juego(EstadoJuego &estado, PantallaJuego &pantalla, Sonido &sonido, GeneradorUniforme &azar,
+             std::string dirApp)
+    : e_(estado), pantalla_(pantalla), sonido_(sonido), azar_(azar), dirApp_(std::move(dirApp))
+{
+}
+
+std::string Juego::RutaDatos(const char *archivo) const { return dirApp_ + "/Data/" + archivo; }
+
+void Juego::CargaInicial()
+{
+    azar_.Sembrar(SegundosDesdeMedianoche());
+    pantalla_.AjustarPanelMensaje(625, 249);
+    LlenarPaleta(e_);
+    for (int i = 0; i < kNumColores; ++i)
+        pantalla_.ColocarCuadros(i, 20 + 60 * i, e_.ColorRGB[i]);
+    e_.PasoAnimacion = 7;
+    e_.Niveles = CalcularNiveles();
+    e_.PuntosNivel.fill(0);
+    e_.Casillas.fill(tCasilla{});
+    e_.NivelActual = 0;
+    e_.PuntosTotales = 0;
+    for (int i = 0; i < kNumCasillas; ++i)
+        PintarCasilla(i);
+}
+
+int Juego::Aleatorio(int bajo, int alto) { return ::Aleatorio(azar_, bajo, alto); }
+
+void Juego::PintarCasilla(int i)
+{
+    const tCasilla &c = e_.Casillas[i];
+    pantalla_.PintarEtiqueta(i, c.Visible, e_.ColorRGB[c.Color], e_.NombreColor[c.Texto],
+                             c.Encontrada ? kNegro : kBlanco);
+}
+
+void Juego::PararReloj()
+{
+    relojActivo_ = false;
+    pantalla_.ActivarReloj(false);
+}
+
+void Juego::PrepararNivel(int nivel)
+{
+    nivel = nivel < 0 ? 0 : (nivel > kUltimoNivel ? kUltimoNivel : nivel);
+    colorFondo_ = kBlanco;
+    pantalla_.FondoVentana(kBlanco);
+    PararReloj();
+    panelVisible_ = true;
+    pantalla_.MostrarPanelMensaje(true);
+    e_.Casillas.fill(tCasilla{});
+    e_.NivelActual = static_cast<int16_t>(nivel);
+    e_.NivelEnJuego = e_.Niveles[nivel];
+    const tNivel &n = e_.NivelEnJuego;
+    for (int j = nivel; j < kNumNiveles; ++j)
+        e_.PuntosNivel[j] = 0;
+    e_.PuntosTotales = std::accumulate(e_.PuntosNivel.begin(), e_.PuntosNivel.begin() + nivel + 1, 0);
+    e_.TiempoNivel = TiempoPermitido(n, e_.DificultadActual);
+    e_.TiempoRestante = e_.TiempoNivel;
+
+    for (int mostradas = 0; mostradas < n.Etiquetas;) {
+        tCasilla &c = e_.Casillas[Aleatorio(0, kNumCasillas - 1)];
+        if (!c.Visible) {
+            c.Visible = true;
+            ++mostradas;
+        }
+    }
+    for (tCasilla &c : e_.Casillas) {
+        c.Color = static_cast<int16_t>(Aleatorio(0, n.Colores - 1));
+        do
+            c.Texto = static_cast<int16_t>(Aleatorio(0, n.Colores - 1));
+        while (c.Texto == c.Color);
+    }
+    for (int plantados = 0; plantados < n.Aciertos;) {
+        tCasilla &c = e_.Casillas[Aleatorio(0, kNumCasillas - 1)];
+        if (c.Visible && c.Color != c.Texto) {
+            c.Color = c.Texto;
+            ++plantados;
+        }
+    }
+    for (int i = 0; i < kNumCasillas; ++i)
+        PintarCasilla(i);
+
+    encontrados_ = 0;
+    MostrarContadores();
+}
+
+void Juego::MostrarContadores()
+{
+    const tNivel &n = e_.NivelEnJuego;
+    pantalla_.PonerRotulo(Rotulo::Encontrados, std::to_string(encontrados_));
+    pantalla_.PonerRotulo(Rotulo::EncontradosTotal, std::to_string(n.Aciertos));
+    // The 2-pixel stub shows an empty bar that is still there at a level's start.
+    pantalla_.AlturaBarra(Barra::Encontrados,
+                          static_cast<float>(double(encontrados_) / n.Aciertos * 73.0 + 2.0));
+    pantalla_.PonerRotulo(Rotulo::Nivel, std::to_string(n.Numero + 1));
+    pantalla_.PonerRotulo(Rotulo::NivelMax, "50");
+    pantalla_.PonerRotulo(Rotulo::Puntos, std::to_string(e_.PuntosTotales));
+    pantalla_.PonerRotulo(Rotulo::Segundos, Formato00(e_.TiempoRestante));
+    const std::string salto = "\r\n";
+    pantalla_.PonerRotulo(Rotulo::Mensaje, "LEVEL " + std::to_string(n.Numero + 1) + salto + salto +
+                                               "FIND " + std::to_string(n.Aciertos) +
+                                               " CORRECT MATCHES" + salto + salto + "IN " +
+                                               std::to_string(static_cast<int>(e_.TiempoNivel)) +
+                                               " SECONDS");
+}
+
+void Juego::Empezar()
+{
+    panelVisible_ = false;
+    pantalla_.MostrarPanelMensaje(false);
+    relojActivo_ = true;
+    pantalla_.ActivarReloj(true);
+}
+
+void Juego::TickReloj()
+{
+    if (!relojActivo_)
+        return;  // a tick already queued when the clock was stopped
+    // Subtract in double, keep in float: 20 s run out on tick 1000, 7 s on tick 351.
+    e_.TiempoRestante = static_cast<float>(static_cast<double>(e_.TiempoRestante) -
+                                           kIntervaloReloj / 1000.0);
+    if (e_.TiempoRestante < 0)
+        e_.TiempoRestante = 0;
+    pantalla_.PonerRotulo(Rotulo::Segundos, Formato00(e_.TiempoRestante));
+    pantalla_.AlturaBarra(Barra::Tiempo, e_.TiempoRestante / e_.TiempoNivel * kAlturaBarra);
+    if (e_.TiempoRestante > 0)
+        return;
+    for (int i = 0; i < kNumCasillas; ++i) {
+        const tCasilla &c = e_.Casillas[i];
+        if (c.Visible && !c.Encontrada && c.EsAcierto())
+            pantalla_.FondoEtiqueta(i, kRosaPerdida);
+    }
+    Retroceder("Time over.");
+}
+
+void Juego::ClicEtiqueta(int i)
+{
+    if (i < 0 || i >= kNumCasillas)
+        return;
+    tCasilla &c = e_.Casillas[i];
+    if (!c.Visible || c.Encontrada)
+        return;
+    if (!c.EsAcierto()) {
+        Retroceder("Failed.");
+        return;
+    }
+    sonido_.ReproducirSonido(RutaDatos(kCuesAcierto[Aleatorio(0, 4)]));
+    c.Encontrada = true;
+    pantalla_.FondoEtiqueta(i, kNegro);
+    ++encontrados_;
+    pantalla_.PonerRotulo(Rotulo::Encontrados, std::to_string(encontrados_));
+    const int objetivo = e_.NivelEnJuego.Aciertos;
+    pantalla_.AlturaBarra(Barra::Encontrados,
+                          static_cast<float>(double(encontrados_) / objetivo * 73.0));
+    if (encontrados_ != objetivo)
+        return;
+
+    PararReloj();
+    // Points are the hundredths the seconds display shows, not the float behind it.
+    const int32_t puntos = Centesimas(Formato00(e_.TiempoRestante));
+    const float usado = e_.TiempoNivel - e_.TiempoRestante;
+    const float porAcierto = usado / static_cast<float>(objetivo);
+    const std::string salto = "\r\n";
+    pantalla_.Mensaje("Level Finished !" + salto + "You got " + std::to_string(puntos) + " points." +
+                      salto + "You took " + Formato00(usado) + " seconds to find " +
+                      std::to_string(objetivo) + " correct matches." + salto + "( " +
+                      Formato00(porAcierto) + " seconds per match )");
+    e_.PuntosNivel[e_.NivelActual] = Centesimas(Formato00(e_.TiempoRestante));
+    AvanzarNivel();
+}
+
+void Juego::AvanzarNivel()
+{
+    if (e_.NivelActual < kUltimoNivel)
+        PrepararNivel(e_.NivelActual + 1);
+    else
+        GanarPartida();
+}
+
+void Juego::GanarPartida()
+{
+    int32_t total = 0;
+    for (int i = 0; i <= e_.NivelActual; ++i)
+        total += e_.PuntosNivel[i];
+    e_.PuntosTotales = total;
+    sonido_.ReproducirSonido(RutaDatos("que_bueno_eres_tio.mp3"));
+    pantalla_.Mensaje("CONGRATS! YOU WIN!\r\nYOU GOT " + std::to_string(total) + " POINTS!");
+    e_.PartidaGanada = true;
+    pantalla_.PartidaGanadaCerrar();
+}
+
+void Juego::Retroceder(const std::string &primeraLinea)
+{
+    PararReloj();
+    sonido_.ReproducirSonido(RutaDatos(kCuesFallo[Aleatorio(0, 2)]));
+    int destino = e_.NivelActual - 2;
+    if (destino < 0) {
+        pantalla_.Mensaje(primeraLinea + "\r\nBack to Level 1");
+        destino = 0;
+    } else {
+        pantalla_.Mensaje(primeraLinea + "\r\nYou go back 2 levels till level " +
+                          std::to_string(destino + 1));
+    }
+    PrepararNivel(destino);
+}
+
+void Juego::SaltarNivel(std::string_view respuesta) { PrepararNivel(NivelDeRespuesta(respuesta)); }
+
+void Juego::TickAnimacion()
+{
+    const int s = e_.PasoAnimacion;
+    pantalla_.IluminarCuadros(s, true);
+    pantalla_.IluminarCuadros(s >= 7 ? 0 : s + 1, false);
+    e_.PasoAnimacion = static_cast<int16_t>(s - 1 < 0 ? 7 : s - 1);
+}
+
+void Juego::TickDestello()
+{
+    if (e_.TiempoRestante >= 5)
+        return;
+    if (colorFondo_ == kBlanco)
+        colorFondo_ = e_.TiempoRestante < 2 ? kRojo : kRojoClaro;
+    else
+        colorFondo_ = kBlanco;
+    pantalla_.FondoVentana(colorFondo_);
+}

@@ -1,0 +1,62 @@
+// The rules of a game on the game screen: first load, level setup, the clock, judging of
+// clicks, level outcomes, the level jump and the two decorative effects.
+#pragma once
+
+#include "Aleatorio.h"
+#include "EstadoJuego.h"
+#include "PantallaJuego.h"
+#include "Sonido.h"
+
+#include <string>
+#include <string_view>
+
+// Tick length of the game clock, in milliseconds.
+constexpr int kIntervaloReloj = 20;
+constexpr float kAlturaBarra = 73.f;
+
+class Juego {
+public:
+    // dirApp: the folder holding the program; cue files are dirApp + "/Data/...".
+    Juego(EstadoJuego &estado, PantallaJuego &pantalla, Sonido &sonido, GeneradorUniforme &azar,
+          std::string dirApp);
+
+    // Everything the game screen's load does after its picture is in place.
+    void CargaInicial();
+
+    int Aleatorio(int bajo, int alto);
+    void PrepararNivel(int nivel);
+
+    void Empezar();                      // START
+    void TickReloj();                    // one tick of the game clock
+    void ClicEtiqueta(int i);            // a click on word label i
+    void SaltarNivel(std::string_view respuesta);  // the hidden level jump's answer
+    void TickAnimacion();
+    void TickDestello();
+
+    void AvanzarNivel();
+    void GanarPartida();
+    void Retroceder(const std::string &primeraLinea);
+
+    bool RelojActivo() const { return relojActivo_; }
+    // While the screen shows the level goal, START is the only way on.
+    bool EsperandoEmpezar() const { return panelVisible_; }
+    int Encontrados() const { return encontrados_; }
+    int32_t ColorFondo() const { return colorFondo_; }
+
+private:
+    void PintarCasilla(int i);
+    void PararReloj();
+    void MostrarContadores();
+    std::string RutaDatos(const char *archivo) const;
+
+    EstadoJuego &e_;
+    PantallaJuego &pantalla_;
+    Sonido &sonido_;
+    GeneradorUniforme &azar_;
+    std::string dirApp_;
+
+    bool relojActivo_ = false;
+    bool panelVisible_ = true;
+    int encontrados_ = 0;            // what the found counter shows
+    int32_t colorFondo_ = 0xFFFFFF;  // the screen's background, which the flash toggles
+};

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Velunda needs to build, test and look at itself, and only
+# those that are missing. Uses sudo when not run as root.
+set -euo pipefail
+
+paquetes=(
+  build-essential cmake ninja-build pkg-config git
+  qt6-base-dev libsdl2-mixer-dev libgtest-dev libgmock-dev
+  fonts-liberation
+  clang libclang-rt-dev            # the fuzz target
+  xvfb xauth                       # screenshots and real-window checks
+  desktop-file-utils appstream     # validators of the install set
+)
+if [[ "${1:-}" == "--tools" ]]; then
+  # Only to remake the art and the cues.
+  paquetes+=(espeak-ng lame sox libsox-fmt-mp3 imagemagick)
+fi
+
+faltan=()
+for p in "${paquetes[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")
+done
+[[ ${#faltan[@]} -eq 0 ]] && exit 0
+
+como_root=()
+[[ $(id -u) -ne 0 ]] && como_root=(sudo)
+echo "Installing: ${faltan[*]}"
+"${como_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${como_root[@]}" apt-get install -y --no-install-recommends "${faltan[@]}"

@@ -1,0 +1,209 @@
+// The game screen under the offscreen platform: its controls, and what level setup shows.
+#include "Aspecto.h"
+#include "Contexto.h"
+#include "Controles.h"
+#include "Falsos.h"
+#include "Modales.h"
+#include "Web.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class WebFalsa : public Web {
+public:
+    QStringList pedidas;
+    void Abrir(const QString &d) override { pedidas << d; }
+};
+
+struct Pantalla : ::testing::Test {
+    EstadoJuego estado;
+    SonidoFalso sonido;
+    WebFalsa web;
+    GeneradorFijo azar{42};
+    Contexto ctx{estado, sonido, web, azar, QStringLiteral("/no/such/dir"), {}, {}};
+    QPointer<frmMain> f;
+    int menus = 0;
+
+    void SetUp() override
+    {
+        ctx.mostrarMenu = [this] { ++menus; };
+        estado.DificultadActual = Normal;
+        f = new frmMain(ctx);
+        f->show();
+    }
+    void TearDown() override
+    {
+        if (f)
+            delete f.data();
+    }
+    template <class T = Etiqueta> T *Control(const QString &nombre)
+    {
+        T *w = f->findChild<T *>(nombre);
+        EXPECT_NE(w, nullptr) << nombre.toStdString();
+        return w;
+    }
+    QString Texto(const char *nombre) { return Control(QString::fromLatin1(nombre))->text(); }
+};
+
+}  // namespace
+
+TEST_F(Pantalla, WindowHasTheCommonTitleAndAFixedClientArea)
+{
+    EXPECT_EQ(f->size(), QSize(752, 480));
+    EXPECT_EQ(f->minimumSize(), f->maximumSize());
+    EXPECT_EQ(f->windowTitle(), TituloVentana());
+    EXPECT_TRUE(f->windowTitle().startsWith(QStringLiteral("Velunda - A game by Quorlan! ( get more FREE GAMES at ")));
+    EXPECT_FALSE(f->windowFlags() & Qt::WindowMaximizeButtonHint);
+}
+
+TEST_F(Pantalla, FirstLoadLeavesAllWordLabelsHiddenAsRedOnWhite)
+{
+    for (int i = 0; i < 32; ++i) {
+        auto *l = Control(QStringLiteral("lblTextos_%1").arg(i));
+        EXPECT_TRUE(l->isHidden());
+        EXPECT_EQ(l->text(), QStringLiteral("RED"));
+        EXPECT_EQ(l->ColorTexto(), QColor(255, 0, 0));
+        EXPECT_EQ(l->Fondo(), QColor(Qt::white));
+    }
+}
+
+TEST_F(Pantalla, WordGridAndPanelGeometry)
+{
+    for (int i = 0; i < 32; ++i) {
+        auto *l = Control(QStringLiteral("lblTextos_%1").arg(i));
+        EXPECT_EQ(l->geometry(), QRect(64 + 160 * (i % 4), 112 + 32 * (i / 4), 145, 25)) << i;
+        EXPECT_TRUE(l->font().bold());
+    }
+    auto *panel = Control<QWidget>(QStringLiteral("picMensaje"));
+    EXPECT_EQ(panel->geometry(), QRect(64, 112, 625, 249));  // covers the grid exactly
+    auto *start = Control<QPushButton>(QStringLiteral("cmdEmpezar"));
+    EXPECT_EQ(start->text(), QStringLiteral("START"));
+    EXPECT_EQ(start->parentWidget(), panel);
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(Control<Forma>(QStringLiteral("shpIzq_%1").arg(i))->geometry(), QRect(24, 20 + 60 * i, 17, 17));
+        EXPECT_EQ(Control<Forma>(QStringLiteral("shpDch_%1").arg(i))->geometry(), QRect(712, 20 + 60 * i, 17, 17));
+    }
+    EXPECT_EQ(Control<Forma>(QStringLiteral("shpIzq_3"))->Relleno(), QColor(170, 85, 0));
+    EXPECT_EQ(Control<QWidget>(QStringLiteral("imgCHEAT"))->geometry(), QRect(704, 0, 33, 33));
+}
+
+TEST_F(Pantalla, LevelZeroShowsItsGoalCountersAndBoard)
+{
+    f->juego().PrepararNivel(0);
+    EXPECT_EQ(Texto("lblMensaje"), QStringLiteral("LEVEL 1\n\nFIND 3 CORRECT MATCHES\n\nIN 15 SECONDS"));
+    EXPECT_EQ(Texto("lblSegundos"), QStringLiteral("15.00"));
+    EXPECT_EQ(Texto("lblNivel"), QStringLiteral("1"));
+    EXPECT_EQ(Texto("lblNivelMax"), QStringLiteral("50"));
+    EXPECT_EQ(Texto("lblPuntos"), QStringLiteral("0"));
+    EXPECT_EQ(Texto("lblEncontrados"), QStringLiteral("0"));
+    EXPECT_EQ(Texto("lblEncontradosTotal"), QStringLiteral("3"));
+    auto *barra = Control<Forma>(QStringLiteral("shpBarraEncontrados"));
+    EXPECT_FLOAT_EQ(barra->Altura(), 2.f);
+    EXPECT_EQ(barra->geometry(), QRect(520, 384, 17, 2));  // top edge stays at 384
+    int visibles = 0;
+    for (int i = 0; i < 32; ++i) {
+        auto *l = Control(QStringLiteral("lblTextos_%1").arg(i));
+        const tCasilla &c = estado.Casillas[i];
+        EXPECT_EQ(!l->isHidden(), c.Visible);
+        EXPECT_EQ(l->text().toStdString(), estado.NombreColor[c.Texto]);
+        EXPECT_EQ(l->ColorTexto(), ColorDe(estado.ColorRGB[c.Color]));
+        EXPECT_EQ(l->Fondo(), QColor(Qt::white));
+        visibles += c.Visible;
+    }
+    EXPECT_EQ(visibles, 12);
+    EXPECT_TRUE(Control<QWidget>(QStringLiteral("picMensaje"))->isVisible());
+    EXPECT_FALSE(f->tmrJuego.isActive());
+}
+
+TEST_F(Pantalla, ClicksOnTheGridReachThePanelNotTheLabelsBeforeStart)
+{
+    f->juego().PrepararNivel(0);
+    int acierto = -1;
+    for (int i = 0; i < 32; ++i)
+        if (estado.Casillas[i].Visible && estado.Casillas[i].EsAcierto())
+            acierto = i;
+    auto *l = Control(QStringLiteral("lblTextos_%1").arg(acierto));
+    const QPoint centro = l->geometry().center();
+    QWidget *bajo = f->childAt(centro);
+    ASSERT_NE(bajo, nullptr);
+    EXPECT_NE(bajo, l);
+    QTest::mouseClick(f, Qt::LeftButton, {}, centro);
+    EXPECT_FALSE(estado.Casillas[acierto].Encontrada);
+    // After START the same click finds the match.
+    QTest::mouseClick(Control<QPushButton>(QStringLiteral("cmdEmpezar")), Qt::LeftButton);
+    EXPECT_TRUE(f->tmrJuego.isActive());
+    QTest::mouseClick(l, Qt::LeftButton);
+    EXPECT_TRUE(estado.Casillas[acierto].Encontrada);
+    EXPECT_EQ(l->Fondo(), QColor(Qt::black));
+}
+
+TEST_F(Pantalla, BackToMenuDropsTheGameAndShowsTheMenu)
+{
+    f->juego().PrepararNivel(0);
+    estado.PuntosTotales = 1234;
+    QTest::mouseClick(Control<QWidget>(QStringLiteral("imgVolverAlMenu")), Qt::LeftButton);
+    EXPECT_EQ(estado.PuntosTotales, 0);
+    EXPECT_EQ(menus, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(f.isNull());
+}
+
+TEST_F(Pantalla, CloseBoxKeepsTheTotalOnlyAfterAWin)
+{
+    estado.PuntosTotales = 500;
+    estado.PartidaGanada = true;
+    f->close();
+    EXPECT_EQ(estado.PuntosTotales, 500);
+    EXPECT_EQ(menus, 1);
+}
+
+TEST_F(Pantalla, WebHotspotsAskForThePageOnceAndLeaveTheClockRunning)
+{
+    f->juego().PrepararNivel(0);
+    f->cmdEmpezar_Click();
+    QTest::mouseClick(Control<QWidget>(QStringLiteral("Image1")), Qt::LeftButton);
+    QTest::mouseClick(Control<QWidget>(QStringLiteral("Image2")), Qt::LeftButton);
+    ASSERT_EQ(web.pedidas.size(), 2);
+    EXPECT_EQ(web.pedidas[0], DireccionWeb());
+    EXPECT_TRUE(DireccionWeb().endsWith(QStringLiteral("/Games/Velunda/RedirectedFromVelundaVivozu.htm")));
+    EXPECT_TRUE(f->tmrJuego.isActive());
+}
+
+TEST_F(Pantalla, LevelJumpPromptPausesTheClockAndSetsUpTheChosenLevel)
+{
+    f->juego().PrepararNivel(0);
+    f->cmdEmpezar_Click();
+    bool relojDuranteLaPregunta = true;
+    auto reg = ResponderModales(1, [&](QWidget *w) {
+        relojDuranteLaPregunta = f->tmrJuego.isActive();
+        EXPECT_EQ(w->windowTitle(), QStringLiteral("You're a Cheater :)"));
+        auto *d = qobject_cast<QInputDialog *>(w);
+        ASSERT_NE(d, nullptr);
+        EXPECT_EQ(d->textValue(), QStringLiteral("0"));
+        EscribirYAceptar(w, QStringLiteral("12"));
+    });
+    QTest::mouseClick(Control<QWidget>(QStringLiteral("imgCHEAT")), Qt::LeftButton);
+    EXPECT_EQ(reg->pendientes, 0);
+    EXPECT_EQ(reg->textos.value(0), QStringLiteral("Go to Level (0 - 49) :"));
+    EXPECT_FALSE(relojDuranteLaPregunta);
+    EXPECT_EQ(estado.NivelActual, 12);
+    EXPECT_EQ(Texto("lblNivel"), QStringLiteral("13"));
+    EXPECT_FALSE(f->tmrJuego.isActive());
+    EXPECT_TRUE(Control<QWidget>(QStringLiteral("picMensaje"))->isVisible());
+}
+
+TEST_F(Pantalla, CancellingTheLevelJumpGoesToTheFirstLevel)
+{
+    f->juego().PrepararNivel(30);
+    auto reg = ResponderModales(1, Cancelar);
+    QTest::mouseClick(Control<QWidget>(QStringLiteral("imgCHEAT")), Qt::LeftButton);
+    EXPECT_EQ(reg->pendientes, 0);
+    EXPECT_EQ(estado.NivelActual, 0);
+}

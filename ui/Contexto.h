@@ -1,0 +1,23 @@
+// What every window is handed: the shared game state and the services behind the screens,
+// plus the two ways back that the game screen needs (menu, high scores).
+#pragma once
+
+#include "Aleatorio.h"
+#include "EstadoJuego.h"
+#include "Sonido.h"
+
+#include <QString>
+#include <functional>
+
+class Web;
+
+struct Contexto {
+    EstadoJuego &estado;
+    Sonido &sonido;
+    Web &web;
+    GeneradorUniforme &azar;
+    QString dirApp;  // the folder holding the program; Data/ lies beside it
+
+    std::function<void()> mostrarMenu;   // title menu back on screen, difficulty panel hidden
+    std::function<void()> abrirRecords;  // high-score screen, modal over the menu
+};

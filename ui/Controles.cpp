@@ -1,0 +1,164 @@
+#include "Controles.h"
+
+#include "Aspecto.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace {
+void Colocar(QWidget *w, const QString &nombre, QRect lugar)
+{
+    w->setObjectName(nombre);
+    w->setGeometry(lugar);
+}
+
+// Press and release both over the control make a click, as with any button.
+bool EsClic(QWidget *w, QMouseEvent *ev, bool &pulsada)
+{
+    const bool clic = pulsada && ev->button() == Qt::LeftButton && w->rect().contains(ev->position().toPoint());
+    pulsada = false;
+    return clic;
+}
+}  // namespace
+
+Etiqueta::Etiqueta(QWidget *padre, const QString &nombre, QRect lugar, const QString &texto)
+    : QLabel(texto, padre)
+{
+    Colocar(this, nombre, lugar);
+    setAlignment(Qt::AlignCenter);
+    setTextFormat(Qt::PlainText);
+    setFont(FuenteVentana(8.25));
+    FondoTransparente();
+    PonerColorTexto(Qt::black);
+}
+
+void Etiqueta::PonerFondo(const QColor &c)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, c);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void Etiqueta::FondoTransparente() { setAutoFillBackground(false); }
+
+QColor Etiqueta::Fondo() const
+{
+    return autoFillBackground() ? palette().color(QPalette::Window) : QColor(Qt::transparent);
+}
+
+void Etiqueta::PonerColorTexto(const QColor &c)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, c);
+    setPalette(p);
+}
+
+QColor Etiqueta::ColorTexto() const { return palette().color(QPalette::WindowText); }
+
+void Etiqueta::PonerBorde(bool borde)
+{
+    setFrameStyle(borde ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+    setLineWidth(1);
+}
+
+void Etiqueta::mousePressEvent(QMouseEvent *ev)
+{
+    pulsada_ = ev->button() == Qt::LeftButton;
+    ev->accept();
+}
+
+void Etiqueta::mouseReleaseEvent(QMouseEvent *ev)
+{
+    if (EsClic(this, ev, pulsada_))
+        emit clicked();
+}
+
+Forma::Forma(QWidget *padre, const QString &nombre, QRect lugar, const QColor &relleno)
+    : QWidget(padre), relleno_(relleno), altura_(static_cast<float>(lugar.height()))
+{
+    Colocar(this, nombre, lugar);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Forma::PonerRelleno(const QColor &c)
+{
+    relleno_ = c;
+    update();
+}
+
+void Forma::PonerAltura(float altura)
+{
+    altura_ = altura < 0 ? 0 : altura;
+    const int px = static_cast<int>(std::lround(altura_));
+    resize(width(), px);
+}
+
+void Forma::PonerBorde(bool encendido)
+{
+    if (borde_ == encendido)
+        return;
+    borde_ = encendido;
+    update();
+}
+
+void Forma::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), relleno_);
+    if (borde_) {
+        p.setPen(QPen(Qt::white, kAnchoBorde, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.setBrush(Qt::NoBrush);
+        const qreal m = kAnchoBorde / 2.0;
+        p.drawRect(QRectF(rect()).adjusted(m, m, -m, -m));
+    }
+}
+
+ZonaActiva::ZonaActiva(QWidget *padre, const QString &nombre, QRect lugar, bool cursorMano)
+    : QWidget(padre)
+{
+    Colocar(this, nombre, lugar);
+    setAttribute(Qt::WA_NoSystemBackground);
+    if (cursorMano)
+        setCursor(CursorMano());
+}
+
+void ZonaActiva::PonerImagen(const QPixmap &imagen)
+{
+    imagen_ = imagen;
+    update();
+}
+
+void ZonaActiva::paintEvent(QPaintEvent *)
+{
+    if (imagen_.isNull())
+        return;
+    QPainter p(this);
+    p.drawPixmap(0, 0, imagen_);
+}
+
+void ZonaActiva::mousePressEvent(QMouseEvent *ev)
+{
+    pulsada_ = ev->button() == Qt::LeftButton;
+    ev->accept();
+}
+
+void ZonaActiva::mouseReleaseEvent(QMouseEvent *ev)
+{
+    if (EsClic(this, ev, pulsada_))
+        emit clicked();
+}
+
+Panel::Panel(QWidget *padre, const QString &nombre, QRect lugar, const QColor &fondo)
+    : QFrame(padre)
+{
+    Colocar(this, nombre, lugar);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, fondo);
+    setPalette(p);
+    setAutoFillBackground(true);
+}

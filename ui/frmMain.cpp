@@ -1,0 +1,284 @@
+#include "frmMain.h"
+
+#include "Aspecto.h"
+#include "Controles.h"
+#include "Mensajes.h"
+#include "Web.h"
+
+#include <QCloseEvent>
+#include <QInputDialog>
+#include <QPushButton>
+
+namespace {
+const QColor kPanelFondo(192, 192, 255);
+const QColor kPanelTexto(0, 0, 255);
+const QColor kMelocoton(255, 224, 192);
+const QColor kRojo(255, 0, 0);
+const QColor kRojoOscuro(192, 0, 0);
+const QColor kAzulMarca(128, 128, 255);
+
+// A label in the "panel colours": blue on light blue.
+Etiqueta *Contador(QWidget *p, const char *nombre, QRect r, double puntos)
+{
+    auto *l = new Etiqueta(p, QString::fromLatin1(nombre), r);
+    l->PonerFondo(kPanelFondo);
+    l->PonerColorTexto(kPanelTexto);
+    l->setFont(FuenteVentana(puntos));
+    return l;
+}
+
+// A caption on a peach strip.
+Etiqueta *Titulo(QWidget *p, const char *nombre, QRect r, const char *texto)
+{
+    auto *l = new Etiqueta(p, QString::fromLatin1(nombre), r, QString::fromLatin1(texto));
+    l->PonerFondo(kMelocoton);
+    l->setFont(FuenteVentana(9.75));
+    return l;
+}
+}  // namespace
+
+frmMain::frmMain(Contexto &ctx) : QWidget(nullptr), ctx_(ctx)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    AplicarAspecto(this, 752, 480);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    Construir();
+
+    tmrJuego.setInterval(kIntervaloReloj);
+    tmrJuego.setTimerType(Qt::PreciseTimer);
+    connect(&tmrJuego, &QTimer::timeout, this, &frmMain::tmrJuego_Timer);
+    tmrAnim.setInterval(100);
+    connect(&tmrAnim, &QTimer::timeout, this, &frmMain::tmrAnim_Timer);
+    tmrFlash.setInterval(200);
+    connect(&tmrFlash, &QTimer::timeout, this, &frmMain::tmrFlash_Timer);
+
+    // Load: the back-to-menu picture first, then the rules set up palette, levels and board.
+    CargarImagenMenu();
+    juego_ = std::make_unique<Juego>(ctx_.estado, *this, ctx_.sonido, ctx_.azar,
+                                     ctx_.dirApp.toStdString());
+    juego_->CargaInicial();
+    tmrAnim.start();
+    tmrFlash.start();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::Construir()
+{
+    // Created bottom to top: later siblings lie above earlier ones.
+    const int rayas[] = {8, 48, 696, 736};
+    const char *nombresRayas[] = {"Shape2", "Shape4", "Shape5", "Shape6"};
+    for (int k = 0; k < 4; ++k)
+        new Forma(this, QString::fromLatin1(nombresRayas[k]), QRect(rayas[k], 0, 9, 481), kMelocoton);
+    for (int i = 0; i < 8; ++i) {
+        shpIzq_[i] = new Forma(this, QStringLiteral("shpIzq_%1").arg(i), QRect(24, 8 + 48 * i, 17, 17), Qt::white);
+        shpDch_[i] = new Forma(this, QStringLiteral("shpDch_%1").arg(i), QRect(712, 8 + 48 * i, 17, 17), Qt::white);
+    }
+
+    // Head row.
+    new Forma(this, QStringLiteral("Shape8"), QRect(64, 16, 137, 17), kMelocoton);
+    new Forma(this, QStringLiteral("Shape9"), QRect(552, 16, 137, 17), kMelocoton);
+    new Forma(this, QStringLiteral("Shape10"), QRect(208, 80, 337, 17), kMelocoton);
+    Titulo(this, "Label10", QRect(208, 16, 161, 17), "LEVEL");
+    lblNivel_ = Contador(this, "lblNivel", QRect(208, 40, 57, 33), 24);
+    Contador(this, "Label7", QRect(272, 48, 33, 25), 12)->setText(QStringLiteral("OF"));
+    lblNivelMax_ = Contador(this, "lblNivelMax", QRect(312, 40, 57, 33), 24);
+    Titulo(this, "Label5", QRect(384, 16, 161, 17), "SCORE");
+    lblPuntos_ = Contador(this, "lblPuntos", QRect(384, 40, 161, 33), 24);
+
+    // Word grid: 8 rows of 4.
+    for (int i = 0; i < 32; ++i) {
+        auto *l = new Etiqueta(this, QStringLiteral("lblTextos_%1").arg(i),
+                               QRect(64 + 160 * (i % 4), 112 + 32 * (i / 4), 145, 25));
+        l->setFont(FuenteVentana(13.5, true));
+        l->PonerBorde(true);
+        l->PonerFondo(Qt::white);
+        connect(l, &Etiqueta::clicked, this, [this, i] { lblTextos_Click(i); });
+        lblTextos_[i] = l;
+    }
+
+    // Message panel over the grid (widened at load to cover it exactly).
+    picMensaje_ = new Panel(this, QStringLiteral("picMensaje"), QRect(64, 112, 577, 249), kPanelFondo);
+    lblMensaje_ = new Etiqueta(picMensaje_, QStringLiteral("lblMensaje"), QRect(152, 16, 329, 177));
+    lblMensaje_->PonerColorTexto(kPanelTexto);
+    lblMensaje_->setFont(FuenteVentana(13.5));
+    cmdEmpezar_ = new QPushButton(QStringLiteral("START"), picMensaje_);
+    cmdEmpezar_->setObjectName(QStringLiteral("cmdEmpezar"));
+    cmdEmpezar_->setGeometry(256, 216, 121, 25);
+    connect(cmdEmpezar_, &QPushButton::clicked, this, &frmMain::cmdEmpezar_Click);
+
+    // Foot row.
+    Titulo(this, "Label1", QRect(64, 384, 145, 17), "SECONDS");
+    lblSegundos_ = Contador(this, "lblSegundos", QRect(64, 408, 145, 33), 24);
+    Titulo(this, "Label3", QRect(64, 448, 145, 17), "REMAINING");
+    shpBarraTiempo_ = new Forma(this, QStringLiteral("shpBarraTiempo"), QRect(216, 384, 17, 73), kRojo);
+    new Forma(this, QStringLiteral("Shape1"), QRect(216, 456, 17, 9), kRojoOscuro);
+    auto *l8 = new Etiqueta(this, QStringLiteral("Label8"), QRect(240, 392, 161, 25), QStringLiteral("VELUNDA"));
+    l8->PonerFondo(kAzulMarca);
+    l8->PonerColorTexto(Qt::white);
+    l8->setFont(FuenteVentana(13.5, true));
+    auto *l9 = new Etiqueta(this, QStringLiteral("Label9"), QRect(240, 416, 161, 25), HostWeb());
+    l9->PonerFondo(kAzulMarca);
+    l9->PonerColorTexto(Qt::white);
+    l9->setFont(FuenteVentana(9.75, true));
+    auto *image1 = new ZonaActiva(this, QStringLiteral("Image1"), QRect(248, 392, 145, 49));
+    connect(image1, &ZonaActiva::clicked, this, [this] { AbrirWeb(ctx_); });
+    auto *volver = new ZonaActiva(this, QStringLiteral("imgVolverAlMenu"), QRect(408, 392, 105, 49));
+    connect(volver, &ZonaActiva::clicked, this, &frmMain::imgVolverAlMenu_Click);
+    new Forma(this, QStringLiteral("Shape7"), QRect(240, 448, 273, 17), kMelocoton);
+    new Etiqueta(this, QStringLiteral("Label11"), QRect(248, 448, 257, 17),
+                 QStringLiteral("Get more FREE GAMES at ") + HostWeb());
+    auto *image2 = new ZonaActiva(this, QStringLiteral("Image2"), QRect(232, 448, 289, 17));
+    connect(image2, &ZonaActiva::clicked, this, [this] { AbrirWeb(ctx_); });
+    shpBarraEncontrados_ = new Forma(this, QStringLiteral("shpBarraEncontrados"), QRect(520, 384, 17, 73), kRojo);
+    new Forma(this, QStringLiteral("Shape3"), QRect(520, 456, 17, 9), kRojoOscuro);
+    Titulo(this, "Label2", QRect(544, 384, 145, 17), "YOU'VE FOUND");
+    lblEncontrados_ = Contador(this, "lblEncontrados", QRect(544, 408, 49, 33), 24);
+    Contador(this, "Label6", QRect(600, 416, 33, 25), 12)->setText(QStringLiteral("OF"));
+    lblEncontradosTotal_ = Contador(this, "lblEncontradosTotal", QRect(640, 408, 49, 33), 24);
+    Titulo(this, "Label4", QRect(544, 448, 145, 17), "MATCHES");
+
+    auto *cheat = new ZonaActiva(this, QStringLiteral("imgCHEAT"), QRect(704, 0, 33, 33), false);
+    connect(cheat, &ZonaActiva::clicked, this, &frmMain::imgCHEAT_Click);
+}
+
+void frmMain::CargarImagenMenu()
+{
+    // A missing picture leaves the area empty; the hotspot still works.
+    auto *volver = findChild<ZonaActiva *>(QStringLiteral("imgVolverAlMenu"));
+    volver->PonerImagen(CargarImagenDatos(ctx_.dirApp, QStringLiteral("VolverAlMenu"), devicePixelRatioF()));
+}
+
+Etiqueta *frmMain::Rotular(Rotulo r) const
+{
+    switch (r) {
+    case Rotulo::Nivel: return lblNivel_;
+    case Rotulo::NivelMax: return lblNivelMax_;
+    case Rotulo::Puntos: return lblPuntos_;
+    case Rotulo::Segundos: return lblSegundos_;
+    case Rotulo::Encontrados: return lblEncontrados_;
+    case Rotulo::EncontradosTotal: return lblEncontradosTotal_;
+    case Rotulo::Mensaje: return lblMensaje_;
+    }
+    return lblMensaje_;
+}
+
+void frmMain::PintarEtiqueta(int i, bool visible, int32_t colorTexto, const std::string &texto, int32_t colorFondo)
+{
+    Etiqueta *l = lblTextos_[i];
+    l->setVisible(visible);
+    l->PonerColorTexto(ColorDe(colorTexto));
+    l->setText(QString::fromStdString(texto));
+    l->PonerFondo(ColorDe(colorFondo));
+}
+
+void frmMain::FondoEtiqueta(int i, int32_t color) { lblTextos_[i]->PonerFondo(ColorDe(color)); }
+
+void frmMain::PonerRotulo(Rotulo r, const std::string &texto)
+{
+    QString t = QString::fromStdString(texto);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    Rotular(r)->setText(t);
+}
+
+void frmMain::AlturaBarra(Barra b, float altura)
+{
+    (b == Barra::Tiempo ? shpBarraTiempo_ : shpBarraEncontrados_)->PonerAltura(altura);
+}
+
+void frmMain::AjustarPanelMensaje(int ancho, int alto) { picMensaje_->resize(ancho, alto); }
+
+void frmMain::MostrarPanelMensaje(bool visible) { picMensaje_->setVisible(visible); }
+
+void frmMain::ActivarReloj(bool activo)
+{
+    if (activo)
+        tmrJuego.start();
+    else
+        tmrJuego.stop();
+}
+
+void frmMain::FondoVentana(int32_t color)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, ColorDe(color));
+    setPalette(pal);
+}
+
+void frmMain::ColocarCuadros(int fila, int top, int32_t color)
+{
+    for (Forma *f : {shpIzq_[fila], shpDch_[fila]}) {
+        f->move(f->x(), top);
+        f->PonerRelleno(ColorDe(color));
+    }
+}
+
+void frmMain::IluminarCuadros(int fila, bool encendido)
+{
+    shpIzq_[fila]->PonerBorde(encendido);
+    shpDch_[fila]->PonerBorde(encendido);
+}
+
+void frmMain::Mensaje(const std::string &texto) { MostrarMensaje(this, texto); }
+
+void frmMain::PartidaGanadaCerrar()
+{
+    close();  // keeps the total: the game was won
+    if (ctx_.mostrarMenu)
+        ctx_.mostrarMenu();
+    if (ctx_.abrirRecords)
+        ctx_.abrirRecords();
+}
+
+void frmMain::lblTextos_Click(int index) { juego_->ClicEtiqueta(index); }
+
+void frmMain::cmdEmpezar_Click() { juego_->Empezar(); }
+
+void frmMain::tmrJuego_Timer() { juego_->TickReloj(); }
+
+void frmMain::tmrAnim_Timer() { juego_->TickAnimacion(); }
+
+void frmMain::tmrFlash_Timer() { juego_->TickDestello(); }
+
+void frmMain::imgCHEAT_Click()
+{
+    // The clock waits while the prompt is open, so no time-out can interleave with the
+    // answer; setting up the chosen level stops it for good.
+    tmrJuego.stop();
+    bool ok = false;
+    const QString respuesta =
+        QInputDialog::getText(this, QStringLiteral("You're a Cheater :)"),
+                              QStringLiteral("Go to Level (0 - 49) :"), QLineEdit::Normal,
+                              QStringLiteral("0"), &ok);
+    if (cerrada_)
+        return;
+    juego_->SaltarNivel(ok ? respuesta.toStdString() : std::string());
+}
+
+void frmMain::imgVolverAlMenu_Click()
+{
+    ctx_.estado.PuntosTotales = 0;
+    close();
+}
+
+void frmMain::closeEvent(QCloseEvent *ev)
+{
+    if (cerrada_) {
+        ev->accept();
+        return;
+    }
+    cerrada_ = true;
+    if (!ctx_.estado.PartidaGanada)
+        ctx_.estado.PuntosTotales = 0;
+    tmrJuego.stop();
+    tmrAnim.stop();
+    tmrFlash.stop();
+    ev->accept();
+    if (ctx_.mostrarMenu)
+        ctx_.mostrarMenu();
+}
