@@ -1,0 +1,124 @@
+// The shared look of the game's pictures (see Estilo.h).
+#include "Estilo.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <array>
+
+namespace {
+struct EntradaPaleta {
+    const char *nombre;
+    int r, g, b;
+};
+constexpr std::array<EntradaPaleta, ColoresPaleta> Paleta{{
+    {"RED", 255, 0, 0},
+    {"GREEN", 0, 255, 0},
+    {"BLUE", 0, 0, 255},
+    {"BROWN", 170, 85, 0},
+    {"PINK", 255, 120, 200},
+    {"YELLOW", 235, 235, 0},
+    {"CYAN", 0, 230, 230},
+    {"ORANGE", 255, 150, 50},
+}};
+}  // namespace
+
+QColor ColorPaleta(int indice)
+{
+    const auto &e = Paleta.at(static_cast<std::size_t>(indice));
+    return QColor(e.r, e.g, e.b);
+}
+
+QString NombrePaleta(int indice)
+{
+    return QString::fromLatin1(Paleta.at(static_cast<std::size_t>(indice)).nombre);
+}
+
+QFont FuenteArte(qreal pixeles, bool negrita)
+{
+    static const bool hayLiberation =
+        QFontDatabase::families().contains(QStringLiteral("Liberation Sans"));
+    QFont f(hayLiberation ? QStringLiteral("Liberation Sans") : QStringLiteral("Sans Serif"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(qMax(1, qRound(pixeles)));
+    f.setBold(negrita);
+    return f;
+}
+
+QFont FuenteQueCabe(const QString &texto, const QSizeF &caja, qreal pixelesMax, bool negrita)
+{
+    for (int px = qRound(pixelesMax); px > 6; --px) {
+        const QFont f = FuenteArte(px, negrita);
+        const QRectF medida = QFontMetricsF(f).tightBoundingRect(texto);
+        if (medida.width() <= caja.width() && QFontMetricsF(f).height() <= caja.height() + 2)
+            return f;
+    }
+    return FuenteArte(6, negrita);
+}
+
+void DibujarTextoContorno(QPainter &p, const QRectF &caja, const QString &texto,
+                          const QFont &fuente, const QColor &relleno, const QColor &contorno,
+                          qreal grosor)
+{
+    // Centre on the glyphs' own outline rather than on the font's line box, so capitals
+    // sit in the visual middle of a tile.
+    QPainterPath camino;
+    camino.addText(0, 0, fuente, texto);
+    const QRectF forma = camino.boundingRect();
+    camino.translate(caja.center() - forma.center());
+
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    if (grosor > 0) {
+        p.setPen(QPen(contorno, grosor * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(camino);  // the inner half is covered by the fill below
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(relleno);
+    p.drawPath(camino);
+    p.restore();
+}
+
+void DibujarTesela(QPainter &p, const QRectF &r, const QString &palabra, const QColor &tinta,
+                   bool encontrada)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(encontrada ? Qt::black : Qt::white);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    p.restore();
+    const QRectF dentro = r.adjusted(4, 2, -4, -2);
+    DibujarTextoContorno(p, dentro, palabra,
+                         FuenteQueCabe(palabra, dentro.size(), r.height() * 0.62), tinta);
+}
+
+void DibujarBoton(QPainter &p, const QRectF &r)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal radio = qMin<qreal>(8, r.height() / 5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(64, 64, 160, 150));
+    p.drawRoundedRect(r.translated(2.5, 3), radio, radio);
+
+    QLinearGradient cara(r.topLeft(), r.bottomLeft());
+    cara.setColorAt(0, Qt::white);
+    cara.setColorAt(1, QColor(232, 232, 255));
+    p.setBrush(cara);
+    p.setPen(QPen(TintaOscura, 2));
+    p.drawRoundedRect(r.adjusted(1, 1, -1, -1), radio, radio);
+    p.restore();
+}
+
+QImage ImagenVacia(const QSize &tamano, qreal escala, const QColor &fondo)
+{
+    QImage img(tamano * escala, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(escala);
+    img.fill(fondo);
+    return img;
+}

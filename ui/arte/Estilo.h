@@ -1,0 +1,48 @@
+// The look shared by the game's pictures: its palette and background colours, the font,
+// text that shrinks to fit its box, the word tile of the game screen and the raised
+// button tile of the title menu.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+class QImage;
+
+// The eight colours of the game, in palette order (RED, GREEN, BLUE, BROWN, PINK,
+// YELLOW, CYAN, ORANGE); the art keeps its own copy so it needs nothing but Qt.
+QColor ColorPaleta(int indice);
+QString NombrePaleta(int indice);
+inline constexpr int ColoresPaleta = 8;
+
+inline const QColor AzulClaro{192, 192, 255};  // the panels of the game screen
+inline const QColor AzulMedio{128, 128, 255};  // the VELUNDA label of the game screen
+inline const QColor Melocoton{255, 224, 192};  // the peach strips
+inline const QColor TintaOscura{32, 32, 96};   // borders and outlines
+inline const QColor AzulTexto{0, 0, 255};      // the panels' text
+
+// "Liberation Sans" when installed, otherwise the system's sans serif; sizes in pixels.
+QFont FuenteArte(qreal pixeles, bool negrita = true);
+
+// The largest font, up to pixelesMax, in which `texto` fits inside `caja`.
+QFont FuenteQueCabe(const QString &texto, const QSizeF &caja, qreal pixelesMax,
+                    bool negrita = true);
+
+// Text centred in `caja`, filled with `relleno` and outlined with `contorno` (no outline
+// when grosor is 0); the outline keeps light palette colours readable on white.
+void DibujarTextoContorno(QPainter &p, const QRectF &caja, const QString &texto,
+                          const QFont &fuente, const QColor &relleno,
+                          const QColor &contorno = TintaOscura, qreal grosor = 0);
+
+// A word label as the game draws it: white (black once found) with a thin dark border,
+// the word bold and centred in `tinta`.
+void DibujarTesela(QPainter &p, const QRectF &r, const QString &palabra, const QColor &tinta,
+                   bool encontrada = false);
+
+// A raised tile for a clickable choice: shadow, white face, dark border.
+void DibujarBoton(QPainter &p, const QRectF &r);
+
+// A blank image of `tamano` logical pixels at the given pixel ratio, transparent or filled.
+QImage ImagenVacia(const QSize &tamano, qreal escala, const QColor &fondo = Qt::transparent);
