@@ -10,6 +10,7 @@ paquetes=(
   clang libclang-rt-dev            # the fuzz target
   xvfb xauth                       # screenshots and real-window checks
   desktop-file-utils appstream     # validators of the install set
+  strace x11-utils                 # the installed game's checks (files read, window shown)
 )
 if [[ "${1:-}" == "--tools" ]]; then
   # Only to remake the art and the cues.

@@ -59,8 +59,20 @@ QColor Etiqueta::ColorTexto() const { return palette().color(QPalette::WindowTex
 
 void Etiqueta::PonerBorde(bool borde)
 {
-    setFrameStyle(borde ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
-    setLineWidth(1);
+    // Drawn by hand: a plain QFrame would take the text colour, the border is always black.
+    borde_ = borde;
+    setContentsMargins(borde ? QMargins(1, 1, 1, 1) : QMargins());
+    update();
+}
+
+void Etiqueta::paintEvent(QPaintEvent *ev)
+{
+    QLabel::paintEvent(ev);
+    if (!borde_)
+        return;
+    QPainter p(this);
+    p.setPen(QPen(Qt::black, 1));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void Etiqueta::mousePressEvent(QMouseEvent *ev)
@@ -93,7 +105,8 @@ void Forma::PonerAltura(float altura)
 {
     altura_ = altura < 0 ? 0 : altura;
     const int px = static_cast<int>(std::lround(altura_));
-    resize(width(), px);
+    if (px != height())
+        resize(width(), px);
 }
 
 void Forma::PonerBorde(bool encendido)

@@ -25,8 +25,10 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *ev) override;
     void mouseReleaseEvent(QMouseEvent *ev) override;
+    void paintEvent(QPaintEvent *ev) override;
 private:
     bool pulsada_ = false;
+    bool borde_ = false;
 };
 
 // An opaque filled rectangle. Its height may be a fraction (the bars), kept exactly while

@@ -2,11 +2,14 @@
 
 #include "Aspecto.h"
 #include "Controles.h"
+#include "MarcaFoco.h"
 #include "Mensajes.h"
+#include "NavegacionTeclado.h"
 #include "Web.h"
 
 #include <QCloseEvent>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QPushButton>
 
 namespace {
@@ -111,6 +114,9 @@ void frmMain::Construir()
     cmdEmpezar_->setObjectName(QStringLiteral("cmdEmpezar"));
     cmdEmpezar_->setGeometry(256, 216, 121, 25);
     connect(cmdEmpezar_, &QPushButton::clicked, this, &frmMain::cmdEmpezar_Click);
+    // The window itself takes the keys (Enter/Space start, arrows move over the labels).
+    cmdEmpezar_->setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::StrongFocus);
 
     // Foot row.
     Titulo(this, "Label1", QRect(64, 384, 145, 17), "SECONDS");
@@ -142,6 +148,8 @@ void frmMain::Construir()
     Contador(this, "Label6", QRect(600, 416, 33, 25), 12)->setText(QStringLiteral("OF"));
     lblEncontradosTotal_ = Contador(this, "lblEncontradosTotal", QRect(640, 408, 49, 33), 24);
     Titulo(this, "Label4", QRect(544, 448, 145, 17), "MATCHES");
+
+    marca_ = new MarcaFoco(this);
 
     auto *cheat = new ZonaActiva(this, QStringLiteral("imgCHEAT"), QRect(704, 0, 33, 33), false);
     connect(cheat, &ZonaActiva::clicked, this, &frmMain::imgCHEAT_Click);
@@ -193,7 +201,52 @@ void frmMain::AlturaBarra(Barra b, float altura)
 
 void frmMain::AjustarPanelMensaje(int ancho, int alto) { picMensaje_->resize(ancho, alto); }
 
-void frmMain::MostrarPanelMensaje(bool visible) { picMensaje_->setVisible(visible); }
+void frmMain::MostrarPanelMensaje(bool visible)
+{
+    picMensaje_->setVisible(visible);
+    MostrarMarca();
+}
+
+void frmMain::MostrarMarca()
+{
+    // Over the labels only while they can be played, and only once a key has been used.
+    const bool visible = foco_ >= 0 && picMensaje_->isHidden() && !lblTextos_[foco_]->isHidden();
+    marca_->Rodear(visible ? lblTextos_[foco_] : nullptr);
+}
+
+void frmMain::keyPressEvent(QKeyEvent *ev)
+{
+    const bool jugando = picMensaje_->isHidden();
+    switch (ev->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!jugando)
+            cmdEmpezar_Click();
+        else if (foco_ >= 0 && !lblTextos_[foco_]->isHidden())
+            lblTextos_Click(foco_);  // exactly what a click does
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        if (!jugando)
+            return;
+        std::array<bool, kNumCasillas> visibles{};
+        for (int i = 0; i < kNumCasillas; ++i)
+            visibles[i] = !lblTextos_[i]->isHidden();
+        const Direccion d = ev->key() == Qt::Key_Left    ? Direccion::Izquierda
+                            : ev->key() == Qt::Key_Right ? Direccion::Derecha
+                            : ev->key() == Qt::Key_Up    ? Direccion::Arriba
+                                                         : Direccion::Abajo;
+        foco_ = MoverFoco(visibles, foco_, d);
+        MostrarMarca();
+        return;
+    }
+    default:
+        QWidget::keyPressEvent(ev);
+    }
+}
 
 void frmMain::ActivarReloj(bool activo)
 {

@@ -13,6 +13,7 @@
 #include <memory>
 
 class Etiqueta;
+class MarcaFoco;
 class Forma;
 class Panel;
 class ZonaActiva;
@@ -53,8 +54,12 @@ public:
 
     QTimer tmrJuego, tmrAnim, tmrFlash;
 
+    // The word label the keyboard points at (-1 before any arrow key).
+    int FocoTeclado() const { return foco_; }
+
 protected:
     void closeEvent(QCloseEvent *ev) override;
+    void keyPressEvent(QKeyEvent *ev) override;
 
 private:
     void Construir();
@@ -71,5 +76,8 @@ private:
     Etiqueta *lblNivel_ = nullptr, *lblNivelMax_ = nullptr, *lblPuntos_ = nullptr,
              *lblSegundos_ = nullptr, *lblEncontrados_ = nullptr, *lblEncontradosTotal_ = nullptr;
     Forma *shpBarraTiempo_ = nullptr, *shpBarraEncontrados_ = nullptr;
+    MarcaFoco *marca_ = nullptr;
+    int foco_ = -1;
     bool cerrada_ = false;
+    void MostrarMarca();
 };

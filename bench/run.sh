@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Measures Velunda on this machine and prints a table. Not part of the tests.
+# Usage: bench/run.sh [build-dir]   (builds a Release tree by default in build-bench)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+dir=${1:-build-bench}
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$dir" --target velunda velunda_bench velunda_bench_arranque >/dev/null
+bin="$dir/bin"
+cmake --build "$dir" --target velunda >/dev/null   # places Data/ beside the programs
+export SDL_AUDIODRIVER=dummy
+
+valor() { grep "^$1=" | cut -d= -f2; }
+mediana() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
+
+# Start-up to first paint, and peak memory, median of 10 runs each, game and bare window.
+arranque() {  # $1 = juego|vacia, $2 = platform
+  local tiempos=() rss=()
+  for _ in $(seq 10); do
+    local t0 out
+    t0=$(date +%s%N)
+    out=$(QT_QPA_PLATFORM=$2 "$bin/velunda_bench_arranque" "$1" 2>/dev/null)
+    tiempos+=($(( ($(echo "$out" | valor pintado_ns) - t0) / 1000 )))
+    rss+=($(echo "$out" | valor pico_rss_kb))
+  done
+  printf '%s\n' "${tiempos[@]}" | mediana
+  printf '%s\n' "${rss[@]}" | mediana
+}
+
+en_x() { xvfb-run -a -s "-screen 0 1024x768x24" "$@"; }
+
+fila() { printf '| %-52s | %14s | %-22s |\n' "$1" "$2" "$3"; }
+
+echo "Velunda benchmarks — $(date -u +%Y-%m-%d), $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)"
+echo
+fila "measure" "result" "aim"
+fila "---" "---" "---"
+
+for plat in offscreen xcb; do
+  if [[ $plat == xcb ]]; then
+    read -r jt jr vt vr < <(en_x bash -c "$(declare -f arranque valor mediana); bin=$bin; \
+      a=\$(arranque juego xcb); b=\$(arranque vacia xcb); echo \$a \$b" | tr '\n' ' ')
+  else
+    read -r jt jr < <(arranque juego offscreen | tr '\n' ' ')
+    read -r vt vr < <(arranque vacia offscreen | tr '\n' ' ')
+  fi
+  fila "start-up to title menu painted ($plat), median of 10" "$(awk "BEGIN{printf \"%.1f ms\", $jt/1000}")" ""
+  fila "  bare Qt window, same ($plat)" "$(awk "BEGIN{printf \"%.1f ms\", $vt/1000}")" ""
+  fila "  ratio" "$(awk "BEGIN{printf \"%.2fx\", $jt/$vt}")" "<= 1.25x"
+  fila "peak memory ($plat)" "$(awk "BEGIN{printf \"%.1f MB\", $jr/1024}")" ""
+  fila "  bare Qt window, same ($plat)" "$(awk "BEGIN{printf \"%.1f MB\", $vr/1024}")" ""
+  fila "  ratio" "$(awk "BEGIN{printf \"%.2fx\", $jr/$vr}")" "<= 1.3x"
+done
+
+out=$(en_x "$bin/velunda_bench" reloj 20 2>/dev/null)
+fila "20-second level: ticks" "$(echo "$out" | valor reloj_ticks)" "1000"
+fila "20-second level: real duration (idle, Xvfb)" "$(echo "$out" | valor reloj_real_s) s" "20.0 s"
+fila "  deviation from ticks x 20 ms" "$(echo "$out" | valor reloj_desvio_pct) %" "within 0.5 %"
+fila "CPU while the clock runs" "$(echo "$out" | valor reloj_cpu_pct) %" "< 2 % of a core"
+
+carga=()
+for _ in $(seq "$(nproc)"); do (while :; do :; done) & carga+=($!); done
+sleep 0.5
+out=$(en_x "$bin/velunda_bench" reloj 20 2>/dev/null)
+kill "${carga[@]}" 2>/dev/null; wait 2>/dev/null || true
+fila "20-second level, every core loaded: real duration" "$(echo "$out" | valor reloj_real_s) s" ""
+fila "  deviation" "$(echo "$out" | valor reloj_desvio_pct) %" ""
+
+out=$(en_x "$bin/velunda_bench" espera 10 2>/dev/null)
+fila "CPU while waiting for START" "$(echo "$out" | valor espera_cpu_pct) %" "< 0.5 % of a core"
+
+out=$(en_x "$bin/velunda_bench" clic 100 2>/dev/null)
+fila "click on a match -> label repainted, median" "$(echo "$out" | valor clic_repintado_mediana_ms) ms" ""
+fila "  p95" "$(echo "$out" | valor clic_repintado_p95_ms) ms" ""
+
+out=$("$bin/velunda_bench" sonido 2000 2>/dev/null </dev/null || QT_QPA_PLATFORM=offscreen "$bin/velunda_bench" sonido 2000 2>/dev/null)
+fila "ReproducirSonido, first call (opens device, decodes)" "$(echo "$out" | valor sonido_primera_ms) ms" ""
+fila "ReproducirSonido, cached cue: median" "$(echo "$out" | valor sonido_mediana_us) us" "well under 1 ms"
+fila "  p99" "$(echo "$out" | valor sonido_p99_us) us" ""

@@ -1,0 +1,84 @@
+// velunda_capturas: opens the game's windows for real, puts each in a telling state and
+// saves what it shows as PNG files. Keeps the README's screenshots current and lets us
+// look at every screen as a player would (run it under Xvfb, or offscreen).
+//   velunda_capturas <carpeta-de-salida>
+#include "Aleatorio.h"
+#include "Contexto.h"
+#include "EstadoJuego.h"
+#include "Web.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+class SinSonido : public Sonido {
+public:
+    void ReproducirSonido(const std::string &) override {}
+};
+
+class SinWeb : public Web {
+public:
+    void Abrir(const QString &) override {}
+};
+
+void Esperar(int ms)
+{
+    QEventLoop bucle;
+    QTimer::singleShot(ms, &bucle, &QEventLoop::quit);
+    bucle.exec();
+}
+
+bool Guardar(QWidget *w, const QString &ruta)
+{
+    Esperar(150);  // let the window manager (if any) map and paint it
+    const bool ok = w->grab().save(ruta);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(ruta));
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <output-folder>\n", argv[0]);
+        return 2;
+    }
+    const QString salida = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(salida);
+
+    EstadoJuego estado;
+    SinSonido sonido;
+    SinWeb web;
+    GeneradorMersenne azar;
+    Contexto ctx{estado, sonido, web, azar, QCoreApplication::applicationDirPath(), {}, {}};
+    bool ok = true;
+
+    estado.DificultadActual = Normal;
+    {
+        auto *juego = new frmMain(ctx);
+        juego->show();
+        juego->juego().PrepararNivel(0);
+        ok &= Guardar(juego, salida + QStringLiteral("/juego_nivel1.png"));
+        juego->juego().PrepararNivel(49);
+        juego->cmdEmpezar_Click();
+        for (int t = 0; t < 260; ++t)
+            juego->tmrJuego_Timer();
+        juego->tmrJuego.stop();
+        // Find a few matches so found labels show too.
+        for (int i = 0, n = 0; i < kNumCasillas && n < 4; ++i)
+            if (estado.Casillas[i].EsAcierto()) {
+                juego->lblTextos_Click(i);
+                ++n;
+            }
+        juego->tmrJuego.stop();
+        ok &= Guardar(juego, salida + QStringLiteral("/juego_nivel50.png"));
+        delete juego;
+    }
+    return ok ? 0 : 1;
+}
