@@ -2,7 +2,7 @@
 
 #include "Web.h"
 
-#include <QFile>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
 #include <QWidget>
@@ -29,7 +29,13 @@ QFont FuenteVentana(double puntos, bool negrita, bool subrayada)
 namespace {
 QCursor CargarCursor(const QString &nombre, Qt::CursorShape sustituto)
 {
-    QPixmap p(QStringLiteral(":/velunda/") + nombre);
+    // On high-density screens the cursor drawn at twice the size keeps its edges sharp.
+    const QString base = QStringLiteral(":/velunda/") + nombre;
+    QPixmap p;
+    if (qApp->devicePixelRatio() > 1.0 && p.load(base + QStringLiteral("@2x.png")))
+        p.setDevicePixelRatio(2.0);
+    else
+        p.load(base + QStringLiteral(".png"));
     if (p.isNull())
         return QCursor(sustituto);
     return QCursor(p, 1, 1);  // the arrow's tip
@@ -38,13 +44,13 @@ QCursor CargarCursor(const QString &nombre, Qt::CursorShape sustituto)
 
 QCursor CursorFlecha()
 {
-    static const QCursor c = CargarCursor(QStringLiteral("cursor_flecha.png"), Qt::ArrowCursor);
+    static const QCursor c = CargarCursor(QStringLiteral("cursor_flecha"), Qt::ArrowCursor);
     return c;
 }
 
 QCursor CursorMano()
 {
-    static const QCursor c = CargarCursor(QStringLiteral("cursor_mano.png"), Qt::PointingHandCursor);
+    static const QCursor c = CargarCursor(QStringLiteral("cursor_mano"), Qt::PointingHandCursor);
     return c;
 }
 
