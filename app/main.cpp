@@ -1,10 +1,12 @@
-// Starts Velunda: the shared state, the services, the first window and the event loop.
+// Starts Velunda: the shared state, the services, the title menu and the event loop.
 #include "Aleatorio.h"
 #include "Contexto.h"
 #include "EstadoJuego.h"
+#include "Salida.h"
 #include "SonidoSDL.h"
 #include "Web.h"
-#include "frmMain.h"
+#include "frmHOF.h"
+#include "frmIntro.h"
 
 #include <QApplication>
 
@@ -13,17 +15,19 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velunda"));
     QApplication::setOrganizationName(QStringLiteral("Quorlan"));
+    // The quit question is the only way out; hiding the menu behind a game is not one.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     EstadoJuego estado;
     SonidoSDL sonido;
     WebEscritorio web;
     GeneradorMersenne azar;
     Contexto ctx{estado, sonido, web, azar, QCoreApplication::applicationDirPath(), {}, {}};
+    ctx.terminar = [] { TerminarPrograma(); };
 
-    // Until the title menu exists the game opens straight on level 1 at NORMAL.
-    estado.DificultadActual = Normal;
-    auto *juego = new frmMain(ctx);
-    juego->show();
-    juego->juego().PrepararNivel(0);
+    frmIntro menu(ctx);  // sets ctx.mostrarMenu
+    ctx.abrirRecords = [&ctx, &menu] { AbrirRecords(ctx, &menu); };
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quorlan.Velunda"));
+    menu.show();
     return app.exec();
 }

@@ -120,23 +120,6 @@ QString IconoSvg()
     return s;
 }
 
-QString ListaRecursos()
-{
-    return QStringLiteral(
-        "<!DOCTYPE RCC>\n"
-        "<!-- Written by velunda_make_art: the cursors and the window icon. -->\n"
-        "<RCC version=\"1.0\">\n"
-        "<qresource prefix=\"/velunda\">\n"
-        "    <file>cursor_flecha.png</file>\n"
-        "    <file>cursor_flecha@2x.png</file>\n"
-        "    <file>cursor_mano.png</file>\n"
-        "    <file>cursor_mano@2x.png</file>\n"
-        "    <file>icono.png</file>\n"
-        "    <file alias=\"icono@2x.png\">icons/hicolor/64x64/apps/%1.png</file>\n"
-        "</qresource>\n"
-        "</RCC>\n")
-        .arg(IdApp);
-}
 }  // namespace
 
 int main(int argc, char **argv)
@@ -174,6 +157,5 @@ int main(int argc, char **argv)
                                        .arg(IdApp));
     GuardarTexto(IconoSvg(),
                  QStringLiteral("%1/icons/hicolor/scalable/apps/%2.svg").arg(recursos, IdApp));
-    GuardarTexto(ListaRecursos(), recursos + "/velunda.qrc");
     return errores ? 1 : 0;
 }

@@ -1,5 +1,5 @@
 // What every window is handed: the shared game state and the services behind the screens,
-// plus the two ways back that the game screen needs (menu, high scores).
+// plus the two ways back that the game screen needs (menu, high scores) and the way out.
 #pragma once
 
 #include "Aleatorio.h"
@@ -20,4 +20,7 @@ struct Contexto {
 
     std::function<void()> mostrarMenu;   // title menu back on screen, difficulty panel hidden
     std::function<void()> abrirRecords;  // high-score screen, modal over the menu
+    // Ends the program at once, no window's close handling run (the quit answer Yes).
+    // Initialised so that contexts built without it stay warning-free.
+    std::function<void()> terminar{};
 };

@@ -1,0 +1,578 @@
+// The high-score screen under the offscreen platform: its grid, the band on the new row,
+// who gets asked for a name and what reaches the file, and a won game carried from the
+// game screen all the way into the file.
+#include "ArchivoINI.h"
+#include "Aspecto.h"
+#include "Contexto.h"
+#include "Controles.h"
+#include "Falsos.h"
+#include "Modales.h"
+#include "TablaHOF.h"
+#include "Web.h"
+#include "frmHOF.h"
+#include "frmIntro.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QInputDialog>
+#include <QLocale>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <numeric>
+
+namespace {
+
+class WebFalsa : public Web {
+public:
+    QStringList pedidas;
+    void Abrir(const QString &d) override { pedidas << d; }
+};
+
+struct Fila {
+    const char *nombre;
+    int32_t puntos;
+    int dificultad;
+};
+
+// The demo table's scores, best first, tenth 500.
+const std::vector<Fila> kDiez = {
+    {"Ana", 9000, 0},
+    {"Bea", 8000, 1},
+    {"Cris", 7000, 2},
+    {"Dani", 6000, 3},
+    {"Eva", 5000, 0},
+    {"Fede", 4000, 1},
+    {"Gala", 3000, 2},
+    {"Hugo", 2000, 3},
+    {"Ines", 1000, 0},
+    {"Juan", 500, 1},
+};
+
+struct Records : ::testing::Test {
+    QTemporaryDir dir;
+    EstadoJuego estado;
+    SonidoFalso sonido;
+    WebFalsa web;
+    GeneradorFijo azar{7};
+    Contexto ctx{estado, sonido, web, azar, dir.path(), {}, {}};
+    int menus = 0;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Data")));
+        ctx.mostrarMenu = [this] { ++menus; };
+        estado.DificultadActual = Normal;
+    }
+    QString Ruta() const { return dir.path() + QStringLiteral("/Data/HOF.rec"); }
+
+    // Places in the given order, dated so each row can be told apart.
+    void EscribirTabla(const std::vector<Fila> &filas)
+    {
+        QByteArray texto;
+        for (std::size_t p = 0; p < filas.size(); ++p)
+            texto += QStringLiteral(
+                "[%1]\nNombre=%2\nPuntos=%3\nDificultad=%4\nFecha=0%5/01/2026\nHora=10:00:0%5\n")
+                         .arg(SeccionHOF(int(p)), QString::fromUtf8(filas[p].nombre))
+                         .arg(filas[p].puntos)
+                         .arg(filas[p].dificultad)
+                         .arg(p)
+                         .toUtf8();
+        QFile f(Ruta());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(texto);
+    }
+    TablaHOF Leida() const
+    {
+        TablaHOF t;
+        t.Cargar(Ruta());
+        return t;
+    }
+    void GanarCon(int32_t total, float dificultad = Normal)
+    {
+        estado.PuntosTotales = total;
+        estado.PartidaGanada = true;
+        estado.DificultadActual = dificultad;
+    }
+    std::unique_ptr<frmHOF> Abrir() { return std::make_unique<frmHOF>(ctx, nullptr); }
+
+    static Etiqueta *Celda(frmHOF &h, const char *columna, int i)
+    {
+        auto *l = h.findChild<Etiqueta *>(QStringLiteral("%1_%2").arg(QLatin1String(columna)).arg(i));
+        EXPECT_NE(l, nullptr) << columna << i;
+        return l;
+    }
+    static QString Texto(frmHOF &h, const char *columna, int i) { return Celda(h, columna, i)->text(); }
+    static QWidget *Banda(frmHOF &h) { return h.findChild<QWidget *>(QStringLiteral("Shape1")); }
+};
+
+// Places 0..9 of two tables hold the same records.
+void MismosPuestos(const TablaHOF &a, const TablaHOF &b)
+{
+    for (int p = 0; p < TablaHOF::kPuestos; ++p) {
+        EXPECT_EQ(a.Registros[p].Nombre, b.Registros[p].Nombre) << p;
+        EXPECT_EQ(a.Registros[p].Puntos, b.Registros[p].Puntos) << p;
+        EXPECT_EQ(a.Registros[p].Dificultad, b.Registros[p].Dificultad) << p;
+        EXPECT_EQ(a.Registros[p].Fecha, b.Registros[p].Fecha) << p;
+        EXPECT_EQ(a.Registros[p].Hora, b.Registros[p].Hora) << p;
+    }
+}
+
+}  // namespace
+
+TEST_F(Records, WindowHasItsSizeCaptionsAndColumnTitles)
+{
+    EscribirTabla(kDiez);
+    auto h = Abrir();
+    EXPECT_EQ(h->size(), QSize(705, 412));
+    EXPECT_EQ(h->minimumSize(), h->maximumSize());
+    EXPECT_EQ(h->windowTitle(), TituloVentana());
+    EXPECT_FALSE(h->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(h->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(h->palette().color(QPalette::Window), QColor(192, 192, 255));
+
+    auto *titulo = h->findChild<Etiqueta *>(QStringLiteral("Label1"));
+    ASSERT_NE(titulo, nullptr);
+    EXPECT_EQ(titulo->text(), QStringLiteral("HIGH SCORES"));
+    EXPECT_EQ(titulo->geometry(), QRect(80, 32, 577, 41));
+    EXPECT_EQ(titulo->ColorTexto(), QColor(0, 0, 255));
+    EXPECT_TRUE(titulo->font().bold());
+    EXPECT_EQ(titulo->font().pixelSize(), FuenteVentana(24).pixelSize());
+
+    const struct {
+        const char *texto;
+        QRect lugar;
+    } titulos[] = {{"NAME", {184, 88, 161, 17}}, {"DIFFICULTY", {352, 88, 97, 17}},
+        {"SCORE", {80, 88, 97, 17}}, {"DATE", {456, 88, 97, 17}}, {"TIME", {560, 88, 97, 17}}};
+    for (int k = 0; k < 5; ++k) {
+        Etiqueta *l = Celda(*h, "lblTitulo", k);
+        EXPECT_EQ(l->text(), QString::fromLatin1(titulos[k].texto));
+        EXPECT_EQ(l->geometry(), titulos[k].lugar) << k;
+        EXPECT_EQ(l->Fondo(), QColor(0, 0, 255));
+        EXPECT_EQ(l->ColorTexto(), QColor(Qt::white));
+        EXPECT_TRUE(l->font().bold());
+        // The caption fits its cell (no clipped titles).
+        EXPECT_LE(QFontMetrics(l->font()).horizontalAdvance(l->text()), l->width() - 2) << k;
+    }
+
+    auto *enlace = h->findChild<Etiqueta *>(QStringLiteral("Label2"));
+    ASSERT_NE(enlace, nullptr);
+    EXPECT_EQ(enlace->text(), QStringLiteral("If you like Velunda, get more FREE GAMES at ") + HostWeb());
+    EXPECT_EQ(enlace->geometry(), QRect(40, 384, 353, 17));
+    EXPECT_EQ(enlace->Fondo(), QColor(255, 192, 128));
+    EXPECT_LE(QFontMetrics(enlace->font()).horizontalAdvance(enlace->text()), enlace->width());
+    auto *image2 = h->findChild<ZonaActiva *>(QStringLiteral("Image2"));
+    ASSERT_NE(image2, nullptr);
+    EXPECT_EQ(image2->geometry(), QRect(32, 384, 369, 17));
+    EXPECT_EQ(h->childAt(enlace->geometry().center()), image2);  // the line's clicks go to the hotspot
+
+    auto *ok = h->findChild<QPushButton *>(QStringLiteral("Command1"));
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(ok->text(), QStringLiteral("OK"));
+    EXPECT_EQ(ok->geometry(), QRect(624, 376, 49, 25));
+    QWidget *primero = h->nextInFocusChain();
+    while (primero != h.get() && !(primero->focusPolicy() & Qt::TabFocus))
+        primero = primero->nextInFocusChain();
+    EXPECT_EQ(primero, ok);
+}
+
+TEST_F(Records, RowsShadeFromSalmonToPinkUnderZeroPaddedPlaces)
+{
+    EscribirTabla(kDiez);
+    auto h = Abrir();
+    const struct {
+        const char *columna;
+        int left, ancho;
+    } columnas[] = {{"lblPuesto", 40, 33}, {"lblPuntos", 80, 97}, {"lblNombre", 184, 161},
+        {"lblDificultad", 352, 97}, {"lblFecha", 456, 97}, {"lblHora", 560, 97}};
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(Texto(*h, "lblPuesto", i), QStringLiteral("%1").arg(i + 1, 2, 10, QChar(u'0')));
+        for (const auto &c : columnas) {
+            Etiqueta *l = Celda(*h, c.columna, i);
+            EXPECT_EQ(l->geometry(), QRect(c.left, 112 + 24 * i, c.ancho, 17)) << c.columna << i;
+            EXPECT_EQ(l->Fondo(), QColor(255, 100 + 10 * i, 100 + 10 * i)) << c.columna << i;
+        }
+    }
+    EXPECT_EQ(Texto(*h, "lblPuesto", 9), QStringLiteral("10"));
+    EXPECT_TRUE(Celda(*h, "lblPuesto", 0)->font().bold());
+    EXPECT_FALSE(Celda(*h, "lblNombre", 0)->font().bold());
+}
+
+TEST_F(Records, FromTheMenuTheFileShowsInFileOrderWithoutBandOrPromptAndIsRewrittenAsRead)
+{
+    std::vector<Fila> desordenada = kDiez;
+    std::swap(desordenada[0], desordenada[9]);
+    EscribirTabla(desordenada);
+    const TablaHOF antes = Leida();
+    ContestadorAutomatico contestador(QStringLiteral("X"));
+    auto h = Abrir();
+    EXPECT_TRUE(contestador.textos().isEmpty());
+    EXPECT_TRUE(Banda(*h)->isHidden());
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(Texto(*h, "lblNombre", i), QString::fromUtf8(desordenada[i].nombre));
+        EXPECT_EQ(Texto(*h, "lblPuntos", i), QString::number(desordenada[i].puntos));
+        EXPECT_EQ(Texto(*h, "lblDificultad", i), NombreDificultad(desordenada[i].dificultad));
+        EXPECT_EQ(Texto(*h, "lblFecha", i), QStringLiteral("0%1/01/2026").arg(i));
+        EXPECT_EQ(Texto(*h, "lblHora", i), QStringLiteral("10:00:0%1").arg(i));
+    }
+    MismosPuestos(Leida(), antes);
+}
+
+TEST_F(Records, FromTheMenuNoNameIsAskedEvenOverATableOfZerosOrAStaleTotal)
+{
+    EscribirTabla(std::vector<Fila>(10, Fila{"", 0, 0}));
+    ContestadorAutomatico contestador(QStringLiteral("X"));
+    estado.PuntosTotales = 0;
+    Abrir();
+    // A total left behind by a screen closed with its close box is not a new result either.
+    estado.PuntosTotales = 123456;
+    auto h = Abrir();
+    EXPECT_TRUE(contestador.textos().isEmpty());
+    EXPECT_TRUE(Banda(*h)->isHidden());
+    for (int p = 0; p < 10; ++p)
+        EXPECT_EQ(Leida().Registros[p].Puntos, 0);
+}
+
+TEST_F(Records, CellsShowDifficultyNamesPlainDigitsAndEmptyCellsInTheirRowColour)
+{
+    EscribirTabla({{"", 1234567, 7}, {"B", 900, 0}, {"C", 800, 1}, {"D", 700, 2}, {"E", 600, 3}});
+    auto h = Abrir();
+    EXPECT_EQ(Texto(*h, "lblPuntos", 0), QStringLiteral("1234567"));
+    EXPECT_EQ(Texto(*h, "lblDificultad", 0), QString());
+    EXPECT_EQ(Texto(*h, "lblNombre", 0), QString());
+    EXPECT_EQ(Celda(*h, "lblNombre", 0)->Fondo(), QColor(255, 100, 100));
+    EXPECT_EQ(Texto(*h, "lblDificultad", 1), QStringLiteral("VERY EASY"));
+    EXPECT_EQ(Texto(*h, "lblDificultad", 2), QStringLiteral("EASY"));
+    EXPECT_EQ(Texto(*h, "lblDificultad", 3), QStringLiteral("NORMAL"));
+    EXPECT_EQ(Texto(*h, "lblDificultad", 4), QStringLiteral("HARD"));
+    // Places missing from the file read as the "0" defaults and are written back so.
+    EXPECT_EQ(Texto(*h, "lblNombre", 9), QStringLiteral("0"));
+    EXPECT_EQ(LeerINI(Ruta(), QStringLiteral("09"), QStringLiteral("Nombre")), QStringLiteral("0"));
+}
+
+TEST_F(Records, AMissingFileIsCreatedWithTenEmptyPlaces)
+{
+    auto h = Abrir();
+    ASSERT_TRUE(QFile::exists(Ruta()));
+    for (int p = 0; p < 10; ++p) {
+        const QString s = SeccionHOF(p);
+        EXPECT_EQ(LeerINI(Ruta(), s, QStringLiteral("Nombre")), QString()) << p;
+        EXPECT_EQ(LeerINI(Ruta(), s, QStringLiteral("Puntos")), QStringLiteral("0")) << p;
+    }
+    EXPECT_TRUE(Banda(*h)->isHidden());
+}
+
+TEST_F(Records, AWonTotalEqualToTheTenthEntersAboveItAndPushesItOut)
+{
+    EscribirTabla(kDiez);
+    GanarCon(500);
+    ContestadorAutomatico contestador(QStringLiteral("Nueva"));
+    auto h = Abrir();
+    ASSERT_EQ(contestador.textos().size(), 1);
+    EXPECT_EQ(Texto(*h, "lblNombre", 9), QStringLiteral("Nueva"));
+    EXPECT_EQ(Texto(*h, "lblPuntos", 9), QStringLiteral("500"));
+    EXPECT_FALSE(Banda(*h)->isHidden());
+    EXPECT_EQ(Banda(*h)->geometry(), QRect(72, 323, 593, 28));
+    const TablaHOF t = Leida();
+    EXPECT_EQ(t.Registros[9].Nombre, QStringLiteral("Nueva"));
+    EXPECT_EQ(t.Registros[8].Nombre, QStringLiteral("Ines"));
+    for (int p = 0; p < 10; ++p)
+        EXPECT_NE(t.Registros[p].Nombre, QStringLiteral("Juan")) << p;
+}
+
+TEST_F(Records, AWonTotalOneBelowTheTenthIsNotOfferedAndTheTableIsSavedUnchanged)
+{
+    EscribirTabla(kDiez);
+    const TablaHOF antes = Leida();
+    GanarCon(499);
+    ContestadorAutomatico contestador(QStringLiteral("Nueva"));
+    auto h = Abrir();
+    EXPECT_TRUE(contestador.textos().isEmpty());
+    EXPECT_TRUE(Banda(*h)->isHidden());
+    EXPECT_EQ(Texto(*h, "lblNombre", 9), QStringLiteral("Juan"));
+    MismosPuestos(Leida(), antes);
+    EXPECT_FALSE(estado.PartidaGanada);
+    EXPECT_EQ(estado.PuntosTotales, 0);
+}
+
+TEST_F(Records, AWonTotalAboveAllTakesPlaceOneWithTheBandBehindItsCells)
+{
+    EscribirTabla(kDiez);
+    GanarCon(1000000);
+    ContestadorAutomatico contestador(QStringLiteral("Cima"));
+    auto h = Abrir();
+    EXPECT_EQ(Texto(*h, "lblNombre", 0), QStringLiteral("Cima"));
+    EXPECT_EQ(Texto(*h, "lblPuntos", 0), QStringLiteral("1000000"));
+    for (int i = 1; i < 10; ++i)
+        EXPECT_EQ(Texto(*h, "lblNombre", i), QString::fromUtf8(kDiez[i - 1].nombre)) << i;
+    QWidget *banda = Banda(*h);
+    EXPECT_EQ(banda->geometry(), QRect(72, 107, 593, 28));
+    // As painted: red in the gaps around the row, the row's cells drawn over the band,
+    // the window colour just outside it.
+    const QImage imagen = h->grab().toImage();
+    const QColor rojo(255, 0, 0);
+    EXPECT_EQ(imagen.pixelColor(76, 120), rojo);
+    EXPECT_EQ(imagen.pixelColor(180, 120), rojo);
+    EXPECT_EQ(imagen.pixelColor(300, 108), rojo);
+    EXPECT_EQ(imagen.pixelColor(663, 133), rojo);
+    EXPECT_EQ(imagen.pixelColor(354, 114), QColor(255, 100, 100));  // inside lblDificultad_0
+    EXPECT_EQ(imagen.pixelColor(300, 105), QColor(192, 192, 255));
+    EXPECT_EQ(imagen.pixelColor(70, 120), QColor(255, 100, 100));  // the place cell, left of the band
+    EXPECT_EQ(imagen.pixelColor(666, 120), QColor(192, 192, 255));
+    EXPECT_EQ(Leida().Registros[0].Nombre, QStringLiteral("Cima"));
+    EXPECT_EQ(Leida().Registros[0].Puntos, 1000000);
+}
+
+TEST_F(Records, TheNamePromptIsPrefilledAndDateAndTimeAreTakenAfterTheAnswer)
+{
+    EscribirTabla(kDiez);
+    GanarCon(6500, Dificil);
+    QString previo;
+    const QTime desde = QTime::currentTime();
+    auto reg = ResponderModales(1, [&](QWidget *w) {
+        auto *id = qobject_cast<QInputDialog *>(w);
+        ASSERT_NE(id, nullptr);
+        previo = id->textValue();
+        id->accept();
+    });
+    auto h = Abrir();
+    const QTime hasta = QTime::currentTime();
+    ASSERT_EQ(reg->pendientes, 0);
+    EXPECT_EQ(reg->titulos.value(0), QStringLiteral("Congrats! You got a High Score!"));
+    EXPECT_EQ(reg->textos.value(0), QStringLiteral("What's your name?"));
+    EXPECT_EQ(previo, QStringLiteral("Quorlan"));
+
+    const tRegistroHOF r = Leida().Registros[3];
+    EXPECT_EQ(r.Nombre, QStringLiteral("Quorlan"));
+    EXPECT_EQ(r.Puntos, 6500);
+    EXPECT_EQ(r.Dificultad, 3);
+    EXPECT_EQ(Texto(*h, "lblDificultad", 3), QStringLiteral("HARD"));
+    EXPECT_EQ(r.Fecha, QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    QStringList posibles;
+    for (QTime t = desde; t.isValid() && t <= hasta.addSecs(1); t = t.addSecs(1))
+        posibles << TextoHora(QLocale::system(), t);
+    EXPECT_TRUE(posibles.contains(r.Hora)) << r.Hora.toStdString();
+    EXPECT_EQ(Texto(*h, "lblHora", 3), r.Hora);
+}
+
+TEST_F(Records, CancelAtThePromptEntersTheScoreWithAnEmptyName)
+{
+    EscribirTabla(kDiez);
+    GanarCon(6500);
+    auto reg = ResponderModales(1, Cancelar);
+    auto h = Abrir();
+    ASSERT_EQ(reg->pendientes, 0);
+    EXPECT_EQ(Texto(*h, "lblNombre", 3), QString());
+    EXPECT_EQ(Texto(*h, "lblPuntos", 3), QStringLiteral("6500"));
+    EXPECT_EQ(Banda(*h)->y(), 112 + 24 * 3 - 5);
+    // Present and empty, not missing (which would read "0").
+    EXPECT_EQ(LeerINI(Ruta(), QStringLiteral("03"), QStringLiteral("Nombre")), QString());
+    EXPECT_EQ(LeerINI(Ruta(), QStringLiteral("03"), QStringLiteral("Puntos")), QStringLiteral("6500"));
+}
+
+TEST_F(Records, AWonGameIsEnteredOnceEvenWhenTheScreenIsLeftByItsCloseBox)
+{
+    EscribirTabla(kDiez);
+    GanarCon(2500);
+    ContestadorAutomatico contestador(QStringLiteral("Una"));
+    {
+        auto h = Abrir();
+        h->show();
+        h->close();
+    }
+    EXPECT_EQ(contestador.textos().size(), 1);
+    EXPECT_FALSE(estado.PartidaGanada);
+    EXPECT_EQ(estado.PuntosTotales, 0);
+    auto otra = Abrir();
+    EXPECT_EQ(contestador.textos().size(), 1);
+    EXPECT_TRUE(Banda(*otra)->isHidden());
+    int veces = 0;
+    for (const tRegistroHOF &r : Leida().Registros)
+        veces += r.Nombre == QStringLiteral("Una");
+    EXPECT_EQ(veces, 1);
+}
+
+TEST_F(Records, OkClearsTheTotalClosesAndReturnsToTheMenu)
+{
+    EscribirTabla(kDiez);
+    auto h = Abrir();
+    h->show();
+    estado.PuntosTotales = 4321;
+    QTest::mouseClick(h->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+    EXPECT_EQ(estado.PuntosTotales, 0);
+    EXPECT_EQ(menus, 1);
+    EXPECT_FALSE(h->isVisible());
+    EXPECT_EQ(h->result(), QDialog::Accepted);
+}
+
+TEST_F(Records, WebHotspotAsksForThePageOnceAndTheScreenStaysOpen)
+{
+    EscribirTabla(kDiez);
+    auto h = Abrir();
+    h->show();
+    QTest::mouseClick(h->findChild<ZonaActiva *>(QStringLiteral("Image2")), Qt::LeftButton);
+    EXPECT_EQ(web.pedidas, QStringList{DireccionWeb()});
+    EXPECT_TRUE(h->isVisible());
+    EXPECT_EQ(menus, 0);
+}
+
+TEST_F(Records, AFileThatCannotBeWrittenIsSilentAndTheTableStillShows)
+{
+    ASSERT_TRUE(QDir().mkpath(Ruta()));  // a folder where the file should be
+    GanarCon(300);
+    ContestadorAutomatico contestador(QStringLiteral("Sola"));
+    auto h = Abrir();
+    EXPECT_EQ(contestador.textos(), QStringList{QStringLiteral("What's your name?")});
+    EXPECT_EQ(Texto(*h, "lblNombre", 0), QStringLiteral("Sola"));
+    EXPECT_EQ(Banda(*h)->y(), 107);
+    EXPECT_TRUE(QFileInfo(Ruta()).isDir());
+}
+
+TEST(RecordsHora, TheFullLocalTimeKeepsSecondsAndDropsTheZone)
+{
+    const QTime t(21, 5, 9);
+    EXPECT_EQ(TextoHora(QLocale::c(), t), QStringLiteral("21:05:09"));
+    EXPECT_EQ(TextoHora(QLocale(QStringLiteral("en_US")), t), QStringLiteral("9:05:09 PM"));
+    EXPECT_EQ(TextoHora(QLocale(QStringLiteral("es_ES")), t), QStringLiteral("21:05:09"));
+    EXPECT_EQ(TextoHora(QLocale(QStringLiteral("zh_CN")), t), QStringLiteral("21:05:09"));
+    EXPECT_EQ(TextoHora(QLocale(QStringLiteral("ja_JP")), t), QStringLiteral("21時05分09秒"));
+    EXPECT_EQ(TextoHora(QLocale(QStringLiteral("bg_BG")), t), QStringLiteral("21:05:09 ч."));
+}
+
+namespace {
+
+// Presses OK on the high-score screen once it is the modal window, after noting what
+// it shows.
+struct VigiaRecords {
+    QTimer timer;
+    QPointer<QWidget> padre;
+    int vistas = 0;
+    std::function<void(frmHOF &)> alVerla;
+    VigiaRecords()
+    {
+        timer.setInterval(5);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            auto *h = qobject_cast<frmHOF *>(QApplication::activeModalWidget());
+            if (!h || !h->isVisible())
+                return;
+            ++vistas;
+            padre = h->parentWidget();
+            if (alVerla)
+                alVerla(*h);
+            QTest::mouseClick(h->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+        });
+        timer.start();
+    }
+};
+
+}  // namespace
+
+TEST_F(Records, TheMenuHotspotShowsTheScreenModallyOverTheMenu)
+{
+    EscribirTabla(kDiez);
+    frmIntro menu(ctx);
+    ctx.abrirRecords = [this, &menu] { AbrirRecords(ctx, &menu); };
+    menu.show();
+    ContestadorAutomatico contestador(QStringLiteral("X"));
+    VigiaRecords vigia;
+    bool modal = false;
+    vigia.alVerla = [&](frmHOF &h) { modal = h.isModal() && menu.isVisible(); };
+    menu.imgHOF_Click();
+    EXPECT_EQ(vigia.vistas, 1);
+    EXPECT_EQ(vigia.padre, &menu);
+    EXPECT_TRUE(modal);
+    EXPECT_TRUE(contestador.textos().isEmpty());
+}
+
+TEST_F(Records, AfterAWinTheNamePromptShowsOverTheMenuBeforeTheScreenAppears)
+{
+    EscribirTabla(kDiez);
+    frmIntro menu(ctx);
+    menu.show();
+    GanarCon(8500);
+    QWidget *sobre = nullptr;
+    bool pantallaVisible = true;
+    auto reg = ResponderModales(1, [&](QWidget *w) {
+        sobre = w->parentWidget();
+        pantallaVisible = false;
+        for (QWidget *v : QApplication::topLevelWidgets())
+            pantallaVisible |= qobject_cast<frmHOF *>(v) && v->isVisible();
+        EscribirYAceptar(w, QStringLiteral("Tras"));
+    });
+    VigiaRecords vigia;
+    AbrirRecords(ctx, &menu);
+    ASSERT_EQ(reg->pendientes, 0);
+    EXPECT_EQ(sobre, &menu);
+    EXPECT_FALSE(pantallaVisible);
+    EXPECT_EQ(vigia.vistas, 1);
+    EXPECT_EQ(Leida().Registros[1].Nombre, QStringLiteral("Tras"));
+}
+
+TEST_F(Records, WinningOnTheGameScreenPutsTheNamedScoreIntoTheFile)
+{
+    QFile::remove(Ruta());
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VELUNDA_DATOS_FUENTE "/HOF.rec"), Ruta()));
+    QFile::setPermissions(Ruta(), QFile::ReadOwner | QFile::WriteOwner);
+    const TablaHOF antes = Leida();
+    ASSERT_EQ(antes.Registros[4].Puntos, 51260);  // the known file: the win lands below it
+    ASSERT_EQ(antes.Registros[5].Puntos, 45033);
+
+    int records = 0;
+    ctx.abrirRecords = [this, &records] {
+        ++records;
+        AbrirRecords(ctx, nullptr);
+    };
+    estado.DificultadActual = Dificil;
+    QPointer<frmMain> f = new frmMain(ctx);
+    f->show();
+    for (int n = 0; n < kUltimoNivel; ++n)
+        estado.PuntosNivel[n] = 1000;  // levels 1..49 already played
+    f->juego().PrepararNivel(kUltimoNivel);
+    ASSERT_EQ(estado.PuntosTotales, 49000);
+
+    ContestadorAutomatico contestador(QStringLiteral("Lucía Prueba"));
+    VigiaRecords vigia;
+    QString nombreEnPantalla;
+    int bandaTop = -1;
+    vigia.alVerla = [&](frmHOF &h) {
+        nombreEnPantalla = Texto(h, "lblNombre", 5);
+        bandaTop = Banda(h)->isHidden() ? -1 : Banda(h)->y();
+    };
+    QTest::mouseClick(f->findChild<QPushButton *>(QStringLiteral("cmdEmpezar")), Qt::LeftButton);
+    for (int i = 0; i < kNumCasillas && f; ++i)
+        if (estado.Casillas[i].Visible && estado.Casillas[i].EsAcierto())
+            QTest::mouseClick(
+                f->findChild<Etiqueta *>(QStringLiteral("lblTextos_%1").arg(i)), Qt::LeftButton);
+    const int32_t total = std::accumulate(estado.PuntosNivel.begin(), estado.PuntosNivel.end(), 0);
+
+    EXPECT_EQ(records, 1);
+    EXPECT_EQ(vigia.vistas, 1);
+    ASSERT_GE(contestador.textos().size(), 2);
+    EXPECT_EQ(contestador.textos().at(contestador.textos().size() - 2),
+        QStringLiteral("CONGRATS! YOU WIN!\nYOU GOT %1 POINTS!").arg(total));
+    EXPECT_EQ(contestador.textos().last(), QStringLiteral("What's your name?"));
+    EXPECT_EQ(nombreEnPantalla, QStringLiteral("Lucía Prueba"));
+    EXPECT_EQ(bandaTop, 112 + 24 * 5 - 5);
+
+    const TablaHOF despues = Leida();
+    EXPECT_EQ(despues.Registros[5].Nombre, QStringLiteral("Lucía Prueba"));
+    EXPECT_EQ(despues.Registros[5].Puntos, total);
+    EXPECT_EQ(despues.Registros[5].Dificultad, 3);
+    EXPECT_EQ(despues.Registros[4].Nombre, antes.Registros[4].Nombre);
+    EXPECT_EQ(despues.Registros[6].Nombre, antes.Registros[5].Nombre);
+    EXPECT_EQ(despues.Registros[9].Nombre, antes.Registros[8].Nombre);
+    EXPECT_FALSE(estado.PartidaGanada);
+    EXPECT_EQ(estado.PuntosTotales, 0);
+    delete f.data();
+}

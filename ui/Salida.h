@@ -1,0 +1,12 @@
+// The quit question, the only way the player ends the program: "Are you sure?" with Yes
+// and No. Yes ends the process at once; No returns with nothing changed.
+#pragma once
+
+class QWidget;
+struct Contexto;
+
+// Asks over `padre`; on Yes runs ctx.terminar (or TerminarPrograma when none is set).
+void ConfirmarSalida(Contexto &ctx, QWidget *padre);
+
+// Ends the process here and now: no window's close handling, no destructors, nothing saved.
+[[noreturn]] void TerminarPrograma();

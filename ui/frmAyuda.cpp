@@ -1,0 +1,121 @@
+#include "frmAyuda.h"
+
+#include "Aspecto.h"
+#include "Controles.h"
+#include "Web.h"
+
+#include <QPushButton>
+
+namespace {
+const QColor kFondoTexto(192, 192, 255);
+const QColor kFondoEnlace(255, 192, 128);
+
+struct Parrafo {
+    QRect lugar;
+    double puntos;
+    bool negrita;
+    Qt::Alignment alineacion;
+};
+
+// lblAyuda(0) to (7): place, font and alignment; the texts come with the load.
+const std::array<Parrafo, 8> kParrafos{{
+    {{24, 8, 601, 25}, 13.5, true, Qt::AlignHCenter},
+    {{24, 72, 601, 73}, 9.75, false, Qt::AlignLeft},
+    {{24, 152, 601, 49}, 13.5, false, Qt::AlignHCenter},
+    {{24, 208, 81, 17}, 9.75, false, Qt::AlignLeft},
+    {{136, 240, 161, 17}, 9.75, false, Qt::AlignHCenter},
+    {{360, 240, 161, 17}, 9.75, false, Qt::AlignHCenter},
+    {{24, 272, 601, 65}, 9.75, false, Qt::AlignLeft},
+    {{24, 344, 601, 33}, 9.75, true, Qt::AlignHCenter},
+}};
+
+// The texts of lblAyuda(1) to (7), the player's own words to the letter.
+const std::array<const char *, 7> kTextos{{
+    "When you see this image, something strange happens. Your brain gets two contradictory "
+    "informations from two valid sources. On the one hand, the label says 'Red'. On the other "
+    "hand, the color of the label says 'Blue'. This way, your brain gets confused.",
+    "Your goal: click on the labels wich TEXT matches its COLOR.",
+    "For example:",
+    "CORRECT",
+    "INCORRECT",
+    "Time is limited, so go quickly! :) . The faster you are, the higher your score! But be "
+    "carefull, because if you click on an incorrect label you will go back 2 levels.",
+    "Now it's your time. Are you a master of Velunda?",
+}};
+
+struct Ejemplo {
+    QRect lugar;
+    const char *texto;
+    QColor tinta;
+};
+
+// lblTextos(0) to (2): styled like the game screen's word labels, deaf to clicks.
+const std::array<Ejemplo, 3> kEjemplos{{
+    {{256, 40, 145, 25}, "RED", QColor(0, 0, 255)},
+    {{144, 208, 145, 25}, "GREEN", QColor(0, 192, 0)},
+    {{368, 208, 145, 25}, "GREEN", QColor(255, 0, 0)},
+}};
+}  // namespace
+
+frmAyuda::frmAyuda(Contexto &ctx, QWidget *padre) : QDialog(padre), ctx_(ctx)
+{
+    setObjectName(QStringLiteral("frmAyuda"));
+    AplicarAspecto(this, 650, 441, BotonesVentana::SoloCerrar);
+    setWindowFlag(Qt::Dialog);  // stays a dialog of the menu for the window manager
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    Construir();
+    Form_Load();
+}
+
+void frmAyuda::Construir()
+{
+    for (std::size_t i = 0; i < kParrafos.size(); ++i) {
+        const Parrafo &p = kParrafos[i];
+        auto *l = new Etiqueta(this, QStringLiteral("lblAyuda_%1").arg(i), p.lugar);
+        l->PonerFondo(kFondoTexto);
+        l->setFont(FuenteVentana(p.puntos, p.negrita));
+        l->setAlignment(p.alineacion | Qt::AlignTop);
+        l->setWordWrap(true);
+        lblAyuda_[i] = l;
+    }
+    lblAyuda_[0]->setText(QStringLiteral("HELP"));
+
+    for (std::size_t i = 0; i < kEjemplos.size(); ++i) {
+        const Ejemplo &e = kEjemplos[i];
+        auto *l = new Etiqueta(
+            this, QStringLiteral("lblTextos_%1").arg(i), e.lugar, QString::fromLatin1(e.texto));
+        l->setFont(FuenteVentana(13.5, true));
+        l->PonerBorde(true);
+        l->PonerFondo(Qt::white);
+        l->PonerColorTexto(e.tinta);
+    }
+
+    auto *enlace = new Etiqueta(this, QStringLiteral("Label1"), QRect(24, 400, 353, 17),
+        QStringLiteral("If you like Velunda, get more FREE GAMES at ") + HostWeb());
+    enlace->PonerFondo(kFondoEnlace);
+    enlace->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    auto *image2 = new ZonaActiva(this, QStringLiteral("Image2"), QRect(16, 400, 369, 17));
+    connect(image2, &ZonaActiva::clicked, this, &frmAyuda::Image2_Click);
+
+    // The only control that takes focus, so it is first in the focus order.
+    Command1_ = new QPushButton(QStringLiteral("OK"), this);
+    Command1_->setObjectName(QStringLiteral("Command1"));
+    Command1_->setGeometry(552, 392, 73, 25);
+    Command1_->setDefault(true);
+    Command1_->setFocus();
+    connect(Command1_, &QPushButton::clicked, this, &frmAyuda::Command1_Click);
+}
+
+void frmAyuda::Form_Load()
+{
+    for (std::size_t i = 0; i < kTextos.size(); ++i)
+        lblAyuda_[i + 1]->setText(QString::fromLatin1(kTextos[i]));
+}
+
+void frmAyuda::Command1_Click() { close(); }
+
+void frmAyuda::Image2_Click() { AbrirWeb(ctx_); }

@@ -1,0 +1,207 @@
+#include "frmHOF.h"
+
+#include "Aspecto.h"
+#include "Controles.h"
+#include "RutaHOF.h"
+#include "Web.h"
+
+#include <QDate>
+#include <QInputDialog>
+#include <QLocale>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <cmath>
+
+namespace {
+const QColor kFondo(192, 192, 255);
+const QColor kAzul(0, 0, 255);
+const QColor kRojo(255, 0, 0);
+const QColor kFondoEnlace(255, 192, 128);
+
+constexpr int kPuestos = TablaHOF::kPuestos;
+
+// Rows i = 0..9: top 112 + 24 i, all 17 high.
+int TopFila(int i) { return 112 + 24 * i; }
+constexpr int kAltoFila = 17;
+
+struct Columna {
+    int left;
+    int ancho;
+};
+constexpr Columna kPuesto{40, 33}, kPuntos{80, 97}, kNombre{184, 161}, kDificultad{352, 97}, kFecha{456, 97},
+    kHora{560, 97};
+
+struct Titulo {
+    const char *texto;
+    Columna columna;
+};
+// lblTitulo(0) to (4), in their own order; the place column has none.
+const std::array<Titulo, 5> kTitulos{{
+    {"NAME", kNombre},
+    {"DIFFICULTY", kDificultad},
+    {"SCORE", kPuntos},
+    {"DATE", kFecha},
+    {"TIME", kHora},
+}};
+
+QRect Celda(Columna c, int top) { return QRect(c.left, top, c.ancho, kAltoFila); }
+}  // namespace
+
+frmHOF::frmHOF(Contexto &ctx, QWidget *padre) : QDialog(padre), ctx_(ctx)
+{
+    setObjectName(QStringLiteral("frmHOF"));
+    AplicarAspecto(this, 705, 412, BotonesVentana::SoloCerrar);
+    setWindowFlag(Qt::Dialog);  // stays a dialog of the menu for the window manager
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kFondo);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    Construir();
+    Form_Load();
+}
+
+void frmHOF::Construir()
+{
+    // Created bottom to top: the band first, so every label lies over it.
+    Shape1_ = new Forma(this, QStringLiteral("Shape1"), QRect(72, 0, 593, 28), kRojo);
+
+    auto *titulo
+        = new Etiqueta(this, QStringLiteral("Label1"), QRect(80, 32, 577, 41), QStringLiteral("HIGH SCORES"));
+    titulo->setFont(FuenteVentana(24, true));
+    titulo->PonerColorTexto(kAzul);
+
+    for (std::size_t k = 0; k < kTitulos.size(); ++k) {
+        auto *l = new Etiqueta(this, QStringLiteral("lblTitulo_%1").arg(k),
+            QRect(kTitulos[k].columna.left, 88, kTitulos[k].columna.ancho, 17),
+            QString::fromLatin1(kTitulos[k].texto));
+        l->setFont(FuenteVentana(8.25, true));
+        l->PonerFondo(kAzul);
+        l->PonerColorTexto(Qt::white);
+        l->PonerBorde(true);
+    }
+
+    auto celda = [this](const char *nombre, int i, Columna c) {
+        auto *l = new Etiqueta(
+            this, QStringLiteral("%1_%2").arg(QLatin1String(nombre)).arg(i), Celda(c, TopFila(i)));
+        l->PonerFondo(Qt::white);
+        return l;
+    };
+    for (int i = 0; i < kPuestos; ++i) {
+        lblPuesto_[i] = new Etiqueta(this, QStringLiteral("lblPuesto_%1").arg(i), Celda(kPuesto, TopFila(i)));
+        lblPuesto_[i]->setFont(FuenteVentana(8.25, true));
+        lblPuesto_[i]->PonerBorde(true);
+        lblPuntos_[i] = celda("lblPuntos", i, kPuntos);
+        lblNombre_[i] = celda("lblNombre", i, kNombre);
+        lblNombre_[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        lblDificultad_[i] = celda("lblDificultad", i, kDificultad);
+        lblFecha_[i] = celda("lblFecha", i, kFecha);
+        lblHora_[i] = celda("lblHora", i, kHora);
+    }
+
+    auto *enlace = new Etiqueta(this, QStringLiteral("Label2"), QRect(40, 384, 353, 17),
+        QStringLiteral("If you like Velunda, get more FREE GAMES at ") + HostWeb());
+    enlace->PonerFondo(kFondoEnlace);
+    enlace->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    auto *image2 = new ZonaActiva(this, QStringLiteral("Image2"), QRect(32, 384, 369, 17));
+    connect(image2, &ZonaActiva::clicked, this, &frmHOF::Image2_Click);
+
+    // The only control that takes focus, so it is first in the focus order.
+    Command1_ = new QPushButton(QStringLiteral("OK"), this);
+    Command1_->setObjectName(QStringLiteral("Command1"));
+    Command1_->setGeometry(624, 376, 49, 25);
+    Command1_->setDefault(true);
+    Command1_->setFocus();
+    connect(Command1_, &QPushButton::clicked, this, &frmHOF::Command1_Click);
+}
+
+void frmHOF::Form_Load()
+{
+    // A result reaches the table only from the win that opened this screen, and is taken
+    // here once: neither the close box nor a later showing from the menu can offer it again.
+    const bool ganada = ctx_.estado.PartidaGanada;
+    ctx_.estado.PartidaGanada = false;
+
+    for (int i = 0; i < kPuestos; ++i) {
+        lblPuesto_[i]->setText(QStringLiteral("%1").arg(i + 1, 2, 10, QChar(u'0')));
+        const QColor tono(255, 100 + 10 * i, 100 + 10 * i);
+        for (Etiqueta *l :
+            {lblPuesto_[i], lblPuntos_[i], lblNombre_[i], lblDificultad_[i], lblFecha_[i], lblHora_[i]})
+            l->PonerFondo(tono);
+    }
+    Shape1_->hide();
+
+    const QString ruta = RutaHOF(ctx_.dirApp);
+    tabla_.Cargar(ruta);
+    if (ganada) {
+        const int32_t total = ctx_.estado.PuntosTotales;
+        ctx_.estado.PuntosTotales = 0;
+        if (tabla_.Califica(total))
+            PedirNombre(total);
+    }
+    const int fila = tabla_.FilaNueva();
+    if (fila >= 0) {
+        // 5 above and 6 below the row's cells: the new row is framed in red.
+        Shape1_->move(Shape1_->x(), lblDificultad_[fila]->y() - 5);
+        Shape1_->show();
+    }
+
+    for (int i = 0; i < kPuestos; ++i) {
+        const tRegistroHOF &r = tabla_.Registros[i];
+        lblFecha_[i]->setText(r.Fecha);
+        lblHora_[i]->setText(r.Hora);
+        lblDificultad_[i]->setText(NombreDificultad(r.Dificultad));
+        lblNombre_[i]->setText(r.Nombre);
+        lblPuntos_[i]->setText(QString::number(r.Puntos));
+    }
+
+    tabla_.Guardar(ruta);  // a failed write is silent: the table shows all the same
+}
+
+void frmHOF::PedirNombre(int32_t puntos)
+{
+    // Parented to the menu: this window is not on screen yet.
+    bool ok = false;
+    const QString respuesta
+        = QInputDialog::getText(parentWidget(), QStringLiteral("Congrats! You got a High Score!"),
+            QStringLiteral("What's your name?"), QLineEdit::Normal, QStringLiteral("Quorlan"), &ok);
+    const QString nombre = ok ? respuesta : QString();  // Cancel still enters the score
+
+    // Taken once the player has answered, the date first.
+    const QLocale local = QLocale::system();
+    const QString fecha = local.toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QString hora = TextoHora(local, QTime::currentTime());
+    // The difficulty is always a whole 0..3; rounding (half to even) only makes it a code.
+    const auto dificultad = static_cast<int16_t>(std::nearbyint(ctx_.estado.DificultadActual));
+    tabla_.Insertar(nombre, dificultad, fecha, hora, puntos);
+    OrdenarHOF(tabla_);
+}
+
+void frmHOF::Command1_Click()
+{
+    ctx_.estado.PuntosTotales = 0;
+    accept();
+    if (ctx_.mostrarMenu)
+        ctx_.mostrarMenu();
+}
+
+void frmHOF::Image2_Click() { AbrirWeb(ctx_); }
+
+void AbrirRecords(Contexto &ctx, QWidget *padre)
+{
+    frmHOF hof(ctx, padre);
+    hof.exec();
+}
+
+QString TextoHora(const QLocale &locale, QTime hora)
+{
+    // Qt offers no full time pattern without the zone, so the zone field (letters t, with
+    // any brackets around it) is taken out of the locale's own full pattern.
+    static const QRegularExpression zona(QStringLiteral("\\s*[(\\[]?(?<![\\p{L}'])t+(?![\\p{L}'])[)\\]]?"));
+    QString formato = locale.timeFormat(QLocale::LongFormat);
+    formato.remove(zona);
+    formato = formato.trimmed();
+    if (!formato.contains(u's'))
+        formato = QStringLiteral("HH:mm:ss");
+    return locale.toString(hora, formato);
+}

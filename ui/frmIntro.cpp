@@ -1,0 +1,153 @@
+#include "frmIntro.h"
+
+#include "Arte.h"
+#include "Aspecto.h"
+#include "Controles.h"
+#include "Salida.h"
+#include "Web.h"
+#include "frmAyuda.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPushButton>
+
+namespace {
+struct Dificultad {
+    const char *texto;
+    int top;
+};
+// cmdDificultad(0) to (3), inside the panel; the index is the difficulty value.
+const std::array<Dificultad, 4> kDificultades{{
+    {"VERY EASY (TRAINING)", 56},
+    {"EASY", 104},
+    {"NORMAL", 152},
+    {"HARD", 200},
+}};
+}  // namespace
+
+frmIntro::frmIntro(Contexto &ctx) : QWidget(nullptr), ctx_(ctx)
+{
+    setObjectName(QStringLiteral("frmIntro"));
+    AplicarAspecto(this, 752, 480);
+    Construir();
+    Form_Load();
+    ctx_.mostrarMenu = [this] { MostrarMenu(); };
+}
+
+frmIntro::~frmIntro()
+{
+    ctx_.mostrarMenu = nullptr;
+    delete juego_.data();
+}
+
+frmMain *frmIntro::JuegoAbierto() const { return juego_.data(); }
+
+void frmIntro::Construir()
+{
+    // Created bottom to top: later siblings lie above earlier ones.
+    imgTitulo_ = new QLabel(this);
+    imgTitulo_->setObjectName(QStringLiteral("imgTitulo"));
+    imgTitulo_->move(0, 0);
+
+    auto hotspot = [this](const char *nombre, QRect lugar, void (frmIntro::*manejador)()) {
+        auto *z = new ZonaActiva(this, QString::fromLatin1(nombre), lugar);
+        connect(z, &ZonaActiva::clicked, this, manejador);
+    };
+    hotspot("imgJugar", QRect(544, 104, 185, 97), &frmIntro::imgJugar_Click);
+    hotspot("imgHOF", QRect(568, 232, 177, 81), &frmIntro::imgHOF_Click);
+    hotspot("imgAyuda", QRect(480, 336, 153, 65), &frmIntro::imgAyuda_Click);
+    hotspot("imgSalir2", QRect(592, 408, 153, 65), &frmIntro::imgSalir2_Click);
+    hotspot("imgSalir1", QRect(648, 368, 97, 41), &frmIntro::imgSalir1_Click);
+
+    auto *version = new Etiqueta(
+        this, QStringLiteral("Label2"), QRect(552, 8, 185, 17), QStringLiteral("Velunda v1.0"));
+    version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    version->setFont(FuenteVentana(9.75));
+
+    hotspot("imgWeb", QRect(224, 440, 297, 33), &frmIntro::imgWeb_Click);
+
+    // The difficulty panel in the desktop's window colours, hidden until Play.
+    const QPalette sistema = QApplication::palette();
+    picDificultad_ = new Panel(
+        this, QStringLiteral("picDificultad"), QRect(256, 112, 297, 257), sistema.color(QPalette::Base));
+    QPalette pal = picDificultad_->palette();
+    pal.setColor(QPalette::WindowText, sistema.color(QPalette::Text));
+    picDificultad_->setPalette(pal);
+
+    auto *rotulo = new Etiqueta(
+        picDificultad_, QStringLiteral("Label1"), QRect(16, 8, 265, 33), QStringLiteral("DIFFICULTY"));
+    rotulo->PonerColorTexto(QColor(0, 0, 255));
+    rotulo->setFont(FuenteVentana(24, true, true));
+
+    for (std::size_t i = 0; i < kDificultades.size(); ++i) {
+        auto *b = new QPushButton(QString::fromLatin1(kDificultades[i].texto), picDificultad_);
+        b->setObjectName(QStringLiteral("cmdDificultad_%1").arg(i));
+        b->setGeometry(72, kDificultades[i].top, 153, 33);
+        const int index = static_cast<int>(i);
+        connect(b, &QPushButton::clicked, this, [this, index] { cmdDificultad_Click(index); });
+        cmdDificultad_[i] = b;
+    }
+    for (std::size_t i = 1; i < cmdDificultad_.size(); ++i)
+        setTabOrder(cmdDificultad_[i - 1], cmdDificultad_[i]);
+    picDificultad_->hide();
+}
+
+void frmIntro::Form_Load()
+{
+    // Without a readable picture the menu paints the same drawing itself, so the choices
+    // under the hotspots are always there.
+    const qreal densidad = devicePixelRatioF();
+    QPixmap titulo = CargarImagenDatos(ctx_.dirApp, QStringLiteral("Titulo"), densidad);
+    if (titulo.isNull())
+        titulo = QPixmap::fromImage(ImagenTitulo(densidad));
+    imgTitulo_->setPixmap(titulo);
+    imgTitulo_->resize(titulo.deviceIndependentSize().toSize());  // its own size, unstretched
+}
+
+void frmIntro::MostrarMenu()
+{
+    picDificultad_->hide();
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmIntro::imgJugar_Click() { picDificultad_->show(); }
+
+void frmIntro::cmdDificultad_Click(int index)
+{
+    // In this order: the value, the panel, the menu, the game screen, then level 0.
+    ctx_.estado.DificultadActual = static_cast<float>(index);
+    picDificultad_->hide();
+    hide();
+    if (!juego_)
+        juego_ = new frmMain(ctx_);  // its load sets up palette, levels and board
+    juego_->show();
+    juego_->juego().PrepararNivel(0);
+}
+
+void frmIntro::imgAyuda_Click()
+{
+    frmAyuda ayuda(ctx_, this);
+    ayuda.exec();
+}
+
+void frmIntro::imgHOF_Click()
+{
+    if (ctx_.abrirRecords)
+        ctx_.abrirRecords();
+}
+
+void frmIntro::imgWeb_Click() { AbrirWeb(ctx_); }
+
+void frmIntro::imgSalir1_Click() { ConfirmarSalida(ctx_, this); }
+
+void frmIntro::imgSalir2_Click() { ConfirmarSalida(ctx_, this); }
+
+void frmIntro::closeEvent(QCloseEvent *ev)
+{
+    // The menu never closes: its close box only asks whether to quit the whole program.
+    ev->ignore();
+    ConfirmarSalida(ctx_, this);
+}
