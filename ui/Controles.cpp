@@ -2,6 +2,7 @@
 
 #include "Aspecto.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -144,12 +145,46 @@ void ZonaActiva::PonerImagen(const QPixmap &imagen)
     update();
 }
 
+void ZonaActiva::PermitirTeclado() { setFocusPolicy(Qt::TabFocus); }
+
+void ZonaActiva::keyPressEvent(QKeyEvent *ev)
+{
+    switch (ev->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        emit clicked();
+        return;
+    default:
+        QWidget::keyPressEvent(ev);
+    }
+}
+
+void ZonaActiva::focusInEvent(QFocusEvent *ev)
+{
+    QWidget::focusInEvent(ev);
+    update();
+}
+
+void ZonaActiva::focusOutEvent(QFocusEvent *ev)
+{
+    QWidget::focusOutEvent(ev);
+    update();
+}
+
 void ZonaActiva::paintEvent(QPaintEvent *)
 {
-    if (imagen_.isNull())
-        return;
     QPainter p(this);
-    p.drawPixmap(0, 0, imagen_);
+    if (!imagen_.isNull())
+        p.drawPixmap(0, 0, imagen_);
+    if (hasFocus()) {
+        // Navy outside, white inside: visible on any picture under it.
+        const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
+        p.setPen(QPen(QColor(0, 0, 128), 2));
+        p.drawRect(r);
+        p.setPen(QPen(Qt::white, 1));
+        p.drawRect(r.adjusted(1.5, 1.5, -1.5, -1.5));
+    }
 }
 
 void ZonaActiva::mousePressEvent(QMouseEvent *ev)

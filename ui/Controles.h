@@ -62,11 +62,17 @@ public:
     // An image control that shows a picture; a null picture leaves the area empty.
     void PonerImagen(const QPixmap &imagen);
     bool TieneImagen() const { return !imagen_.isNull(); }
+    // Lets Tab reach it and Enter or Space choose it; a ring shows while it has the focus.
+    // A mouse click never gives it the focus, so the mouse player sees nothing new.
+    void PermitirTeclado();
 signals:
     void clicked();
 protected:
     void mousePressEvent(QMouseEvent *ev) override;
     void mouseReleaseEvent(QMouseEvent *ev) override;
+    void keyPressEvent(QKeyEvent *ev) override;
+    void focusInEvent(QFocusEvent *ev) override;
+    void focusOutEvent(QFocusEvent *ev) override;
     void paintEvent(QPaintEvent *) override;
 private:
     bool pulsada_ = false;

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 
 namespace {
@@ -31,6 +32,9 @@ frmIntro::frmIntro(Contexto &ctx) : QWidget(nullptr), ctx_(ctx)
     setObjectName(QStringLiteral("frmIntro"));
     AplicarAspecto(this, 752, 480);
     Construir();
+    // The window holds the focus itself, so no choice is ringed until a key is used.
+    setFocusPolicy(Qt::ClickFocus);
+    setFocus();
     Form_Load();
     ctx_.mostrarMenu = [this] { MostrarMenu(); };
 }
@@ -52,6 +56,7 @@ void frmIntro::Construir()
 
     auto hotspot = [this](const char *nombre, QRect lugar, void (frmIntro::*manejador)()) {
         auto *z = new ZonaActiva(this, QString::fromLatin1(nombre), lugar);
+        z->PermitirTeclado();
         connect(z, &ZonaActiva::clicked, this, manejador);
     };
     hotspot("imgJugar", QRect(544, 104, 185, 97), &frmIntro::imgJugar_Click);
@@ -59,6 +64,7 @@ void frmIntro::Construir()
     hotspot("imgAyuda", QRect(480, 336, 153, 65), &frmIntro::imgAyuda_Click);
     hotspot("imgSalir2", QRect(592, 408, 153, 65), &frmIntro::imgSalir2_Click);
     hotspot("imgSalir1", QRect(648, 368, 97, 41), &frmIntro::imgSalir1_Click);
+    setTabOrder(findChild<QWidget *>(QStringLiteral("imgSalir1")), findChild<QWidget *>(QStringLiteral("imgSalir2")));
 
     auto *version = new Etiqueta(
         this, QStringLiteral("Label2"), QRect(552, 8, 185, 17), QStringLiteral("Velunda v1.0"));
@@ -108,12 +114,19 @@ void frmIntro::Form_Load()
 void frmIntro::MostrarMenu()
 {
     picDificultad_->hide();
+    setFocus();
     show();
     raise();
     activateWindow();
 }
 
-void frmIntro::imgJugar_Click() { picDificultad_->show(); }
+void frmIntro::imgJugar_Click()
+{
+    picDificultad_->show();
+    // A keyboard player goes on from the first difficulty; for the mouse nothing shows.
+    if (QWidget *f = focusWidget(); f && f->objectName() == QLatin1String("imgJugar"))
+        cmdDificultad_[0]->setFocus(Qt::TabFocusReason);
+}
 
 void frmIntro::cmdDificultad_Click(int index)
 {
@@ -144,6 +157,31 @@ void frmIntro::imgWeb_Click() { AbrirWeb(ctx_); }
 void frmIntro::imgSalir1_Click() { ConfirmarSalida(ctx_, this); }
 
 void frmIntro::imgSalir2_Click() { ConfirmarSalida(ctx_, this); }
+
+void frmIntro::keyPressEvent(QKeyEvent *ev)
+{
+    // Arrows walk the choices like Tab; Enter chooses a focused difficulty button too.
+    switch (ev->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        focusNextChild();
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        focusPreviousChild();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto *b = qobject_cast<QPushButton *>(focusWidget()); b && b->isVisible()) {
+            b->click();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(ev);
+}
 
 void frmIntro::closeEvent(QCloseEvent *ev)
 {

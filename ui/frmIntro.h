@@ -39,6 +39,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *ev) override;
+    void keyPressEvent(QKeyEvent *ev) override;
 
 private:
     void Construir();

@@ -118,10 +118,10 @@ chmod -R u+w "$pre/$progdir"
 if command -v xvfb-run >/dev/null && command -v xwininfo >/dev/null; then
   mkdir -p "$tmp/casa-x"
   # shellcheck disable=SC2016  # the inner script expands its own arguments
-  HOME=$tmp/casa-x SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  HOME=$tmp/casa-x SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     cd "$2" || exit 1
     "$1" & pid=$!
-    for _ in $(seq 50); do
+    for _ in $(seq 200); do
       ventana=$(xwininfo -root -tree | grep -m1 "\"Velunda - A game by Quorlan!" | awk "{print \$1}")
       [[ -n $ventana ]] && xwininfo -id "$ventana" | grep -q "Map State: IsViewable" && break
       ventana=
