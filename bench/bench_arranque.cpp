@@ -23,7 +23,7 @@ public:
         if (ev->type() == QEvent::Paint && !hecho) {
             hecho = true;
             const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                std::chrono::system_clock::now().time_since_epoch())
+                std::chrono::system_clock::now().time_since_epoch())
                                 .count();
             std::printf("pintado_ns=%lld\n", static_cast<long long>(ns));
             QTimer::singleShot(0, qApp, [] {

@@ -18,9 +18,9 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <map>
-#include <cstdio>
 #include <sys/resource.h>
 #include <vector>
 
@@ -28,11 +28,11 @@ namespace {
 
 class SinSonido : public Sonido {
 public:
-    void ReproducirSonido(const std::string &) override {}
+    void ReproducirSonido(const std::string &) override { }
 };
 class SinWeb : public Web {
 public:
-    void Abrir(const QString &) override {}
+    void Abrir(const QString &) override { }
 };
 
 double CpuSegundos()
@@ -84,7 +84,8 @@ public:
     bool eventFilter(QObject *o, QEvent *ev) override
     {
         if (ev->type() == QEvent::Paint)
-            ++cuenta[o->objectName().isEmpty() ? QString::fromLatin1(o->metaObject()->className()) : o->objectName()];
+            ++cuenta[o->objectName().isEmpty() ? QString::fromLatin1(o->metaObject()->className())
+                                               : o->objectName()];
         return false;
     }
 };
@@ -133,7 +134,7 @@ int Reloj(int segundos)
     const double real = fin / 1e9;
     std::printf("reloj_permitido_s=%.2f\nreloj_ticks=%d\nreloj_real_s=%.4f\nreloj_desvio_pct=%.3f\n"
                 "reloj_cpu_pct=%.2f\n",
-                permitido, ticks, real, (real - ticks * 0.02) / (ticks * 0.02) * 100.0, cpu / real * 100.0);
+        permitido, ticks, real, (real - ticks * 0.02) / (ticks * 0.02) * 100.0, cpu / real * 100.0);
     for (const auto &[nombre, n] : pintados.cuenta)
         std::printf("pintados %s=%d\n", qPrintable(nombre), n);
     return 0;
@@ -188,7 +189,7 @@ int Clic(int veces)
     }
     std::sort(us.begin(), us.end());
     std::printf("clic_repintado_mediana_ms=%.3f\nclic_repintado_p95_ms=%.3f\n", us[us.size() / 2] / 1e3,
-                us[us.size() * 95 / 100] / 1e3);
+        us[us.size() * 95 / 100] / 1e3);
     return 0;
 }
 
@@ -208,7 +209,7 @@ int SonidoLlamada(int veces)
     }
     std::sort(us.begin(), us.end());
     std::printf("sonido_primera_ms=%.3f\nsonido_mediana_us=%.2f\nsonido_p99_us=%.2f\n", primera,
-                us[us.size() / 2], us[us.size() * 99 / 100]);
+        us[us.size() / 2], us[us.size() * 99 / 100]);
     return 0;
 }
 

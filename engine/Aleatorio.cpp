@@ -11,10 +11,7 @@ void GeneradorMersenne::Sembrar(float segundosDesdeMedianoche)
     motor_.seed(std::bit_cast<uint32_t>(segundosDesdeMedianoche));
 }
 
-double GeneradorMersenne::Siguiente()
-{
-    return static_cast<double>(motor_() >> 11) * 0x1.0p-53;
-}
+double GeneradorMersenne::Siguiente() { return static_cast<double>(motor_() >> 11) * 0x1.0p-53; }
 
 float SegundosDesdeMedianoche()
 {
@@ -23,8 +20,8 @@ float SegundosDesdeMedianoche()
     const std::time_t t = system_clock::to_time_t(ahora);
     std::tm local{};
     localtime_r(&t, &local);
-    const double fraccion =
-        duration<double>(ahora.time_since_epoch()).count() - std::floor(duration<double>(ahora.time_since_epoch()).count());
+    const double fraccion = duration<double>(ahora.time_since_epoch()).count()
+        - std::floor(duration<double>(ahora.time_since_epoch()).count());
     return static_cast<float>(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec + fraccion);
 }
 

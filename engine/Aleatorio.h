@@ -16,6 +16,7 @@ class GeneradorMersenne : public GeneradorUniforme {
 public:
     void Sembrar(float segundosDesdeMedianoche) override;
     double Siguiente() override;
+
 private:
     std::mt19937_64 motor_{0};
 };

@@ -17,7 +17,7 @@ constexpr int kNumColores = 8;
 enum Dificultad : int { MuyFacil = 0, Facil = 1, Normal = 2, Dificil = 3 };
 
 struct EstadoJuego {
-    std::array<int32_t, kNumColores> ColorRGB{};       // red + 256 green + 65536 blue
+    std::array<int32_t, kNumColores> ColorRGB{};  // red + 256 green + 65536 blue
     std::array<std::string, kNumColores> NombreColor{};
     std::array<tNivel, kNumNiveles> Niveles{};
     std::array<tCasilla, kNumCasillas> Casillas{};
@@ -30,5 +30,5 @@ struct EstadoJuego {
     float TiempoRestante = 0.f;
     float DificultadActual = 0.f;  // survives reloads of the game screen
     int16_t PasoAnimacion = 0;
-    bool PartidaGanada = false;    // survives reloads of the game screen
+    bool PartidaGanada = false;  // survives reloads of the game screen
 };

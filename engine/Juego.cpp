@@ -8,19 +8,18 @@
 #include <numeric>
 
 namespace {
-constexpr const char *kCuesAcierto[] = {"bien.mp3", "genial.mp3", "sigue_asi.mp3", "uno_menos.mp3",
-                                        "vale.mp3"};
+constexpr const char *kCuesAcierto[]
+    = {"bien.mp3", "genial.mp3", "sigue_asi.mp3", "uno_menos.mp3", "vale.mp3"};
 constexpr const char *kCuesFallo[] = {"no.mp3", "uy.mp3", "vaya.mp3"};
 constexpr int32_t kRosaPerdida = RGB(255, 200, 200);
 constexpr int32_t kRojoClaro = RGB(255, 150, 150);
 constexpr int32_t kRojo = RGB(255, 0, 0);
 }  // namespace
 
-Juego::Juego(EstadoJuego &estado, PantallaJuego &pantalla, Sonido &sonido, GeneradorUniforme &azar,
-             std::string dirApp)
+Juego::Juego(
+    EstadoJuego &estado, PantallaJuego &pantalla, Sonido &sonido, GeneradorUniforme &azar, std::string dirApp)
     : e_(estado), pantalla_(pantalla), sonido_(sonido), azar_(azar), dirApp_(std::move(dirApp))
-{
-}
+{ }
 
 std::string Juego::RutaDatos(const char *archivo) const { return dirApp_ + "/Data/" + archivo; }
 
@@ -46,8 +45,8 @@ int Juego::Aleatorio(int bajo, int alto) { return ::Aleatorio(azar_, bajo, alto)
 void Juego::PintarCasilla(int i)
 {
     const tCasilla &c = e_.Casillas[i];
-    pantalla_.PintarEtiqueta(i, c.Visible, e_.ColorRGB[c.Color], e_.NombreColor[c.Texto],
-                             c.Encontrada ? kNegro : kBlanco);
+    pantalla_.PintarEtiqueta(
+        i, c.Visible, e_.ColorRGB[c.Color], e_.NombreColor[c.Texto], c.Encontrada ? kNegro : kBlanco);
 }
 
 void Juego::PararReloj()
@@ -107,18 +106,17 @@ void Juego::MostrarContadores()
     pantalla_.PonerRotulo(Rotulo::Encontrados, std::to_string(encontrados_));
     pantalla_.PonerRotulo(Rotulo::EncontradosTotal, std::to_string(n.Aciertos));
     // The 2-pixel stub shows an empty bar that is still there at a level's start.
-    pantalla_.AlturaBarra(Barra::Encontrados,
-                          static_cast<float>(double(encontrados_) / n.Aciertos * 73.0 + 2.0));
+    pantalla_.AlturaBarra(
+        Barra::Encontrados, static_cast<float>(double(encontrados_) / n.Aciertos * 73.0 + 2.0));
     pantalla_.PonerRotulo(Rotulo::Nivel, std::to_string(n.Numero + 1));
     pantalla_.PonerRotulo(Rotulo::NivelMax, "50");
     pantalla_.PonerRotulo(Rotulo::Puntos, std::to_string(e_.PuntosTotales));
     pantalla_.PonerRotulo(Rotulo::Segundos, Formato00(e_.TiempoRestante));
     const std::string salto = "\r\n";
-    pantalla_.PonerRotulo(Rotulo::Mensaje, "LEVEL " + std::to_string(n.Numero + 1) + salto + salto +
-                                               "FIND " + std::to_string(n.Aciertos) +
-                                               " CORRECT MATCHES" + salto + salto + "IN " +
-                                               std::to_string(static_cast<int>(e_.TiempoNivel)) +
-                                               " SECONDS");
+    pantalla_.PonerRotulo(Rotulo::Mensaje,
+        "LEVEL " + std::to_string(n.Numero + 1) + salto + salto + "FIND " + std::to_string(n.Aciertos)
+            + " CORRECT MATCHES" + salto + salto + "IN " + std::to_string(static_cast<int>(e_.TiempoNivel))
+            + " SECONDS");
 }
 
 void Juego::Empezar()
@@ -134,8 +132,7 @@ void Juego::TickReloj()
     if (!relojActivo_)
         return;  // a tick already queued when the clock was stopped
     // Subtract in double, keep in float: 20 s run out on tick 1000, 7 s on tick 351.
-    e_.TiempoRestante = static_cast<float>(static_cast<double>(e_.TiempoRestante) -
-                                           kIntervaloReloj / 1000.0);
+    e_.TiempoRestante = static_cast<float>(static_cast<double>(e_.TiempoRestante) - kIntervaloReloj / 1000.0);
     if (e_.TiempoRestante < 0)
         e_.TiempoRestante = 0;
     pantalla_.PonerRotulo(Rotulo::Segundos, Formato00(e_.TiempoRestante));
@@ -167,8 +164,7 @@ void Juego::ClicEtiqueta(int i)
     ++encontrados_;
     pantalla_.PonerRotulo(Rotulo::Encontrados, std::to_string(encontrados_));
     const int objetivo = e_.NivelEnJuego.Aciertos;
-    pantalla_.AlturaBarra(Barra::Encontrados,
-                          static_cast<float>(double(encontrados_) / objetivo * 73.0));
+    pantalla_.AlturaBarra(Barra::Encontrados, static_cast<float>(double(encontrados_) / objetivo * 73.0));
     if (encontrados_ != objetivo)
         return;
 
@@ -178,10 +174,9 @@ void Juego::ClicEtiqueta(int i)
     const float usado = e_.TiempoNivel - e_.TiempoRestante;
     const float porAcierto = usado / static_cast<float>(objetivo);
     const std::string salto = "\r\n";
-    pantalla_.Mensaje("Level Finished !" + salto + "You got " + std::to_string(puntos) + " points." +
-                      salto + "You took " + Formato00(usado) + " seconds to find " +
-                      std::to_string(objetivo) + " correct matches." + salto + "( " +
-                      Formato00(porAcierto) + " seconds per match )");
+    pantalla_.Mensaje("Level Finished !" + salto + "You got " + std::to_string(puntos) + " points." + salto
+        + "You took " + Formato00(usado) + " seconds to find " + std::to_string(objetivo)
+        + " correct matches." + salto + "( " + Formato00(porAcierto) + " seconds per match )");
     e_.PuntosNivel[e_.NivelActual] = Centesimas(Formato00(e_.TiempoRestante));
     AvanzarNivel();
 }
@@ -215,8 +210,8 @@ void Juego::Retroceder(const std::string &primeraLinea)
         pantalla_.Mensaje(primeraLinea + "\r\nBack to Level 1");
         destino = 0;
     } else {
-        pantalla_.Mensaje(primeraLinea + "\r\nYou go back 2 levels till level " +
-                          std::to_string(destino + 1));
+        pantalla_.Mensaje(
+            primeraLinea + "\r\nYou go back 2 levels till level " + std::to_string(destino + 1));
     }
     PrepararNivel(destino);
 }

@@ -18,7 +18,7 @@ class Juego {
 public:
     // dirApp: the folder holding the program; cue files are dirApp + "/Data/...".
     Juego(EstadoJuego &estado, PantallaJuego &pantalla, Sonido &sonido, GeneradorUniforme &azar,
-          std::string dirApp);
+        std::string dirApp);
 
     // Everything the game screen's load does after its picture is in place.
     void CargaInicial();
@@ -26,9 +26,9 @@ public:
     int Aleatorio(int bajo, int alto);
     void PrepararNivel(int nivel);
 
-    void Empezar();                      // START
-    void TickReloj();                    // one tick of the game clock
-    void ClicEtiqueta(int i);            // a click on word label i
+    void Empezar();                                // START
+    void TickReloj();                              // one tick of the game clock
+    void ClicEtiqueta(int i);                      // a click on word label i
     void SaltarNivel(std::string_view respuesta);  // the hidden level jump's answer
     void TickAnimacion();
     void TickDestello();

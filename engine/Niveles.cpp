@@ -14,10 +14,14 @@ int16_t Interpolar(int j, double escala, double base)
 double Multiplicador(float dificultad)
 {
     switch (static_cast<int>(dificultad)) {
-    case MuyFacil: return 4.0;
-    case Facil: return 2.0;
-    case Normal: return 1.0;
-    default: return 0.5;
+    case MuyFacil:
+        return 4.0;
+    case Facil:
+        return 2.0;
+    case Normal:
+        return 1.0;
+    default:
+        return 0.5;
     }
 }
 
@@ -40,8 +44,8 @@ float TiempoPermitido(const tNivel &nivel, float dificultad)
 {
     // The product is taken in double from the stored float factor and rounded before the
     // whole-second division: level 33 gives 24 s at NORMAL only because 23.9999995 rounds up.
-    const double p = static_cast<double>(static_cast<float>(nivel.Etiquetas)) *
-                     static_cast<double>(nivel.FactorTiempo) * 100.0 * Multiplicador(dificultad);
+    const double p = static_cast<double>(static_cast<float>(nivel.Etiquetas))
+        * static_cast<double>(nivel.FactorTiempo) * 100.0 * Multiplicador(dificultad);
     const auto centesimas = static_cast<int32_t>(std::nearbyint(p));
     return static_cast<float>(centesimas / 100);
 }

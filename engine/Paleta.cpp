@@ -6,9 +6,14 @@ struct ColorDeTabla {
     int r, g, b;
 };
 constexpr ColorDeTabla kTabla[kNumColores] = {
-    {"RED", 255, 0, 0},       {"GREEN", 0, 255, 0},   {"BLUE", 0, 0, 255},
-    {"BROWN", 170, 85, 0},    {"PINK", 255, 120, 200}, {"YELLOW", 235, 235, 0},
-    {"CYAN", 0, 230, 230},    {"ORANGE", 255, 150, 50},
+    {"RED", 255, 0, 0},
+    {"GREEN", 0, 255, 0},
+    {"BLUE", 0, 0, 255},
+    {"BROWN", 170, 85, 0},
+    {"PINK", 255, 120, 200},
+    {"YELLOW", 235, 235, 0},
+    {"CYAN", 0, 230, 230},
+    {"ORANGE", 255, 150, 50},
 };
 }  // namespace
 

@@ -15,8 +15,9 @@ public:
     virtual ~PantallaJuego() = default;
 
     // Word label i (0..31): shown or hidden, print colour, word, back colour.
-    virtual void PintarEtiqueta(int i, bool visible, int32_t colorTexto, const std::string &texto,
-                                int32_t colorFondo) = 0;
+    virtual void PintarEtiqueta(
+        int i, bool visible, int32_t colorTexto, const std::string &texto, int32_t colorFondo)
+        = 0;
     virtual void FondoEtiqueta(int i, int32_t color) = 0;
     virtual void PonerRotulo(Rotulo r, const std::string &texto) = 0;
     // Bars keep their top edge; only the height changes (73 is full).

@@ -22,7 +22,7 @@ LecturaPerfil LeerArchivoPerfil(const QString &ruta)
     if (archivo.error() != QFileDevice::NoError || datos.size() > kTamanoMaximoINI)
         return {EstadoArchivo::Ilegible, {}};
     return {EstadoArchivo::Leido,
-            PerfilPrivado::Analizar(std::string_view(datos.constData(), size_t(datos.size())))};
+        PerfilPrivado::Analizar(std::string_view(datos.constData(), size_t(datos.size())))};
 }
 
 QString LeerINI(const QString &ruta, const QString &seccion, const QString &clave)
@@ -33,8 +33,7 @@ QString LeerINI(const QString &ruta, const QString &seccion, const QString &clav
     return QString::fromStdString(LeerPerfil(lectura.perfil, Utf8(seccion), Utf8(clave)));
 }
 
-bool EscribirINI(const QString &ruta, const QList<EntradaINI> &entradas,
-                 const EscritorArchivo &escritor)
+bool EscribirINI(const QString &ruta, const QList<EntradaINI> &entradas, const EscritorArchivo &escritor)
 {
     LecturaPerfil lectura = LeerArchivoPerfil(ruta);
     if (lectura.estado == EstadoArchivo::Ilegible)
@@ -42,12 +41,10 @@ bool EscribirINI(const QString &ruta, const QList<EntradaINI> &entradas,
     for (const EntradaINI &e : entradas)
         if (!lectura.perfil.Escribir(Utf8(e.seccion), Utf8(e.clave), Utf8(e.valor)))
             return false;
-    return ReemplazarArchivo(ruta, QByteArray::fromStdString(lectura.perfil.Serializar()),
-                             escritor);
+    return ReemplazarArchivo(ruta, QByteArray::fromStdString(lectura.perfil.Serializar()), escritor);
 }
 
-bool EscribirINI(const QString &ruta, const QString &seccion, const QString &clave,
-                 const QString &valor)
+bool EscribirINI(const QString &ruta, const QString &seccion, const QString &clave, const QString &valor)
 {
     return EscribirINI(ruta, QList<EntradaINI>{{seccion, clave, valor}});
 }

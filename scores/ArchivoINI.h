@@ -40,6 +40,5 @@ struct EntradaINI {
 // it was, when the file cannot be read or written or a name cannot be stored; the game
 // itself ignores the result, as a failed save is silent to the player.
 bool EscribirINI(const QString &ruta, const QList<EntradaINI> &entradas,
-                 const EscritorArchivo &escritor = EscritorArchivo());
-bool EscribirINI(const QString &ruta, const QString &seccion, const QString &clave,
-                 const QString &valor);
+    const EscritorArchivo &escritor = EscritorArchivo());
+bool EscribirINI(const QString &ruta, const QString &seccion, const QString &clave, const QString &valor);

@@ -85,9 +85,8 @@ bool NombreDeSeccionValido(std::string_view seccion)
 
 bool NombreDeClaveValido(std::string_view clave)
 {
-    return !clave.empty() && EsUtf8Valido(clave) && !TieneControles(clave)
-        && Recortar(clave) == clave && clave.find('=') == std::string_view::npos
-        && clave.front() != ';' && clave.front() != '[';
+    return !clave.empty() && EsUtf8Valido(clave) && !TieneControles(clave) && Recortar(clave) == clave
+        && clave.find('=') == std::string_view::npos && clave.front() != ';' && clave.front() != '[';
 }
 
 std::string ValorAlmacenado(std::string_view valor)
@@ -115,8 +114,8 @@ PerfilPrivado PerfilPrivado::Analizar(std::string_view bytes)
             continue;
         const bool crlf = bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n';
         const std::size_t largoFin = crlf ? 2 : 1;
-        perfil.lineas_.push_back({ComoUtf8(bytes.substr(inicio, i - inicio)),
-                                  std::string(bytes.substr(i, largoFin))});
+        perfil.lineas_.push_back(
+            {ComoUtf8(bytes.substr(inicio, i - inicio)), std::string(bytes.substr(i, largoFin))});
         i += largoFin - 1;
         inicio = i + 1;
     }
@@ -135,8 +134,7 @@ std::optional<std::size_t> PerfilPrivado::BuscarSeccion(std::string_view seccion
     return std::nullopt;
 }
 
-std::optional<std::string> PerfilPrivado::Valor(std::string_view seccion,
-                                                 std::string_view clave) const
+std::optional<std::string> PerfilPrivado::Valor(std::string_view seccion, std::string_view clave) const
 {
     const auto cabecera = BuscarSeccion(seccion);
     if (!cabecera)
@@ -159,8 +157,7 @@ bool PerfilPrivado::TieneSecciones() const
     return false;
 }
 
-bool PerfilPrivado::Escribir(std::string_view seccion, std::string_view clave,
-                             std::string_view valor)
+bool PerfilPrivado::Escribir(std::string_view seccion, std::string_view clave, std::string_view valor)
 {
     if (!NombreDeSeccionValido(seccion) || !NombreDeClaveValido(clave) || !EsUtf8Valido(valor))
         return false;
@@ -170,8 +167,8 @@ bool PerfilPrivado::Escribir(std::string_view seccion, std::string_view clave,
     auto insertar = [this](std::size_t posicion, std::string texto) {
         if (posicion > 0 && lineas_[posicion - 1].fin.empty())
             lineas_[posicion - 1].fin = kFinNuevo;
-        lineas_.insert(lineas_.begin() + std::ptrdiff_t(posicion),
-                       Linea{std::move(texto), std::string(kFinNuevo)});
+        lineas_.insert(
+            lineas_.begin() + std::ptrdiff_t(posicion), Linea{std::move(texto), std::string(kFinNuevo)});
     };
 
     const auto cabecera = BuscarSeccion(seccion);
@@ -205,8 +202,8 @@ std::string PerfilPrivado::Serializar() const
     return salida;
 }
 
-std::string LeerPerfil(const PerfilPrivado &perfil, std::string_view seccion,
-                       std::string_view clave, std::string_view porDefecto, std::size_t maximo)
+std::string LeerPerfil(const PerfilPrivado &perfil, std::string_view seccion, std::string_view clave,
+    std::string_view porDefecto, std::size_t maximo)
 {
     const auto valor = perfil.Valor(seccion, clave);
     return CortarCaracteres(valor ? *valor : porDefecto, maximo);

@@ -51,9 +51,8 @@ private:
 
 // Reads a value as GetPrivateProfileString does with a 255-character buffer: the stored
 // value cut to `maximo` characters, or `porDefecto` when the section or key is missing.
-std::string LeerPerfil(const PerfilPrivado &perfil, std::string_view seccion,
-                       std::string_view clave, std::string_view porDefecto = "0",
-                       std::size_t maximo = 254);
+std::string LeerPerfil(const PerfilPrivado &perfil, std::string_view seccion, std::string_view clave,
+    std::string_view porDefecto = "0", std::size_t maximo = 254);
 
 // The text written after `=` for a value: control characters become spaces, and a value
 // that starts or ends with a blank or a quote goes inside "..." so that the reader's

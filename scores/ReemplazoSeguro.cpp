@@ -17,8 +17,7 @@ namespace {
 void SincronizarDirectorio(const QString &directorio)
 {
 #ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(directorio).constData(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(directorio).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
@@ -46,8 +45,7 @@ bool EscritorArchivo::Vaciar(QFileDevice &archivo) const
 #endif
 }
 
-bool ReemplazarArchivo(const QString &ruta, const QByteArray &datos,
-                       const EscritorArchivo &escritor)
+bool ReemplazarArchivo(const QString &ruta, const QByteArray &datos, const EscritorArchivo &escritor)
 {
     QSaveFile archivo(ruta);
     archivo.setDirectWriteFallback(false);  // never write over the old file in place

@@ -20,5 +20,5 @@ public:
 };
 
 // True only when `ruta` now holds exactly `datos`.
-bool ReemplazarArchivo(const QString &ruta, const QByteArray &datos,
-                       const EscritorArchivo &escritor = EscritorArchivo());
+bool ReemplazarArchivo(
+    const QString &ruta, const QByteArray &datos, const EscritorArchivo &escritor = EscritorArchivo());

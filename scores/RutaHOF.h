@@ -14,4 +14,4 @@ using PruebaEscritura = bool (*)(const QString &directorio);
 // defaults to the application-data location; `escribible` is the test of the Data folder.
 // On first use of the per-user file it is created as a copy of the shipped one.
 QString RutaHOF(const QString &dirApp, const QString &dirUsuario = QString(),
-                PruebaEscritura escribible = &DirectorioEscribible);
+    PruebaEscritura escribible = &DirectorioEscribible);

@@ -41,8 +41,7 @@ QString NombreDificultad(int codigo)
 void TablaHOF::Cargar(const QString &ruta)
 {
     const LecturaPerfil lectura = LeerArchivoPerfil(ruta);
-    const bool vacia =
-        lectura.estado != EstadoArchivo::Leido || !lectura.perfil.TieneSecciones();
+    const bool vacia = lectura.estado != EstadoArchivo::Leido || !lectura.perfil.TieneSecciones();
     for (int p = 0; p < kPuestos; ++p) {
         tRegistroHOF &r = Registros[p];
         r = tRegistroHOF{};
@@ -51,8 +50,7 @@ void TablaHOF::Cargar(const QString &ruta)
             continue;
         const std::string seccion = SeccionHOF(p).toStdString();
         auto leer = [&](const QString &clave) {
-            return QString::fromStdString(
-                LeerPerfil(lectura.perfil, seccion, clave.toStdString()));
+            return QString::fromStdString(LeerPerfil(lectura.perfil, seccion, clave.toStdString()));
         };
         r.Nombre = leer(kNombre);
         r.Puntos = Entero32(leer(kPuntos));
@@ -67,8 +65,8 @@ bool TablaHOF::Califica(int32_t puntosTotales) const
     return puntosTotales >= Registros[kPuestos - 1].Puntos;
 }
 
-void TablaHOF::Insertar(const QString &nombre, int16_t dificultad, const QString &fecha,
-                        const QString &hora, int32_t puntos)
+void TablaHOF::Insertar(
+    const QString &nombre, int16_t dificultad, const QString &fecha, const QString &hora, int32_t puntos)
 {
     Registros[kCandidato] = {kCandidato, nombre, puntos, dificultad, fecha, hora};
 }
@@ -87,11 +85,8 @@ bool TablaHOF::Guardar(const QString &ruta, const EscritorArchivo &escritor) con
     for (int p = 0; p < kPuestos; ++p) {
         const tRegistroHOF &r = Registros[p];
         const QString s = SeccionHOF(p);
-        entradas += {{s, kNombre, r.Nombre},
-                     {s, kPuntos, QString::number(r.Puntos)},
-                     {s, kDificultad, QString::number(r.Dificultad)},
-                     {s, kFecha, r.Fecha},
-                     {s, kHora, r.Hora}};
+        entradas += {{s, kNombre, r.Nombre}, {s, kPuntos, QString::number(r.Puntos)},
+            {s, kDificultad, QString::number(r.Dificultad)}, {s, kFecha, r.Fecha}, {s, kHora, r.Hora}};
     }
     return EscribirINI(ruta, entradas, escritor);
 }

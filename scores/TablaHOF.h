@@ -11,7 +11,7 @@
 #include <cstdint>
 
 struct tRegistroHOF {
-    int16_t Origen = 0;      // index held before sorting: 0..9 loaded, 10 the new entry
+    int16_t Origen = 0;  // index held before sorting: 0..9 loaded, 10 the new entry
     QString Nombre;
     int32_t Puntos = 0;      // the sort key
     int16_t Dificultad = 0;  // 0 VERY EASY, 1 EASY, 2 NORMAL, 3 HARD
@@ -33,8 +33,8 @@ struct TablaHOF {
     bool Califica(int32_t puntosTotales) const;
 
     // Puts the new entry in the candidate's slot; OrdenarHOF then ranks it.
-    void Insertar(const QString &nombre, int16_t dificultad, const QString &fecha,
-                  const QString &hora, int32_t puntos);
+    void Insertar(
+        const QString &nombre, int16_t dificultad, const QString &fecha, const QString &hora, int32_t puntos);
 
     // The place (0..9) of the entry inserted before the sort, or -1 when none is shown.
     int FilaNueva() const;

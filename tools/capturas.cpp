@@ -6,7 +6,9 @@
 #include "Contexto.h"
 #include "EstadoJuego.h"
 #include "Web.h"
+#include "frmAyuda.h"
 #include "frmHOF.h"
+#include "frmIntro.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -21,12 +23,12 @@ namespace {
 
 class SinSonido : public Sonido {
 public:
-    void ReproducirSonido(const std::string &) override {}
+    void ReproducirSonido(const std::string &) override { }
 };
 
 class SinWeb : public Web {
 public:
-    void Abrir(const QString &) override {}
+    void Abrir(const QString &) override { }
 };
 
 void Esperar(int ms)
@@ -63,6 +65,18 @@ int main(int argc, char **argv)
     Contexto ctx{estado, sonido, web, azar, QCoreApplication::applicationDirPath(), {}, {}};
     bool ok = true;
 
+    // The title menu, then with its difficulty panel; the help screen over it.
+    {
+        frmIntro menu(ctx);
+        menu.show();
+        ok &= Guardar(&menu, salida + QStringLiteral("/menu.png"));
+        menu.imgJugar_Click();
+        ok &= Guardar(&menu, salida + QStringLiteral("/menu_dificultad.png"));
+        frmAyuda ayuda(ctx, &menu);
+        ayuda.show();
+        ok &= Guardar(&ayuda, salida + QStringLiteral("/ayuda.png"));
+    }
+
     estado.DificultadActual = Normal;
     {
         auto *juego = new frmMain(ctx);
@@ -82,6 +96,19 @@ int main(int argc, char **argv)
             }
         juego->tmrJuego.stop();
         ok &= Guardar(juego, salida + QStringLiteral("/juego_nivel50.png"));
+        // A level in play for the README: level 12, a few seconds gone, two matches found.
+        juego->juego().PrepararNivel(11);
+        juego->cmdEmpezar_Click();
+        for (int t = 0; t < 180; ++t)
+            juego->tmrJuego_Timer();
+        juego->tmrJuego.stop();
+        for (int i = 0, n = 0; i < kNumCasillas && n < 2; ++i)
+            if (estado.Casillas[i].Visible && estado.Casillas[i].EsAcierto()) {
+                juego->lblTextos_Click(i);
+                ++n;
+            }
+        juego->tmrJuego.stop();
+        ok &= Guardar(juego, salida + QStringLiteral("/juego.png"));
         delete juego;
     }
 

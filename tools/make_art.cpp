@@ -36,8 +36,8 @@ void Guardar(const QImage &img, const QString &fichero, int calidad = -1)
     if (!PrepararCarpeta(fichero))
         return;
     // JPEG has no alpha; flatten first so the writer never guesses.
-    const QImage salida =
-        fichero.endsWith(QLatin1String(".jpg")) ? img.convertToFormat(QImage::Format_RGB32) : img;
+    const QImage salida
+        = fichero.endsWith(QLatin1String(".jpg")) ? img.convertToFormat(QImage::Format_RGB32) : img;
     if (!salida.save(fichero, nullptr, calidad)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(fichero));
         errores = true;
@@ -51,8 +51,8 @@ void GuardarTexto(const QString &texto, const QString &fichero)
     if (!PrepararCarpeta(fichero))
         return;
     QFile f(fichero);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        f.write(texto.toUtf8()) != texto.toUtf8().size()) {
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || f.write(texto.toUtf8()) != texto.toUtf8().size()) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(fichero));
         errores = true;
         return;
@@ -104,16 +104,15 @@ QString IconoSvg()
     QString s;
     QTextStream o(&s);
     o << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << LadoIconoVectorial
-      << "\" height=\"" << LadoIconoVectorial << "\" viewBox=\"0 0 " << LadoIconoVectorial
-      << ' ' << LadoIconoVectorial << "\">\n"
+      << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << LadoIconoVectorial << "\" height=\""
+      << LadoIconoVectorial << "\" viewBox=\"0 0 " << LadoIconoVectorial << ' ' << LadoIconoVectorial
+      << "\">\n"
       << "  <title>Velunda</title>\n";
     for (const CapaIcono &c : CapasIcono()) {
         o << "  <path fill=\"" << ColorSvg(c.relleno) << "\" fill-rule=\""
           << (c.forma.fillRule() == Qt::WindingFill ? "nonzero" : "evenodd") << '"';
         if (c.trazo.isValid())
-            o << " stroke=\"" << ColorSvg(c.trazo) << "\" stroke-width=\"" << Numero(c.grosor)
-              << '"';
+            o << " stroke=\"" << ColorSvg(c.trazo) << "\" stroke-width=\"" << Numero(c.grosor) << '"';
         o << " d=\"" << DatosCamino(c.forma) << "\"/>\n";
     }
     o << "</svg>\n";
@@ -142,20 +141,14 @@ int main(int argc, char **argv)
     for (const qreal escala : {1.0, 2.0}) {
         const QString sufijo = escala > 1 ? QStringLiteral("@2x") : QString();
         Guardar(ImagenTitulo(escala), datos + "/Titulo" + sufijo + ".jpg", CalidadJpeg);
-        Guardar(ImagenVolverAlMenu(escala), datos + "/VolverAlMenu" + sufijo + ".jpg",
-                CalidadJpeg);
-        Guardar(ImagenCursor(TipoCursor::Flecha, escala),
-                recursos + "/cursor_flecha" + sufijo + ".png");
-        Guardar(ImagenCursor(TipoCursor::Mano, escala),
-                recursos + "/cursor_mano" + sufijo + ".png");
+        Guardar(ImagenVolverAlMenu(escala), datos + "/VolverAlMenu" + sufijo + ".jpg", CalidadJpeg);
+        Guardar(ImagenCursor(TipoCursor::Flecha, escala), recursos + "/cursor_flecha" + sufijo + ".png");
+        Guardar(ImagenCursor(TipoCursor::Mano, escala), recursos + "/cursor_mano" + sufijo + ".png");
     }
     Guardar(ImagenIcono(32), recursos + "/icono.png");
     for (const int lado : TamanosHicolor)
-        Guardar(ImagenIcono(lado), QStringLiteral("%1/icons/hicolor/%2x%2/apps/%3.png")
-                                       .arg(recursos)
-                                       .arg(lado)
-                                       .arg(IdApp));
-    GuardarTexto(IconoSvg(),
-                 QStringLiteral("%1/icons/hicolor/scalable/apps/%2.svg").arg(recursos, IdApp));
+        Guardar(ImagenIcono(lado),
+            QStringLiteral("%1/icons/hicolor/%2x%2/apps/%3.png").arg(recursos).arg(lado).arg(IdApp));
+    GuardarTexto(IconoSvg(), QStringLiteral("%1/icons/hicolor/scalable/apps/%2.svg").arg(recursos, IdApp));
     return errores ? 1 : 0;
 }

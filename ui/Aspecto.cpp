@@ -10,8 +10,8 @@
 
 QString TituloVentana()
 {
-    return QStringLiteral("Velunda - A game by Quorlan! ( get more FREE GAMES at ") + HostWeb() +
-           QStringLiteral(" )");
+    return QStringLiteral("Velunda - A game by Quorlan! ( get more FREE GAMES at ") + HostWeb()
+        + QStringLiteral(" )");
 }
 
 QFont FuenteVentana(double puntos, bool negrita, bool subrayada)
@@ -71,8 +71,8 @@ QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal de
 
 void AplicarAspecto(QWidget *ventana, int ancho, int alto, BotonesVentana botones)
 {
-    Qt::WindowFlags f = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    Qt::WindowFlags f = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint;
     if (botones == BotonesVentana::CerrarYMinimizar)
         f |= Qt::WindowMinimizeButtonHint;
     ventana->setWindowFlags(f);

@@ -17,7 +17,8 @@ void Colocar(QWidget *w, const QString &nombre, QRect lugar)
 // Press and release both over the control make a click, as with any button.
 bool EsClic(QWidget *w, QMouseEvent *ev, bool &pulsada)
 {
-    const bool clic = pulsada && ev->button() == Qt::LeftButton && w->rect().contains(ev->position().toPoint());
+    const bool clic
+        = pulsada && ev->button() == Qt::LeftButton && w->rect().contains(ev->position().toPoint());
     pulsada = false;
     return clic;
 }
@@ -130,8 +131,7 @@ void Forma::paintEvent(QPaintEvent *)
     }
 }
 
-ZonaActiva::ZonaActiva(QWidget *padre, const QString &nombre, QRect lugar, bool cursorMano)
-    : QWidget(padre)
+ZonaActiva::ZonaActiva(QWidget *padre, const QString &nombre, QRect lugar, bool cursorMano) : QWidget(padre)
 {
     Colocar(this, nombre, lugar);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -199,8 +199,7 @@ void ZonaActiva::mouseReleaseEvent(QMouseEvent *ev)
         emit clicked();
 }
 
-Panel::Panel(QWidget *padre, const QString &nombre, QRect lugar, const QColor &fondo)
-    : QFrame(padre)
+Panel::Panel(QWidget *padre, const QString &nombre, QRect lugar, const QColor &fondo) : QFrame(padre)
 {
     Colocar(this, nombre, lugar);
     setFrameStyle(QFrame::Box | QFrame::Plain);

@@ -12,9 +12,8 @@
 class Etiqueta : public QLabel {
     Q_OBJECT
 public:
-    explicit Etiqueta(QWidget *padre, const QString &nombre, QRect lugar,
-                      const QString &texto = QString());
-    void PonerFondo(const QColor &c);   // opaque back colour
+    explicit Etiqueta(QWidget *padre, const QString &nombre, QRect lugar, const QString &texto = QString());
+    void PonerFondo(const QColor &c);  // opaque back colour
     void FondoTransparente();
     QColor Fondo() const;
     void PonerColorTexto(const QColor &c);
@@ -22,10 +21,12 @@ public:
     void PonerBorde(bool borde);
 signals:
     void clicked();
+
 protected:
     void mousePressEvent(QMouseEvent *ev) override;
     void mouseReleaseEvent(QMouseEvent *ev) override;
     void paintEvent(QPaintEvent *ev) override;
+
 private:
     bool pulsada_ = false;
     bool borde_ = false;
@@ -45,8 +46,10 @@ public:
     void PonerBorde(bool encendido);
     bool Borde() const { return borde_; }
     static constexpr int kAnchoBorde = 5;
+
 protected:
     void paintEvent(QPaintEvent *) override;
+
 private:
     QColor relleno_;
     float altura_;
@@ -67,6 +70,7 @@ public:
     void PermitirTeclado();
 signals:
     void clicked();
+
 protected:
     void mousePressEvent(QMouseEvent *ev) override;
     void mouseReleaseEvent(QMouseEvent *ev) override;
@@ -74,6 +78,7 @@ protected:
     void focusInEvent(QFocusEvent *ev) override;
     void focusOutEvent(QFocusEvent *ev) override;
     void paintEvent(QPaintEvent *) override;
+
 private:
     bool pulsada_ = false;
     QPixmap imagen_;

@@ -11,6 +11,7 @@ public:
     explicit MarcaFoco(QWidget *padre);
     // Rings `objetivo` (a sibling), or hides when null.
     void Rodear(QWidget *objetivo);
+
 protected:
     void paintEvent(QPaintEvent *) override;
 };

@@ -1,7 +1,6 @@
 #include "NavegacionTeclado.h"
 
-int MoverFoco(const std::array<bool, kFilasRejilla * kColumnasRejilla> &visibles, int desde,
-              Direccion d)
+int MoverFoco(const std::array<bool, kFilasRejilla * kColumnasRejilla> &visibles, int desde, Direccion d)
 {
     const int total = kFilasRejilla * kColumnasRejilla;
     if (desde < 0 || desde >= total || !visibles[desde]) {

@@ -12,5 +12,4 @@ constexpr int kFilasRejilla = 8;
 // row or column in the given direction, wrapping at the edge. With no focus yet, the first
 // visible label in reading order. -1 when no label is visible; `desde` when nothing else in
 // its row or column is.
-int MoverFoco(const std::array<bool, kFilasRejilla * kColumnasRejilla> &visibles, int desde,
-              Direccion d);
+int MoverFoco(const std::array<bool, kFilasRejilla * kColumnasRejilla> &visibles, int desde, Direccion d);

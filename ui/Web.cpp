@@ -14,8 +14,8 @@ QString HostWeb() { return QStringLiteral(VELUNDA_WEB_HOST); }
 
 QString DireccionWeb()
 {
-    return QStringLiteral("http://") + HostWeb() +
-           QStringLiteral("/Games/Velunda/RedirectedFromVelundaVivozu.htm");
+    return QStringLiteral("http://") + HostWeb()
+        + QStringLiteral("/Games/Velunda/RedirectedFromVelundaVivozu.htm");
 }
 
 void AbrirWeb(Contexto &ctx) { ctx.web.Abrir(DireccionWeb()); }

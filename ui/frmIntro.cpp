@@ -64,7 +64,8 @@ void frmIntro::Construir()
     hotspot("imgAyuda", QRect(480, 336, 153, 65), &frmIntro::imgAyuda_Click);
     hotspot("imgSalir2", QRect(592, 408, 153, 65), &frmIntro::imgSalir2_Click);
     hotspot("imgSalir1", QRect(648, 368, 97, 41), &frmIntro::imgSalir1_Click);
-    setTabOrder(findChild<QWidget *>(QStringLiteral("imgSalir1")), findChild<QWidget *>(QStringLiteral("imgSalir2")));
+    setTabOrder(
+        findChild<QWidget *>(QStringLiteral("imgSalir1")), findChild<QWidget *>(QStringLiteral("imgSalir2")));
 
     auto *version = new Etiqueta(
         this, QStringLiteral("Label2"), QRect(552, 8, 185, 17), QStringLiteral("Velunda v1.0"));

@@ -62,8 +62,7 @@ frmMain::frmMain(Contexto &ctx) : QWidget(nullptr), ctx_(ctx)
 
     // Load: the back-to-menu picture first, then the rules set up palette, levels and board.
     CargarImagenMenu();
-    juego_ = std::make_unique<Juego>(ctx_.estado, *this, ctx_.sonido, ctx_.azar,
-                                     ctx_.dirApp.toStdString());
+    juego_ = std::make_unique<Juego>(ctx_.estado, *this, ctx_.sonido, ctx_.azar, ctx_.dirApp.toStdString());
     juego_->CargaInicial();
     tmrAnim.start();
     tmrFlash.start();
@@ -79,8 +78,10 @@ void frmMain::Construir()
     for (int k = 0; k < 4; ++k)
         new Forma(this, QString::fromLatin1(nombresRayas[k]), QRect(rayas[k], 0, 9, 481), kMelocoton);
     for (int i = 0; i < 8; ++i) {
-        shpIzq_[i] = new Forma(this, QStringLiteral("shpIzq_%1").arg(i), QRect(24, 8 + 48 * i, 17, 17), Qt::white);
-        shpDch_[i] = new Forma(this, QStringLiteral("shpDch_%1").arg(i), QRect(712, 8 + 48 * i, 17, 17), Qt::white);
+        shpIzq_[i]
+            = new Forma(this, QStringLiteral("shpIzq_%1").arg(i), QRect(24, 8 + 48 * i, 17, 17), Qt::white);
+        shpDch_[i]
+            = new Forma(this, QStringLiteral("shpDch_%1").arg(i), QRect(712, 8 + 48 * i, 17, 17), Qt::white);
     }
 
     // Head row.
@@ -97,7 +98,7 @@ void frmMain::Construir()
     // Word grid: 8 rows of 4.
     for (int i = 0; i < 32; ++i) {
         auto *l = new Etiqueta(this, QStringLiteral("lblTextos_%1").arg(i),
-                               QRect(64 + 160 * (i % 4), 112 + 32 * (i / 4), 145, 25));
+            QRect(64 + 160 * (i % 4), 112 + 32 * (i / 4), 145, 25));
         l->setFont(FuenteVentana(13.5, true));
         l->PonerBorde(true);
         l->PonerFondo(Qt::white);
@@ -124,7 +125,8 @@ void frmMain::Construir()
     Titulo(this, "Label3", QRect(64, 448, 145, 17), "REMAINING");
     shpBarraTiempo_ = new Forma(this, QStringLiteral("shpBarraTiempo"), QRect(216, 384, 17, 73), kRojo);
     new Forma(this, QStringLiteral("Shape1"), QRect(216, 456, 17, 9), kRojoOscuro);
-    auto *l8 = new Etiqueta(this, QStringLiteral("Label8"), QRect(240, 392, 161, 25), QStringLiteral("VELUNDA"));
+    auto *l8
+        = new Etiqueta(this, QStringLiteral("Label8"), QRect(240, 392, 161, 25), QStringLiteral("VELUNDA"));
     l8->PonerFondo(kAzulMarca);
     l8->PonerColorTexto(Qt::white);
     l8->setFont(FuenteVentana(13.5, true));
@@ -138,10 +140,11 @@ void frmMain::Construir()
     connect(volver, &ZonaActiva::clicked, this, &frmMain::imgVolverAlMenu_Click);
     new Forma(this, QStringLiteral("Shape7"), QRect(240, 448, 273, 17), kMelocoton);
     new Etiqueta(this, QStringLiteral("Label11"), QRect(248, 448, 257, 17),
-                 QStringLiteral("Get more FREE GAMES at ") + HostWeb());
+        QStringLiteral("Get more FREE GAMES at ") + HostWeb());
     auto *image2 = new ZonaActiva(this, QStringLiteral("Image2"), QRect(232, 448, 289, 17));
     connect(image2, &ZonaActiva::clicked, this, [this] { AbrirWeb(ctx_); });
-    shpBarraEncontrados_ = new Forma(this, QStringLiteral("shpBarraEncontrados"), QRect(520, 384, 17, 73), kRojo);
+    shpBarraEncontrados_
+        = new Forma(this, QStringLiteral("shpBarraEncontrados"), QRect(520, 384, 17, 73), kRojo);
     new Forma(this, QStringLiteral("Shape3"), QRect(520, 456, 17, 9), kRojoOscuro);
     Titulo(this, "Label2", QRect(544, 384, 145, 17), "YOU'VE FOUND");
     lblEncontrados_ = Contador(this, "lblEncontrados", QRect(544, 408, 49, 33), 24);
@@ -165,18 +168,26 @@ void frmMain::CargarImagenMenu()
 Etiqueta *frmMain::Rotular(Rotulo r) const
 {
     switch (r) {
-    case Rotulo::Nivel: return lblNivel_;
-    case Rotulo::NivelMax: return lblNivelMax_;
-    case Rotulo::Puntos: return lblPuntos_;
-    case Rotulo::Segundos: return lblSegundos_;
-    case Rotulo::Encontrados: return lblEncontrados_;
-    case Rotulo::EncontradosTotal: return lblEncontradosTotal_;
-    case Rotulo::Mensaje: return lblMensaje_;
+    case Rotulo::Nivel:
+        return lblNivel_;
+    case Rotulo::NivelMax:
+        return lblNivelMax_;
+    case Rotulo::Puntos:
+        return lblPuntos_;
+    case Rotulo::Segundos:
+        return lblSegundos_;
+    case Rotulo::Encontrados:
+        return lblEncontrados_;
+    case Rotulo::EncontradosTotal:
+        return lblEncontradosTotal_;
+    case Rotulo::Mensaje:
+        return lblMensaje_;
     }
     return lblMensaje_;
 }
 
-void frmMain::PintarEtiqueta(int i, bool visible, int32_t colorTexto, const std::string &texto, int32_t colorFondo)
+void frmMain::PintarEtiqueta(
+    int i, bool visible, int32_t colorTexto, const std::string &texto, int32_t colorFondo)
 {
     Etiqueta *l = lblTextos_[i];
     l->setVisible(visible);
@@ -235,10 +246,10 @@ void frmMain::keyPressEvent(QKeyEvent *ev)
         std::array<bool, kNumCasillas> visibles{};
         for (int i = 0; i < kNumCasillas; ++i)
             visibles[i] = !lblTextos_[i]->isHidden();
-        const Direccion d = ev->key() == Qt::Key_Left    ? Direccion::Izquierda
-                            : ev->key() == Qt::Key_Right ? Direccion::Derecha
-                            : ev->key() == Qt::Key_Up    ? Direccion::Arriba
-                                                         : Direccion::Abajo;
+        const Direccion d = ev->key() == Qt::Key_Left ? Direccion::Izquierda
+            : ev->key() == Qt::Key_Right              ? Direccion::Derecha
+            : ev->key() == Qt::Key_Up                 ? Direccion::Arriba
+                                                      : Direccion::Abajo;
         foco_ = MoverFoco(visibles, foco_, d);
         MostrarMarca();
         return;
@@ -304,10 +315,8 @@ void frmMain::imgCHEAT_Click()
     // answer; setting up the chosen level stops it for good.
     tmrJuego.stop();
     bool ok = false;
-    const QString respuesta =
-        QInputDialog::getText(this, QStringLiteral("You're a Cheater :)"),
-                              QStringLiteral("Go to Level (0 - 49) :"), QLineEdit::Normal,
-                              QStringLiteral("0"), &ok);
+    const QString respuesta = QInputDialog::getText(this, QStringLiteral("You're a Cheater :)"),
+        QStringLiteral("Go to Level (0 - 49) :"), QLineEdit::Normal, QStringLiteral("0"), &ok);
     if (cerrada_)
         return;
     juego_->SaltarNivel(ok ? respuesta.toStdString() : std::string());

@@ -29,8 +29,8 @@ public:
     Juego &juego() { return *juego_; }
 
     // PantallaJuego
-    void PintarEtiqueta(int i, bool visible, int32_t colorTexto, const std::string &texto,
-                        int32_t colorFondo) override;
+    void PintarEtiqueta(
+        int i, bool visible, int32_t colorTexto, const std::string &texto, int32_t colorFondo) override;
     void FondoEtiqueta(int i, int32_t color) override;
     void PonerRotulo(Rotulo r, const std::string &texto) override;
     void AlturaBarra(Barra b, float altura) override;
@@ -73,8 +73,8 @@ private:
     Panel *picMensaje_ = nullptr;
     Etiqueta *lblMensaje_ = nullptr;
     QPushButton *cmdEmpezar_ = nullptr;
-    Etiqueta *lblNivel_ = nullptr, *lblNivelMax_ = nullptr, *lblPuntos_ = nullptr,
-             *lblSegundos_ = nullptr, *lblEncontrados_ = nullptr, *lblEncontradosTotal_ = nullptr;
+    Etiqueta *lblNivel_ = nullptr, *lblNivelMax_ = nullptr, *lblPuntos_ = nullptr, *lblSegundos_ = nullptr,
+             *lblEncontrados_ = nullptr, *lblEncontradosTotal_ = nullptr;
     Forma *shpBarraTiempo_ = nullptr, *shpBarraEncontrados_ = nullptr;
     MarcaFoco *marca_ = nullptr;
     int foco_ = -1;

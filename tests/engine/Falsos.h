@@ -45,10 +45,7 @@ public:
     }
     void FondoEtiqueta(int i, int32_t c) override { etiquetas[i].colorFondo = c; }
     void PonerRotulo(Rotulo r, const std::string &t) override { rotulos[r] = t; }
-    void AlturaBarra(Barra b, float h) override
-    {
-        (b == Barra::Tiempo ? barraTiempo : barraEncontrados) = h;
-    }
+    void AlturaBarra(Barra b, float h) override { (b == Barra::Tiempo ? barraTiempo : barraEncontrados) = h; }
     void AjustarPanelMensaje(int w, int h) override { panelAncho = w, panelAlto = h; }
     void MostrarPanelMensaje(bool v) override { panelVisible = v; }
     void ActivarReloj(bool a) override { reloj = a; }
@@ -73,9 +70,10 @@ public:
 // A reproducible generator: the game's own kind, with a fixed seed whatever the hour.
 class GeneradorFijo : public GeneradorUniforme {
 public:
-    explicit GeneradorFijo(uint64_t semilla) : motor_(semilla) {}
-    void Sembrar(float) override {}
+    explicit GeneradorFijo(uint64_t semilla) : motor_(semilla) { }
+    void Sembrar(float) override { }
     double Siguiente() override { return static_cast<double>(motor_() >> 11) * 0x1.0p-53; }
+
 private:
     std::mt19937_64 motor_;
 };
@@ -85,7 +83,7 @@ class GeneradorGuionado : public GeneradorUniforme {
 public:
     std::deque<double> guion;
     GeneradorFijo resto{7};
-    void Sembrar(float) override {}
+    void Sembrar(float) override { }
     double Siguiente() override
     {
         if (guion.empty())

@@ -80,16 +80,16 @@ TEST(Juicio, TheReportGivesTheHundredthsShownAndStoresThem)
     Mesa m;
     m.juego.PrepararNivel(0);  // 15 s, 3 matches
     m.juego.Empezar();
-    m.Ticks(376);             // 15 - 7.52 = 7.48 s left
+    m.Ticks(376);  // 15 - 7.52 = 7.48 s left
     ASSERT_EQ(m.pantalla.rotulos[Rotulo::Segundos], "7.48");
     for (int i : m.Aciertos())
         m.juego.ClicEtiqueta(i);
     ASSERT_EQ(m.pantalla.mensajes.size(), 1u);
     EXPECT_EQ(m.pantalla.mensajes[0],
-              "Level Finished !\r\nYou got 748 points.\r\nYou took 7.52 seconds to find 3 correct "
-              "matches.\r\n( 2.51 seconds per match )");
+        "Level Finished !\r\nYou got 748 points.\r\nYou took 7.52 seconds to find 3 correct "
+        "matches.\r\n( 2.51 seconds per match )");
     EXPECT_EQ(m.estado.PuntosNivel[0], 748);
-    EXPECT_EQ(m.estado.NivelActual, 1);           // next level set up
+    EXPECT_EQ(m.estado.NivelActual, 1);  // next level set up
     EXPECT_EQ(m.estado.PuntosTotales, 748);
     EXPECT_EQ(m.pantalla.rotulos[Rotulo::Puntos], "748");
 }
@@ -130,7 +130,7 @@ TEST(Juicio, FiveMatchesWithSevenAndAHalfSecondsLeft)
     for (int i : m.Aciertos())
         m.juego.ClicEtiqueta(i);
     EXPECT_EQ(m.pantalla.mensajes[0],
-              "Level Finished !\r\nYou got 750 points.\r\nYou took 12.50 seconds to find 5 correct "
-              "matches.\r\n( 2.50 seconds per match )");
+        "Level Finished !\r\nYou got 750 points.\r\nYou took 12.50 seconds to find 5 correct "
+        "matches.\r\n( 2.50 seconds per match )");
     EXPECT_EQ(m.estado.PuntosNivel[14], 750);
 }

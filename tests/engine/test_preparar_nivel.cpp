@@ -103,8 +103,7 @@ TEST(PrepararNivel, LastLevelShowsAllLabelsWithTheRightTimes)
         m.juego.PrepararNivel(49);
         EXPECT_EQ(m.estado.TiempoNivel, segundos);
         EXPECT_EQ(m.pantalla.rotulos[Rotulo::Mensaje],
-                  "LEVEL 50\r\n\r\nFIND 10 CORRECT MATCHES\r\n\r\nIN " + std::to_string(segundos) +
-                      " SECONDS");
+            "LEVEL 50\r\n\r\nFIND 10 CORRECT MATCHES\r\n\r\nIN " + std::to_string(segundos) + " SECONDS");
         for (const tCasilla &c : m.estado.Casillas)
             EXPECT_TRUE(c.Visible);
     }

@@ -43,7 +43,8 @@ TEST(Retroceder, MessagesAndTargetLevels)
         EXPECT_TRUE(m.pantalla.panelVisible);
         ASSERT_EQ(m.sonido.pedidos.size(), 1u);
         const std::string &cue = m.sonido.pedidos[0];
-        EXPECT_TRUE(cue == "/juego/Data/no.mp3" || cue == "/juego/Data/uy.mp3" || cue == "/juego/Data/vaya.mp3")
+        EXPECT_TRUE(
+            cue == "/juego/Data/no.mp3" || cue == "/juego/Data/uy.mp3" || cue == "/juego/Data/vaya.mp3")
             << cue;
     }
 }
@@ -104,7 +105,8 @@ TEST(GanarPartida, TotalCountsEachLevelsLatestCompletionOnce)
     for (int32_t p : porNivel)
         reportado += p;
     EXPECT_EQ(suma, reportado);
-    EXPECT_EQ(m.pantalla.mensajes.back(), "CONGRATS! YOU WIN!\r\nYOU GOT " + std::to_string(suma) + " POINTS!");
+    EXPECT_EQ(
+        m.pantalla.mensajes.back(), "CONGRATS! YOU WIN!\r\nYOU GOT " + std::to_string(suma) + " POINTS!");
 }
 
 TEST(SaltoDeNivel, AnswersSelectLevelsLeniently)
@@ -113,10 +115,26 @@ TEST(SaltoDeNivel, AnswersSelectLevelsLeniently)
         const char *respuesta;
         int nivel;
     } casos[] = {
-        {"12", 12}, {"0", 0},    {"", 0},     {"abc", 0},  {"100", 49}, {"-3", 0},
-        {"3.7", 3}, {"12abc", 12}, {"-0.5", 0}, {"&H1F", 31}, {" 1 2", 12}, {"&o17", 15},
-        {"4e1", 40}, {"1e400", 49}, {"+7", 7},  {".9", 0},   {"\t2\n5", 25}, {"--4", 0},
-        {"&HFFFF", 0}, {"7.9", 7},
+        {"12", 12},
+        {"0", 0},
+        {"", 0},
+        {"abc", 0},
+        {"100", 49},
+        {"-3", 0},
+        {"3.7", 3},
+        {"12abc", 12},
+        {"-0.5", 0},
+        {"&H1F", 31},
+        {" 1 2", 12},
+        {"&o17", 15},
+        {"4e1", 40},
+        {"1e400", 49},
+        {"+7", 7},
+        {".9", 0},
+        {"\t2\n5", 25},
+        {"--4", 0},
+        {"&HFFFF", 0},
+        {"7.9", 7},
     };
     for (const Caso &c : casos) {
         Mesa m;
@@ -161,7 +179,7 @@ TEST(Destello, BlinksLightRedBelowFiveAndRedBelowTwo)
         float restante;
         int32_t color;
     } casos[] = {{5.f, kBlanco}, {4.99f, RGB(255, 150, 150)}, {2.f, RGB(255, 150, 150)},
-                 {1.99f, RGB(255, 0, 0)}, {0.f, RGB(255, 0, 0)}};
+        {1.99f, RGB(255, 0, 0)}, {0.f, RGB(255, 0, 0)}};
     for (const Caso &c : casos) {
         Mesa m;
         m.juego.PrepararNivel(0);

@@ -46,7 +46,8 @@ std::string Invariantes(const Mesa &m, bool recienGanada)
         if (e.PuntosNivel[j] != 0)
             return "score kept above the current level";
     for (int j = 0; j < e.NivelActual; ++j)
-        if (e.PuntosNivel[j] < 0 || e.PuntosNivel[j] > 100 * TiempoPermitido(e.Niveles[j], e.DificultadActual))
+        if (e.PuntosNivel[j] < 0
+            || e.PuntosNivel[j] > 100 * TiempoPermitido(e.Niveles[j], e.DificultadActual))
             return "level score beyond its allowance";
     if (e.PuntosTotales != std::accumulate(e.PuntosNivel.begin(), e.PuntosNivel.begin() + e.NivelActual, 0))
         return "total is not the sum of the levels below";
@@ -94,8 +95,8 @@ TEST(Resistencia, HundredThousandRandomLevelsKeepEveryInvariant)
             } else {
                 m.juego.SaltarNivel(std::to_string(tirar(50)));
             }
-            if (m.pantalla.mensajes.size() != mensajesAntes || m.estado.NivelActual != nivelAntes ||
-                m.juego.EsperandoEmpezar())
+            if (m.pantalla.mensajes.size() != mensajesAntes || m.estado.NivelActual != nivelAntes
+                || m.juego.EsperandoEmpezar())
                 niveles += m.juego.EsperandoEmpezar();
         }
         const std::string roto = Invariantes(m, m.pantalla.victorias > victorias);

@@ -5,8 +5,8 @@
 #include "ArchivosPrueba.h"
 
 #include <QFileInfo>
-#include <algorithm>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -44,9 +44,13 @@ TEST_F(ArchivoINI, FileFromWindowsReadsAndIsRewrittenAsUtf8)
 {
     Grabar(ruta, "\xEF\xBB\xBF[00]\r\nNombre=Mu\xF1oz\r\n; kept\r\n[01]\r\nX=1\r\n");
     EXPECT_EQ(LeerINI(ruta, "00", "Nombre"), QString::fromUtf8("Mu\xC3\xB1oz"));
-    ASSERT_TRUE(EscribirINI(ruta, "01", "Nombre", QString::fromUtf8("Pe\xC3\xB1" "a")));
-    EXPECT_EQ(BytesDe(ruta), "\xEF\xBB\xBF[00]\r\nNombre=Mu\xC3\xB1oz\r\n; kept\r\n[01]\r\nX=1\r\n"
-                             "Nombre=Pe\xC3\xB1" "a\r\n");
+    ASSERT_TRUE(EscribirINI(ruta, "01", "Nombre",
+        QString::fromUtf8("Pe\xC3\xB1"
+                          "a")));
+    EXPECT_EQ(BytesDe(ruta),
+        "\xEF\xBB\xBF[00]\r\nNombre=Mu\xC3\xB1oz\r\n; kept\r\n[01]\r\nX=1\r\n"
+        "Nombre=Pe\xC3\xB1"
+        "a\r\n");
     EXPECT_EQ(LeerINI(ruta, "00", "Nombre"), QString::fromUtf8("Mu\xC3\xB1oz"));
 }
 
@@ -75,8 +79,7 @@ TEST_F(ArchivoINI, FullDiskLeavesTheOldFileWhole)
     Grabar(ruta, kViejo);
     EXPECT_FALSE(EscribirINI(ruta, {{"00", "Nombre", QString(400, 'z')}}, EscritorDiscoLleno()));
     EXPECT_EQ(BytesDe(ruta), kViejo);
-    EXPECT_FALSE(
-        EscribirINI(ruta, {{"00", "Nombre", QString(400, 'z')}}, EscritorVaciadoFallido()));
+    EXPECT_FALSE(EscribirINI(ruta, {{"00", "Nombre", QString(400, 'z')}}, EscritorVaciadoFallido()));
     EXPECT_EQ(BytesDe(ruta), kViejo);
     EXPECT_EQ(Contenido(dir.path()), QStringList{"HOF.rec"});  // no temporary file left
 }

@@ -1,8 +1,8 @@
 // The high-score table: loading with its defaults and damaged values, the qualification
 // test, the selection sort with its tie rule, and the save of all ten places. Tables are
 // written in one line each: "Ana:500 Bea:400 ..." (name:points).
-#include "ArchivosPrueba.h"
 #include "ArchivoINI.h"
+#include "ArchivosPrueba.h"
 #include "TablaHOF.h"
 
 #include <QRegularExpression>
@@ -13,9 +13,8 @@
 
 void PrintTo(const tRegistroHOF &r, std::ostream *os)
 {
-    *os << "{" << r.Origen << ", \"" << r.Nombre.toStdString() << "\", " << r.Puntos << ", "
-        << r.Dificultad << ", \"" << r.Fecha.toStdString() << "\", \"" << r.Hora.toStdString()
-        << "\"}";
+    *os << "{" << r.Origen << ", \"" << r.Nombre.toStdString() << "\", " << r.Puntos << ", " << r.Dificultad
+        << ", \"" << r.Fecha.toStdString() << "\", \"" << r.Hora.toStdString() << "\"}";
 }
 
 namespace {
@@ -69,8 +68,7 @@ TEST(TablaHOF, BestNewScoreTakesFirstPlaceAndPushesTheTenthOut)
 
 TEST(TablaHOF, EqualLoadedScoresAreReorderedByTheTieRule)
 {
-    const TablaHOF r =
-        InsertarYOrdenar(Tabla("A:100 B:100 C:100 D:90 E:80 F:70 G:60 H:50 I:40 J:30"), 35);
+    const TablaHOF r = InsertarYOrdenar(Tabla("A:100 B:100 C:100 D:90 E:80 F:70 G:60 H:50 I:40 J:30"), 35);
     EXPECT_EQ(Orden(r), "C A B D E F G H I New | J");
 }
 
@@ -112,8 +110,9 @@ protected:
 
 TEST_F(ArchivoHOF, MissingKeysReadTheDefaultsAndEmptyValuesStayEmpty)
 {
-    Grabar(ruta, "[00]\r\nNombre=\r\nPuntos=7\r\nDificultad=3\r\nFecha=\r\nHora=x\r\n"
-                 "[03]\r\nNombre=Solo\r\n");
+    Grabar(ruta,
+        "[00]\r\nNombre=\r\nPuntos=7\r\nDificultad=3\r\nFecha=\r\nHora=x\r\n"
+        "[03]\r\nNombre=Solo\r\n");
     TablaHOF t;
     t.Cargar(ruta);
     EXPECT_EQ(t.Registros[0], (tRegistroHOF{0, "", 7, 3, "", "x"}));
@@ -147,15 +146,16 @@ TEST_F(ArchivoHOF, MissingEmptyOrUnreadableFileIsTenEmptyPlacesAndSaveCreatesIt)
 
 TEST_F(ArchivoHOF, NumbersThatAreNotWholeOrOutOfRangeReadAsZero)
 {
-    const std::pair<const char *, int32_t> puntos[] = {
-        {"12abc", 0},     {"1,000", 0},       {"2147483648", 0}, {"-2147483649", 0},
-        {"", 0},          {"2.5", 0},         {"2147483647", 2147483647},
-        {"-2147483648", INT32_MIN}, {"007", 7}, {"\" 42 \"", 42}};
+    const std::pair<const char *, int32_t> puntos[]
+        = {{"12abc", 0}, {"1,000", 0}, {"2147483648", 0}, {"-2147483649", 0}, {"", 0}, {"2.5", 0},
+            {"2147483647", 2147483647}, {"-2147483648", INT32_MIN}, {"007", 7}, {"\" 42 \"", 42}};
     QByteArray contenido;
     for (int p = 0; p < 10; ++p)
-        contenido += "[0" + QByteArray::number(p) + "]\r\nPuntos=" + puntos[p].first +
-                     "\r\nDificultad=" + QByteArray(p == 0 ? "32768" : p == 1 ? "-32768" : "3x") +
-                     "\r\n";
+        contenido += "[0" + QByteArray::number(p) + "]\r\nPuntos=" + puntos[p].first + "\r\nDificultad="
+            + QByteArray(p == 0 ? "32768"
+                    : p == 1    ? "-32768"
+                                : "3x")
+            + "\r\n";
     Grabar(ruta, contenido);
     TablaHOF t;
     t.Cargar(ruta);

@@ -28,7 +28,7 @@ void Anotar(RegistroModales &r, QWidget *w)
 }
 
 void Programar(std::shared_ptr<RegistroModales> reg, std::function<void(QWidget *)> respuesta,
-               QPointer<QWidget> ultimo, QElapsedTimer reloj, int esperaMaxMs)
+    QPointer<QWidget> ultimo, QElapsedTimer reloj, int esperaMaxMs)
 {
     QTimer::singleShot(10, [=]() mutable {
         QWidget *w = ModalAbierto();
@@ -48,8 +48,8 @@ void Programar(std::shared_ptr<RegistroModales> reg, std::function<void(QWidget 
 
 }  // namespace
 
-std::shared_ptr<RegistroModales> ResponderModales(int veces, std::function<void(QWidget *)> respuesta,
-                                                  int esperaMaxMs)
+std::shared_ptr<RegistroModales> ResponderModales(
+    int veces, std::function<void(QWidget *)> respuesta, int esperaMaxMs)
 {
     auto reg = std::make_shared<RegistroModales>();
     reg->pendientes = veces;

@@ -21,8 +21,8 @@ std::shared_ptr<RegistroModales> ResponderModales(
     int veces, std::function<void(QWidget *)> respuesta, int esperaMaxMs = 5000);
 
 // Ready-made answers.
-void PulsarOk(QWidget *modal);                   // OK / default button of a message box
-void PulsarBoton(QWidget *modal, int boton);     // QMessageBox::StandardButton
+void PulsarOk(QWidget *modal);                                // OK / default button of a message box
+void PulsarBoton(QWidget *modal, int boton);                  // QMessageBox::StandardButton
 void EscribirYAceptar(QWidget *modal, const QString &texto);  // input prompt
 void Cancelar(QWidget *modal);
 
@@ -34,6 +34,7 @@ public:
     ~ContestadorAutomatico();
     QStringList textos() const;
     QStringList titulos() const;
+
 private:
     struct Impl;
     std::unique_ptr<Impl> d;

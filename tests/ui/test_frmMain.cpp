@@ -59,7 +59,8 @@ TEST_F(Pantalla, WindowHasTheCommonTitleAndAFixedClientArea)
     EXPECT_EQ(f->size(), QSize(752, 480));
     EXPECT_EQ(f->minimumSize(), f->maximumSize());
     EXPECT_EQ(f->windowTitle(), TituloVentana());
-    EXPECT_TRUE(f->windowTitle().startsWith(QStringLiteral("Velunda - A game by Quorlan! ( get more FREE GAMES at ")));
+    EXPECT_TRUE(f->windowTitle().startsWith(
+        QStringLiteral("Velunda - A game by Quorlan! ( get more FREE GAMES at ")));
     EXPECT_FALSE(f->windowFlags() & Qt::WindowMaximizeButtonHint);
 }
 
@@ -87,8 +88,10 @@ TEST_F(Pantalla, WordGridAndPanelGeometry)
     EXPECT_EQ(start->text(), QStringLiteral("START"));
     EXPECT_EQ(start->parentWidget(), panel);
     for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(Control<Forma>(QStringLiteral("shpIzq_%1").arg(i))->geometry(), QRect(24, 20 + 60 * i, 17, 17));
-        EXPECT_EQ(Control<Forma>(QStringLiteral("shpDch_%1").arg(i))->geometry(), QRect(712, 20 + 60 * i, 17, 17));
+        EXPECT_EQ(
+            Control<Forma>(QStringLiteral("shpIzq_%1").arg(i))->geometry(), QRect(24, 20 + 60 * i, 17, 17));
+        EXPECT_EQ(
+            Control<Forma>(QStringLiteral("shpDch_%1").arg(i))->geometry(), QRect(712, 20 + 60 * i, 17, 17));
     }
     EXPECT_EQ(Control<Forma>(QStringLiteral("shpIzq_3"))->Relleno(), QColor(170, 85, 0));
     EXPECT_EQ(Control<QWidget>(QStringLiteral("imgCHEAT"))->geometry(), QRect(704, 0, 33, 33));

@@ -16,7 +16,7 @@ namespace {
 
 class WebMuda : public Web {
 public:
-    void Abrir(const QString &) override {}
+    void Abrir(const QString &) override { }
 };
 
 struct Partida : ::testing::Test {
@@ -57,9 +57,10 @@ struct Partida : ::testing::Test {
             if (l->isHidden() || l->Fondo() == QColor(Qt::black))
                 continue;
             for (int c = 0; c < kNumColores; ++c)
-                if (l->text().toStdString() == estado.NombreColor[c] &&
-                    l->ColorTexto() == QColor(estado.ColorRGB[c] & 0xFF, (estado.ColorRGB[c] >> 8) & 0xFF,
-                                              (estado.ColorRGB[c] >> 16) & 0xFF))
+                if (l->text().toStdString() == estado.NombreColor[c]
+                    && l->ColorTexto()
+                        == QColor(estado.ColorRGB[c] & 0xFF, (estado.ColorRGB[c] >> 8) & 0xFF,
+                            (estado.ColorRGB[c] >> 16) & 0xFF))
                     v.push_back(i);
         }
         return v;
@@ -98,7 +99,8 @@ TEST_F(Partida, PlayingOnlyMatchesFromLevelOneReachesTheWinWithTheReportedTotal)
     }
     EXPECT_EQ(informes, 50);
     EXPECT_EQ(totalAlAbrirRecords, suma);
-    EXPECT_EQ(contestador.textos().last(), QStringLiteral("CONGRATS! YOU WIN!\nYOU GOT %1 POINTS!").arg(suma));
+    EXPECT_EQ(
+        contestador.textos().last(), QStringLiteral("CONGRATS! YOU WIN!\nYOU GOT %1 POINTS!").arg(suma));
     for (const QString &t : contestador.titulos())
         EXPECT_EQ(t, QStringLiteral("Velunda"));
     EXPECT_EQ(sonido.pedidos.back(), "/juego/Data/que_bueno_eres_tio.mp3");

@@ -21,7 +21,7 @@
 namespace {
 class WebMuda : public Web {
 public:
-    void Abrir(const QString &) override {}
+    void Abrir(const QString &) override { }
 };
 }  // namespace
 
@@ -53,7 +53,7 @@ TEST(ResistenciaVentanas, FiveWholeGamesThroughTheMenuEndInTheHighScoreFile)
         QTest::mouseClick(menu.findChild<QWidget *>(QStringLiteral("imgJugar")), Qt::LeftButton);
         const int dificultad = static_cast<int>(dado() % 4);
         QTest::mouseClick(menu.findChild<QPushButton *>(QStringLiteral("cmdDificultad_%1").arg(dificultad)),
-                          Qt::LeftButton);
+            Qt::LeftButton);
         QPointer<frmMain> juego = menu.JuegoAbierto();
         ASSERT_TRUE(juego);
         for (int intentos = 0; juego && juego->isVisible(); ++intentos) {
@@ -71,13 +71,14 @@ TEST(ResistenciaVentanas, FiveWholeGamesThroughTheMenuEndInTheHighScoreFile)
             }
             for (int i : aciertos) {
                 if (suerte < 8 && i == aciertos.back()) {  // a wrong click just before the end
-                    QTest::mouseClick(juego->findChild<Etiqueta *>(QStringLiteral("lblTextos_%1").arg(fallos[0])),
-                                      Qt::LeftButton);
+                    QTest::mouseClick(
+                        juego->findChild<Etiqueta *>(QStringLiteral("lblTextos_%1").arg(fallos[0])),
+                        Qt::LeftButton);
                     break;
                 }
                 juego->tmrJuego_Timer();
-                QTest::mouseClick(juego->findChild<Etiqueta *>(QStringLiteral("lblTextos_%1").arg(i)),
-                                  Qt::LeftButton);
+                QTest::mouseClick(
+                    juego->findChild<Etiqueta *>(QStringLiteral("lblTextos_%1").arg(i)), Qt::LeftButton);
             }
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

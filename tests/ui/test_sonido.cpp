@@ -12,8 +12,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <numbers>
 #include <gtest/gtest.h>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -94,6 +94,7 @@ public:
         else
             unsetenv(nombre_);
     }
+
 private:
     const char *nombre_;
     bool tenia_ = false;
@@ -172,9 +173,8 @@ TEST_F(SonidoSDLTest, RepeatedCuesOverlapAndShareOneDecodedCopy)
 TEST_F(SonidoSDLTest, EveryShippedCueDecodesAndPlays)
 {
     SonidoSDL sonido;
-    const char *cues[] = {"bien.mp3", "genial.mp3", "sigue_asi.mp3",
-                          "uno_menos.mp3", "vale.mp3", "no.mp3",
-                          "uy.mp3", "vaya.mp3", "que_bueno_eres_tio.mp3"};
+    const char *cues[] = {"bien.mp3", "genial.mp3", "sigue_asi.mp3", "uno_menos.mp3", "vale.mp3", "no.mp3",
+        "uy.mp3", "vaya.mp3", "que_bueno_eres_tio.mp3"};
     for (const char *cue : cues) {
         const std::string ruta = (CarpetaDatos() + QLatin1Char('/') + cue).toStdString();
         ASSERT_TRUE(QFile::exists(QString::fromStdString(ruta))) << ruta;

@@ -28,7 +28,7 @@ std::array<bool, 32> Rejilla(const char *filas)
 
 class WebMuda : public Web {
 public:
-    void Abrir(const QString &) override {}
+    void Abrir(const QString &) override { }
 };
 
 struct Teclado : ::testing::Test {
@@ -56,16 +56,16 @@ struct Teclado : ::testing::Test {
 TEST(MoverFoco, WrapsAlongRowsAndColumnsSkippingHiddenLabels)
 {
     const auto v = Rejilla("#.#.|....|..#.|....|....|....|#...|...#");
-    EXPECT_EQ(MoverFoco(v, -1, Direccion::Derecha), 0);   // first key: first shown label
+    EXPECT_EQ(MoverFoco(v, -1, Direccion::Derecha), 0);  // first key: first shown label
     EXPECT_EQ(MoverFoco(v, 0, Direccion::Derecha), 2);
-    EXPECT_EQ(MoverFoco(v, 2, Direccion::Derecha), 0);    // wraps within the row
+    EXPECT_EQ(MoverFoco(v, 2, Direccion::Derecha), 0);  // wraps within the row
     EXPECT_EQ(MoverFoco(v, 0, Direccion::Izquierda), 2);
-    EXPECT_EQ(MoverFoco(v, 0, Direccion::Abajo), 24);     // column 0: rows 0 and 6
+    EXPECT_EQ(MoverFoco(v, 0, Direccion::Abajo), 24);  // column 0: rows 0 and 6
     EXPECT_EQ(MoverFoco(v, 24, Direccion::Abajo), 0);
     EXPECT_EQ(MoverFoco(v, 2, Direccion::Arriba), 10);    // column 2 upwards wraps to row 2
     EXPECT_EQ(MoverFoco(v, 31, Direccion::Derecha), 31);  // alone in its row: stays
     EXPECT_EQ(MoverFoco(Rejilla("....|....|....|....|....|....|....|...."), -1, Direccion::Abajo), -1);
-    EXPECT_EQ(MoverFoco(v, 1, Direccion::Derecha), 0);    // a hidden focus starts over
+    EXPECT_EQ(MoverFoco(v, 1, Direccion::Derecha), 0);  // a hidden focus starts over
 }
 
 TEST_F(Teclado, EnterStartsTheLevelAndNoMarkShowsUntilAnArrowIsUsed)

@@ -43,8 +43,14 @@ struct TecladoMenu : ::testing::Test {
         menu->show();
         QApplication::setActiveWindow(menu.get());
     }
-    void Tecla(Qt::Key k) { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : menu.get(), k); }
-    QString Foco() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+    void Tecla(Qt::Key k)
+    {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : menu.get(), k);
+    }
+    QString Foco()
+    {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
 };
 
 }  // namespace
@@ -144,7 +150,10 @@ TEST_F(TecladoMenu, HighScoresCloseWithEnterAndWithEscape)
     ctx.abrirRecords = [this] { AbrirRecords(ctx, menu.get()); };
     int menus = 0;
     auto anterior = ctx.mostrarMenu;
-    ctx.mostrarMenu = [&] { ++menus; anterior(); };
+    ctx.mostrarMenu = [&] {
+        ++menus;
+        anterior();
+    };
     estado.PuntosTotales = 321;
     auto vistos = PulsarEnDialogo<frmHOF>(Qt::Key_Return);
     menu->imgHOF_Click();

@@ -39,8 +39,7 @@ QString NombrePaleta(int indice)
 
 QFont FuenteArte(qreal pixeles, bool negrita)
 {
-    static const bool hayLiberation =
-        QFontDatabase::families().contains(QStringLiteral("Liberation Sans"));
+    static const bool hayLiberation = QFontDatabase::families().contains(QStringLiteral("Liberation Sans"));
     QFont f(hayLiberation ? QStringLiteral("Liberation Sans") : QStringLiteral("Sans Serif"));
     f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(qMax(1, qRound(pixeles)));
@@ -59,9 +58,8 @@ QFont FuenteQueCabe(const QString &texto, const QSizeF &caja, qreal pixelesMax, 
     return FuenteArte(6, negrita);
 }
 
-void DibujarTextoContorno(QPainter &p, const QRectF &caja, const QString &texto,
-                          const QFont &fuente, const QColor &relleno, const QColor &contorno,
-                          qreal grosor)
+void DibujarTextoContorno(QPainter &p, const QRectF &caja, const QString &texto, const QFont &fuente,
+    const QColor &relleno, const QColor &contorno, qreal grosor)
 {
     // Centre on the glyphs' own outline rather than on the font's line box, so capitals
     // sit in the visual middle of a tile.
@@ -83,8 +81,7 @@ void DibujarTextoContorno(QPainter &p, const QRectF &caja, const QString &texto,
     p.restore();
 }
 
-void DibujarTesela(QPainter &p, const QRectF &r, const QString &palabra, const QColor &tinta,
-                   bool encontrada)
+void DibujarTesela(QPainter &p, const QRectF &r, const QString &palabra, const QColor &tinta, bool encontrada)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -93,8 +90,7 @@ void DibujarTesela(QPainter &p, const QRectF &r, const QString &palabra, const Q
     p.drawRect(r.adjusted(0, 0, -1, -1));
     p.restore();
     const QRectF dentro = r.adjusted(4, 2, -4, -2);
-    DibujarTextoContorno(p, dentro, palabra,
-                         FuenteQueCabe(palabra, dentro.size(), r.height() * 0.62), tinta);
+    DibujarTextoContorno(p, dentro, palabra, FuenteQueCabe(palabra, dentro.size(), r.height() * 0.62), tinta);
 }
 
 void DibujarBoton(QPainter &p, const QRectF &r)

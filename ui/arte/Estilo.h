@@ -27,19 +27,17 @@ inline const QColor AzulTexto{0, 0, 255};      // the panels' text
 QFont FuenteArte(qreal pixeles, bool negrita = true);
 
 // The largest font, up to pixelesMax, in which `texto` fits inside `caja`.
-QFont FuenteQueCabe(const QString &texto, const QSizeF &caja, qreal pixelesMax,
-                    bool negrita = true);
+QFont FuenteQueCabe(const QString &texto, const QSizeF &caja, qreal pixelesMax, bool negrita = true);
 
 // Text centred in `caja`, filled with `relleno` and outlined with `contorno` (no outline
 // when grosor is 0); the outline keeps light palette colours readable on white.
-void DibujarTextoContorno(QPainter &p, const QRectF &caja, const QString &texto,
-                          const QFont &fuente, const QColor &relleno,
-                          const QColor &contorno = TintaOscura, qreal grosor = 0);
+void DibujarTextoContorno(QPainter &p, const QRectF &caja, const QString &texto, const QFont &fuente,
+    const QColor &relleno, const QColor &contorno = TintaOscura, qreal grosor = 0);
 
 // A word label as the game draws it: white (black once found) with a thin dark border,
 // the word bold and centred in `tinta`.
-void DibujarTesela(QPainter &p, const QRectF &r, const QString &palabra, const QColor &tinta,
-                   bool encontrada = false);
+void DibujarTesela(
+    QPainter &p, const QRectF &r, const QString &palabra, const QColor &tinta, bool encontrada = false);
 
 // A raised tile for a clickable choice: shadow, white face, dark border.
 void DibujarBoton(QPainter &p, const QRectF &r);

@@ -40,14 +40,12 @@ std::vector<CapaIcono> CapasIcono()
     constexpr int abajo[4]{6, 7, 3, 2};
     for (int i = 0; i < 4; ++i) {
         const qreal x = 34 + 50 * i;
-        capas.push_back({Rectangulo(QRectF(x, 34, 38, 38), 4), ColorPaleta(arriba[i]),
-                         TintaOscura, 4});
-        capas.push_back({Rectangulo(QRectF(x, 184, 38, 38), 4), ColorPaleta(abajo[i]),
-                         TintaOscura, 4});
+        capas.push_back({Rectangulo(QRectF(x, 34, 38, 38), 4), ColorPaleta(arriba[i]), TintaOscura, 4});
+        capas.push_back({Rectangulo(QRectF(x, 184, 38, 38), 4), ColorPaleta(abajo[i]), TintaOscura, 4});
     }
     capas.push_back({Rectangulo(QRectF(24, 88, 208, 80)), Qt::white, Qt::black, 6});
-    capas.push_back({PalabraEn(QStringLiteral("RED"), QRectF(44, 100, 168, 56)),
-                     ColorPaleta(2), QColor(), 0});
+    capas.push_back(
+        {PalabraEn(QStringLiteral("RED"), QRectF(44, 100, 168, 56)), ColorPaleta(2), QColor(), 0});
     return capas;
 }
 

@@ -48,13 +48,11 @@ void DibujarNombre(QPainter &p)
         const QRectF local(-ancho / 2, -alto / 2, ancho, alto);
         DibujarBoton(p, local);
         DibujarTextoContorno(p, local, nombre.mid(i, 1), fuente,
-                             ColorPaleta(tintas[static_cast<std::size_t>(i)]), TintaOscura,
-                             1.6);
+            ColorPaleta(tintas[static_cast<std::size_t>(i)]), TintaOscura, 1.6);
         p.restore();
     }
-    DibujarTextoContorno(p, QRectF(72, 94, 464, 17),
-                         QStringLiteral("CLICK THE WORDS THAT MATCH THEIR COLOR"),
-                         FuenteArte(13), TintaOscura);
+    DibujarTextoContorno(p, QRectF(72, 94, 464, 17), QStringLiteral("CLICK THE WORDS THAT MATCH THEIR COLOR"),
+        FuenteArte(13), TintaOscura);
 }
 
 // A board of word tiles like the game's grid: mostly words in the wrong colour, a few
@@ -67,17 +65,32 @@ void DibujarTablero(QPainter &p)
         bool encontrada;
     };
     constexpr std::array<Celda, 24> celdas{{
-        {G, B, false},  {C, Y, false},  {Br, R, false},
-        {R, Br, false}, {Hueco, 0, 0},  {B, G, false},
-        {O, Pk, false}, {R, R, true},   {G, B, false},
-        {Hueco, 0, 0},  {Br, R, false}, {Pk, O, false},
-        {Y, C, false},  {B, G, false},  {O, O, false},
-        {Pk, O, false}, {G, G, true},   {B, Pk, false},
-        {Br, R, false}, {R, Br, false}, {Y, C, false},
-        {B, G, false},  {Hueco, 0, 0},  {Y, Y, true},
+        {G, B, false},
+        {C, Y, false},
+        {Br, R, false},
+        {R, Br, false},
+        {Hueco, 0, 0},
+        {B, G, false},
+        {O, Pk, false},
+        {R, R, true},
+        {G, B, false},
+        {Hueco, 0, 0},
+        {Br, R, false},
+        {Pk, O, false},
+        {Y, C, false},
+        {B, G, false},
+        {O, O, false},
+        {Pk, O, false},
+        {G, G, true},
+        {B, Pk, false},
+        {Br, R, false},
+        {R, Br, false},
+        {Y, C, false},
+        {B, G, false},
+        {Hueco, 0, 0},
+        {Y, Y, true},
     }};
-    constexpr qreal ancho = 122, alto = 26, pasoX = 134, pasoY = 37, izquierda = 76,
-                    arriba = 128;
+    constexpr qreal ancho = 122, alto = 26, pasoX = 134, pasoY = 37, izquierda = 76, arriba = 128;
     for (std::size_t k = 0; k < celdas.size(); ++k) {
         const Celda &c = celdas[k];
         if (c.texto == Hueco)
@@ -88,20 +101,18 @@ void DibujarTablero(QPainter &p)
 }
 
 // A choice: a raised tile, its word large and outlined, a short line under it.
-void DibujarOpcion(QPainter &p, const QRectF &zona, const QString &palabra, const QColor &tinta,
-                   const QString &linea)
+void DibujarOpcion(
+    QPainter &p, const QRectF &zona, const QString &palabra, const QColor &tinta, const QString &linea)
 {
     const QRectF t = Dentro(zona);
     DibujarBoton(p, t);
     const qreal altoLinea = linea.isEmpty() ? 0 : qMin<qreal>(18, t.height() * 0.26);
     const QRectF cajaPalabra = t.adjusted(10, 6, -10, -6 - altoLinea);
-    DibujarTextoContorno(p, cajaPalabra, palabra,
-                         FuenteQueCabe(palabra, cajaPalabra.size(), 60), tinta, TintaOscura, 1.4);
+    DibujarTextoContorno(
+        p, cajaPalabra, palabra, FuenteQueCabe(palabra, cajaPalabra.size(), 60), tinta, TintaOscura, 1.4);
     if (!linea.isEmpty()) {
-        const QRectF cajaLinea(t.left() + 8, t.bottom() - 6 - altoLinea, t.width() - 16,
-                               altoLinea);
-        DibujarTextoContorno(p, cajaLinea, linea, FuenteQueCabe(linea, cajaLinea.size(), 12),
-                             TintaOscura);
+        const QRectF cajaLinea(t.left() + 8, t.bottom() - 6 - altoLinea, t.width() - 16, altoLinea);
+        DibujarTextoContorno(p, cajaLinea, linea, FuenteQueCabe(linea, cajaLinea.size(), 12), TintaOscura);
     }
 }
 
@@ -173,16 +184,14 @@ void DibujarSalir(QPainter &p)
     DibujarBoton(p, t1);
     const QRectF caja1 = t1.adjusted(8, 4, -8, -4);
     DibujarTextoContorno(p, caja1, QStringLiteral("QUIT"),
-                         FuenteQueCabe(QStringLiteral("QUIT"), caja1.size(), 26), rojo,
-                         TintaOscura, 1.2);
+        FuenteQueCabe(QStringLiteral("QUIT"), caja1.size(), 26), rojo, TintaOscura, 1.2);
 
     const QRectF t2 = Dentro(ZonaSalir2);
     DibujarBoton(p, t2);
     DibujarPuerta(p, QRectF(t2.left() + 12, t2.top() + 9, 44, t2.height() - 18));
     const QRectF caja2(t2.left() + 62, t2.top() + 6, t2.width() - 72, t2.height() - 12);
     DibujarTextoContorno(p, caja2, QStringLiteral("EXIT"),
-                         FuenteQueCabe(QStringLiteral("EXIT"), caja2.size(), 34), rojo,
-                         TintaOscura, 1.4);
+        FuenteQueCabe(QStringLiteral("EXIT"), caja2.size(), 34), rojo, TintaOscura, 1.4);
 }
 
 // A small globe: the link leads out to the web.
@@ -217,8 +226,7 @@ void DibujarAutor(QPainter &p)
     p.fillRect(tira, Melocoton);
     const QString texto = QStringLiteral("A GAME BY QUORLAN!");
     DibujarTextoContorno(p, tira.adjusted(4, 0, -4, 0), texto,
-                         FuenteQueCabe(texto, tira.adjusted(4, 0, -4, 0).size(), 11),
-                         TintaOscura);
+        FuenteQueCabe(texto, tira.adjusted(4, 0, -4, 0).size(), 11), TintaOscura);
 }
 }  // namespace
 
@@ -228,11 +236,9 @@ void DibujarTitulo(QPainter &p)
     DibujarFondo(p);
     DibujarNombre(p);
     DibujarTablero(p);
-    DibujarOpcion(p, ZonaJugar, QStringLiteral("PLAY"), ColorPaleta(1),
-                  QStringLiteral("START A NEW GAME"));
+    DibujarOpcion(p, ZonaJugar, QStringLiteral("PLAY"), ColorPaleta(1), QStringLiteral("START A NEW GAME"));
     DibujarPuntuaciones(p);
-    DibujarOpcion(p, ZonaAyuda, QStringLiteral("HELP"), ColorPaleta(2),
-                  QStringLiteral("HOW TO PLAY"));
+    DibujarOpcion(p, ZonaAyuda, QStringLiteral("HELP"), ColorPaleta(2), QStringLiteral("HOW TO PLAY"));
     DibujarSalir(p);
     DibujarEnlaceWeb(p);
     DibujarAutor(p);

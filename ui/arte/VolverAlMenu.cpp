@@ -40,11 +40,9 @@ void DibujarVolverAlMenu(QPainter &p)
     const QRectF arriba(t.left() + 38, t.top() + 4, t.width() - 44, 11);
     const QRectF abajo(t.left() + 38, t.top() + 15, t.width() - 44, t.height() - 19);
     DibujarTextoContorno(p, arriba, QStringLiteral("BACK TO"),
-                         FuenteQueCabe(QStringLiteral("BACK TO"), arriba.size(), 10),
-                         TintaOscura);
+        FuenteQueCabe(QStringLiteral("BACK TO"), arriba.size(), 10), TintaOscura);
     DibujarTextoContorno(p, abajo, QStringLiteral("MENU"),
-                         FuenteQueCabe(QStringLiteral("MENU"), abajo.size(), 24), AzulTexto,
-                         TintaOscura, 0.8);
+        FuenteQueCabe(QStringLiteral("MENU"), abajo.size(), 24), AzulTexto, TintaOscura, 0.8);
 }
 
 QImage ImagenVolverAlMenu(qreal escala)
