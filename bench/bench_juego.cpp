@@ -193,7 +193,7 @@ int Clic(int veces)
     return 0;
 }
 
-int SonidoLlamada(int veces)
+int SonidoLlamada(int rondas)
 {
     SonidoSDL s;
     const std::string ruta = QCoreApplication::applicationDirPath().toStdString() + "/Data/vale.mp3";
@@ -201,15 +201,28 @@ int SonidoLlamada(int veces)
     t.start();
     s.ReproducirSonido(ruta);  // opens the device and decodes the cue
     const double primera = t.nsecsElapsed() / 1e6;
-    std::vector<double> us;
-    for (int k = 0; k < veces; ++k) {
-        t.restart();
-        s.ReproducirSonido(ruta);
-        us.push_back(t.nsecsElapsed() / 1e3);
+    // Calls that start a cue: in rounds of overlapping cues, waiting for them to end between
+    // rounds so that free channels are there. Then calls made while every channel is busy.
+    std::vector<double> libres, ocupados;
+    for (int r = 0; r < rondas; ++r) {
+        Esperar(600);
+        for (int k = 0; k < SonidoSDL::Canales - 1; ++k) {
+            t.restart();
+            s.ReproducirSonido(ruta);
+            libres.push_back(t.nsecsElapsed() / 1e3);
+        }
+        for (int k = 0; k < 50; ++k) {
+            t.restart();
+            s.ReproducirSonido(ruta);
+            ocupados.push_back(t.nsecsElapsed() / 1e3);
+        }
     }
-    std::sort(us.begin(), us.end());
-    std::printf("sonido_primera_ms=%.3f\nsonido_mediana_us=%.2f\nsonido_p99_us=%.2f\n", primera,
-        us[us.size() / 2], us[us.size() * 99 / 100]);
+    std::sort(libres.begin(), libres.end());
+    std::sort(ocupados.begin(), ocupados.end());
+    std::printf("sonido_primera_ms=%.3f\nsonido_mediana_us=%.2f\nsonido_p99_us=%.2f\n"
+                "sonido_ocupado_mediana_us=%.2f\nsonido_abierto=%d\n",
+        primera, libres[libres.size() / 2], libres[libres.size() * 99 / 100], ocupados[ocupados.size() / 2],
+        s.AudioAbierto() ? 1 : 0);
     return 0;
 }
 
@@ -227,7 +240,7 @@ int main(int argc, char **argv)
     if (modo == QLatin1String("clic"))
         return Clic(n > 0 ? n : 50);
     if (modo == QLatin1String("sonido"))
-        return SonidoLlamada(n > 0 ? n : 1000);
+        return SonidoLlamada(n > 0 ? n : 10);
     std::fprintf(stderr, "usage: %s reloj|espera|clic|sonido [n]\n", argv[0]);
     return 2;
 }

@@ -38,12 +38,12 @@ fila "---" "---" "---"
 
 for plat in offscreen xcb; do
   if [[ $plat == xcb ]]; then
-    read -r jt jr vt vr < <(en_x bash -c "$(declare -f arranque valor mediana); bin=$bin; \
-      a=\$(arranque juego xcb); b=\$(arranque vacia xcb); echo \$a \$b" | tr '\n' ' ')
+    res=$(en_x bash -c "$(declare -f arranque valor mediana); bin=$bin; \
+      arranque juego xcb; arranque vacia xcb")
   else
-    read -r jt jr < <(arranque juego offscreen | tr '\n' ' ')
-    read -r vt vr < <(arranque vacia offscreen | tr '\n' ' ')
+    res=$(arranque juego offscreen; arranque vacia offscreen)
   fi
+  jt=$(sed -n 1p <<<"$res"); jr=$(sed -n 2p <<<"$res"); vt=$(sed -n 3p <<<"$res"); vr=$(sed -n 4p <<<"$res")
   fila "start-up to title menu painted ($plat), median of 10" "$(awk "BEGIN{printf \"%.1f ms\", $jt/1000}")" ""
   fila "  bare Qt window, same ($plat)" "$(awk "BEGIN{printf \"%.1f ms\", $vt/1000}")" ""
   fila "  ratio" "$(awk "BEGIN{printf \"%.2fx\", $jt/$vt}")" "<= 1.25x"
@@ -73,7 +73,8 @@ out=$(en_x "$bin/velunda_bench" clic 100 2>/dev/null)
 fila "click on a match -> label repainted, median" "$(echo "$out" | valor clic_repintado_mediana_ms) ms" ""
 fila "  p95" "$(echo "$out" | valor clic_repintado_p95_ms) ms" ""
 
-out=$("$bin/velunda_bench" sonido 2000 2>/dev/null </dev/null || QT_QPA_PLATFORM=offscreen "$bin/velunda_bench" sonido 2000 2>/dev/null)
+out=$(QT_QPA_PLATFORM=offscreen "$bin/velunda_bench" sonido 10 2>/dev/null)
 fila "ReproducirSonido, first call (opens device, decodes)" "$(echo "$out" | valor sonido_primera_ms) ms" ""
-fila "ReproducirSonido, cached cue: median" "$(echo "$out" | valor sonido_mediana_us) us" "well under 1 ms"
+fila "ReproducirSonido, cached cue started: median" "$(echo "$out" | valor sonido_mediana_us) us" "well under 1 ms"
 fila "  p99" "$(echo "$out" | valor sonido_p99_us) us" ""
+fila "  every channel busy (cue skipped): median" "$(echo "$out" | valor sonido_ocupado_mediana_us) us" ""

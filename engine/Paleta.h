@@ -13,5 +13,21 @@ constexpr int Azul(int32_t c) { return (c >> 16) & 0xFF; }
 constexpr int32_t kBlanco = RGB(255, 255, 255);
 constexpr int32_t kNegro = RGB(0, 0, 0);
 
+// The palette in play order: name and red, green, blue.
+struct ColorDeTabla {
+    const char *nombre;
+    int r, g, b;
+};
+inline constexpr std::array<ColorDeTabla, kNumColores> kPaleta{{
+    {"RED", 255, 0, 0},
+    {"GREEN", 0, 255, 0},
+    {"BLUE", 0, 0, 255},
+    {"BROWN", 170, 85, 0},
+    {"PINK", 255, 120, 200},
+    {"YELLOW", 235, 235, 0},
+    {"CYAN", 0, 230, 230},
+    {"ORANGE", 255, 150, 50},
+}};
+
 // Fills ColorRGB and NombreColor, index by index.
 void LlenarPaleta(EstadoJuego &e);

@@ -1,6 +1,6 @@
 #include "Controles.h"
 
-#include "Aspecto.h"
+#include "Apariencia.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

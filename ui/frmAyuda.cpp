@@ -1,6 +1,6 @@
 #include "frmAyuda.h"
 
-#include "Aspecto.h"
+#include "Apariencia.h"
 #include "Controles.h"
 #include "Web.h"
 
@@ -60,7 +60,7 @@ const std::array<Ejemplo, 3> kEjemplos{{
 frmAyuda::frmAyuda(Contexto &ctx, QWidget *padre) : QDialog(padre), ctx_(ctx)
 {
     setObjectName(QStringLiteral("frmAyuda"));
-    AplicarAspecto(this, 650, 441, BotonesVentana::SoloCerrar);
+    AplicarApariencia(this, 650, 441, BotonesVentana::SoloCerrar);
     setWindowFlag(Qt::Dialog);  // stays a dialog of the menu for the window manager
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);

@@ -1,6 +1,6 @@
 #include "frmHOF.h"
 
-#include "Aspecto.h"
+#include "Apariencia.h"
 #include "Controles.h"
 #include "RutaHOF.h"
 #include "Web.h"
@@ -50,7 +50,7 @@ QRect Celda(Columna c, int top) { return QRect(c.left, top, c.ancho, kAltoFila);
 frmHOF::frmHOF(Contexto &ctx, QWidget *padre) : QDialog(padre), ctx_(ctx)
 {
     setObjectName(QStringLiteral("frmHOF"));
-    AplicarAspecto(this, 705, 412, BotonesVentana::SoloCerrar);
+    AplicarApariencia(this, 705, 412, BotonesVentana::SoloCerrar);
     setWindowFlag(Qt::Dialog);  // stays a dialog of the menu for the window manager
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kFondo);

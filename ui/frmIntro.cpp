@@ -1,7 +1,7 @@
 #include "frmIntro.h"
 
 #include "Arte.h"
-#include "Aspecto.h"
+#include "Apariencia.h"
 #include "Controles.h"
 #include "Salida.h"
 #include "Web.h"
@@ -30,7 +30,7 @@ const std::array<Dificultad, 4> kDificultades{{
 frmIntro::frmIntro(Contexto &ctx) : QWidget(nullptr), ctx_(ctx)
 {
     setObjectName(QStringLiteral("frmIntro"));
-    AplicarAspecto(this, 752, 480);
+    AplicarApariencia(this, 752, 480);
     Construir();
     // The window holds the focus itself, so no choice is ringed until a key is used.
     setFocusPolicy(Qt::ClickFocus);

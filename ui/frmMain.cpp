@@ -1,6 +1,6 @@
 #include "frmMain.h"
 
-#include "Aspecto.h"
+#include "Apariencia.h"
 #include "Controles.h"
 #include "MarcaFoco.h"
 #include "Mensajes.h"
@@ -44,7 +44,7 @@ frmMain::frmMain(Contexto &ctx) : QWidget(nullptr), ctx_(ctx)
 {
     setObjectName(QStringLiteral("frmMain"));
     setAttribute(Qt::WA_DeleteOnClose);
-    AplicarAspecto(this, 752, 480);
+    AplicarApariencia(this, 752, 480);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);

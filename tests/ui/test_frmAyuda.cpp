@@ -1,9 +1,10 @@
 // The help screen: its texts to the letter, the example labels, OK and the web link, and
 // how the title menu shows it (modal, built afresh each time).
-#include "Aspecto.h"
+#include "Apariencia.h"
 #include "Contexto.h"
 #include "Controles.h"
 #include "Falsos.h"
+#include "FalsosUI.h"
 #include "Web.h"
 #include "frmAyuda.h"
 #include "frmIntro.h"
@@ -19,20 +20,6 @@
 #include <memory>
 
 namespace {
-
-class WebFalsa : public Web {
-public:
-    QStringList pedidas;
-    void Abrir(const QString &d) override { pedidas << d; }
-};
-
-bool MismoCursor(const QCursor &a, const QCursor &b)
-{
-    if (a.shape() != b.shape())
-        return false;
-    return a.shape() != Qt::BitmapCursor
-        || (a.hotSpot() == b.hotSpot() && a.pixmap().toImage() == b.pixmap().toImage());
-}
 
 // The texts the player reads, index 0 to 7.
 const char *const kTextos[] = {

@@ -1,11 +1,12 @@
 // The high-score screen under the offscreen platform: its grid, the band on the new row,
 // who gets asked for a name and what reaches the file, and a won game carried from the
 // game screen all the way into the file.
+#include "Apariencia.h"
 #include "ArchivoINI.h"
-#include "Aspecto.h"
 #include "Contexto.h"
 #include "Controles.h"
 #include "Falsos.h"
+#include "FalsosUI.h"
 #include "Modales.h"
 #include "TablaHOF.h"
 #include "Web.h"
@@ -32,12 +33,6 @@
 #include <numeric>
 
 namespace {
-
-class WebFalsa : public Web {
-public:
-    QStringList pedidas;
-    void Abrir(const QString &d) override { pedidas << d; }
-};
 
 struct Fila {
     const char *nombre;

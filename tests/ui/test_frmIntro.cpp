@@ -1,11 +1,12 @@
 // The title menu driven for real under the offscreen platform: its look and hotspots, the
 // difficulty choice and the game it starts, the ways back from the game, the quit question
 // and the web link, and a menu whose title picture is missing.
+#include "Apariencia.h"
 #include "Arte.h"
-#include "Aspecto.h"
 #include "Contexto.h"
 #include "Controles.h"
 #include "Falsos.h"
+#include "FalsosUI.h"
 #include "Modales.h"
 #include "Web.h"
 #include "frmIntro.h"
@@ -23,21 +24,6 @@
 #include <memory>
 
 namespace {
-
-class WebFalsa : public Web {
-public:
-    QStringList pedidas;
-    void Abrir(const QString &d) override { pedidas << d; }
-};
-
-bool MismoCursor(const QCursor &a, const QCursor &b)
-{
-    if (a.shape() != b.shape())
-        return false;
-    if (a.shape() != Qt::BitmapCursor)
-        return true;
-    return a.hotSpot() == b.hotSpot() && a.pixmap().toImage() == b.pixmap().toImage();
-}
 
 // Notes, in order, the showing and hiding of the windows and of the difficulty panel, with
 // what the game state held at that moment.

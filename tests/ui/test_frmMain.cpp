@@ -1,8 +1,9 @@
 // The game screen under the offscreen platform: its controls, and what level setup shows.
-#include "Aspecto.h"
+#include "Apariencia.h"
 #include "Contexto.h"
 #include "Controles.h"
 #include "Falsos.h"
+#include "FalsosUI.h"
 #include "Modales.h"
 #include "Web.h"
 #include "frmMain.h"
@@ -15,12 +16,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class WebFalsa : public Web {
-public:
-    QStringList pedidas;
-    void Abrir(const QString &d) override { pedidas << d; }
-};
 
 struct Pantalla : ::testing::Test {
     EstadoJuego estado;

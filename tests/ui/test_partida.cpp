@@ -2,6 +2,7 @@
 #include "Contexto.h"
 #include "Controles.h"
 #include "Falsos.h"
+#include "FalsosUI.h"
 #include "Modales.h"
 #include "Web.h"
 #include "frmMain.h"
@@ -14,15 +15,10 @@
 
 namespace {
 
-class WebMuda : public Web {
-public:
-    void Abrir(const QString &) override { }
-};
-
 struct Partida : ::testing::Test {
     EstadoJuego estado;
     SonidoFalso sonido;
-    WebMuda web;
+    WebFalsa web;
     GeneradorFijo azar{2024};
     Contexto ctx{estado, sonido, web, azar, QStringLiteral("/juego"), {}, {}};
     QPointer<frmMain> f;

@@ -4,6 +4,7 @@
 #include "Contexto.h"
 #include "Controles.h"
 #include "Falsos.h"
+#include "FalsosUI.h"
 #include "Modales.h"
 #include "TablaHOF.h"
 #include "Web.h"
@@ -18,20 +19,13 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-namespace {
-class WebMuda : public Web {
-public:
-    void Abrir(const QString &) override { }
-};
-}  // namespace
-
 TEST(ResistenciaVentanas, FiveWholeGamesThroughTheMenuEndInTheHighScoreFile)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Data")));
     EstadoJuego estado;
     SonidoFalso sonido;
-    WebMuda web;
+    WebFalsa web;
     GeneradorFijo azar{31337};
     Contexto ctx{estado, sonido, web, azar, dir.path(), {}, {}};
     frmIntro menu(ctx);

@@ -2,6 +2,7 @@
 // no close handling at all.
 #include "Contexto.h"
 #include "Falsos.h"
+#include "FalsosUI.h"
 #include "Modales.h"
 #include "Salida.h"
 #include "Web.h"
@@ -17,15 +18,10 @@
 
 namespace {
 
-class WebMuda : public Web {
-public:
-    void Abrir(const QString &) override { }
-};
-
 struct Salida : ::testing::Test {
     EstadoJuego estado;
     SonidoFalso sonido;
-    WebMuda web;
+    WebFalsa web;
     GeneradorFijo azar{5};
     Contexto ctx{estado, sonido, web, azar, QStringLiteral("/juego"), {}, {}};
     int terminar = 0;

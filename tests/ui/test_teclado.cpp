@@ -3,6 +3,7 @@
 #include "Contexto.h"
 #include "Controles.h"
 #include "Falsos.h"
+#include "FalsosUI.h"
 #include "MarcaFoco.h"
 #include "Modales.h"
 #include "NavegacionTeclado.h"
@@ -26,15 +27,10 @@ std::array<bool, 32> Rejilla(const char *filas)
     return v;
 }
 
-class WebMuda : public Web {
-public:
-    void Abrir(const QString &) override { }
-};
-
 struct Teclado : ::testing::Test {
     EstadoJuego estado;
     SonidoFalso sonido;
-    WebMuda web;
+    WebFalsa web;
     GeneradorFijo azar{77};
     Contexto ctx{estado, sonido, web, azar, QStringLiteral("/juego"), {}, {}};
     QPointer<frmMain> f;
@@ -49,6 +45,13 @@ struct Teclado : ::testing::Test {
     void Tecla(Qt::Key k) { QTest::keyClick(f, k); }
     MarcaFoco *Marca() { return f->findChild<MarcaFoco *>(); }
     Etiqueta *Palabra(int i) { return f->findChild<Etiqueta *>(QStringLiteral("lblTextos_%1").arg(i)); }
+    // Walks the focus to label `destino` with the arrow keys only: along the row once on it,
+    // down the column otherwise.
+    void IrA(int destino)
+    {
+        for (int paso = 0; f->FocoTeclado() != destino && paso < 64; ++paso)
+            Tecla(f->FocoTeclado() / 4 == destino / 4 ? Qt::Key_Right : Qt::Key_Down);
+    }
 };
 
 }  // namespace
@@ -100,8 +103,7 @@ TEST_F(Teclado, SpaceJudgesTheFocusedLabelExactlyLikeAClick)
             aciertos.push_back(i);
     // Walk the focus to the first match through the arrow keys only.
     Tecla(Qt::Key_Right);
-    for (int guard = 0; f->FocoTeclado() != aciertos[0] && guard < 64; ++guard)
-        Tecla(f->FocoTeclado() / 4 == aciertos[0] / 4 ? Qt::Key_Right : Qt::Key_Down);
+    IrA(aciertos[0]);
     ASSERT_EQ(f->FocoTeclado(), aciertos[0]);
     Tecla(Qt::Key_Space);
     EXPECT_TRUE(estado.Casillas[aciertos[0]].Encontrada);
@@ -120,8 +122,7 @@ TEST_F(Teclado, AFocusedWrongLabelFallsBackLikeAClick)
         if (estado.Casillas[i].Visible && !estado.Casillas[i].EsAcierto())
             fallo = i;
     Tecla(Qt::Key_Right);
-    for (int guard = 0; f->FocoTeclado() != fallo && guard < 64; ++guard)
-        Tecla(f->FocoTeclado() / 4 == fallo / 4 ? Qt::Key_Right : Qt::Key_Down);
+    IrA(fallo);
     ASSERT_EQ(f->FocoTeclado(), fallo);
     auto reg = ResponderModales(1, PulsarOk);
     Tecla(Qt::Key_Space);
@@ -143,8 +144,7 @@ TEST_F(Teclado, KeyboardOnlyPlayReachesTheWin)
                 aciertos.push_back(i);
         Tecla(Qt::Key_Right);
         for (int a : aciertos) {
-            for (int guard = 0; f && f->FocoTeclado() != a && guard < 64; ++guard)
-                Tecla(f->FocoTeclado() / 4 == a / 4 ? Qt::Key_Right : Qt::Key_Down);
+            IrA(a);
             ASSERT_EQ(f->FocoTeclado(), a);
             Tecla(Qt::Key_Space);
         }

@@ -3,6 +3,7 @@
 #include "Contexto.h"
 #include "Controles.h"
 #include "Falsos.h"
+#include "FalsosUI.h"
 #include "Modales.h"
 #include "Web.h"
 #include "frmAyuda.h"
@@ -19,17 +20,11 @@
 
 namespace {
 
-class WebContada : public Web {
-public:
-    int veces = 0;
-    void Abrir(const QString &) override { ++veces; }
-};
-
 struct TecladoMenu : ::testing::Test {
     QTemporaryDir dir;
     EstadoJuego estado;
     SonidoFalso sonido;
-    WebContada web;
+    WebFalsa web;
     GeneradorFijo azar{5};
     Contexto ctx{estado, sonido, web, azar, QString(), {}, {}};
     std::unique_ptr<frmIntro> menu;
@@ -110,7 +105,7 @@ TEST_F(TecladoMenu, WebChoiceByKeyAsksForThePageOnce)
         Tecla(Qt::Key_Tab);
     ASSERT_EQ(Foco(), QStringLiteral("imgWeb"));
     Tecla(Qt::Key_Enter);
-    EXPECT_EQ(web.veces, 1);
+    EXPECT_EQ(web.pedidas.size(), 1);
 }
 
 namespace {

@@ -1,6 +1,8 @@
 // The shared look of the game's pictures (see Estilo.h).
 #include "Estilo.h"
 
+#include "Paleta.h"
+
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QImage>
@@ -9,32 +11,15 @@
 #include <QPainterPath>
 #include <array>
 
-namespace {
-struct EntradaPaleta {
-    const char *nombre;
-    int r, g, b;
-};
-constexpr std::array<EntradaPaleta, ColoresPaleta> Paleta{{
-    {"RED", 255, 0, 0},
-    {"GREEN", 0, 255, 0},
-    {"BLUE", 0, 0, 255},
-    {"BROWN", 170, 85, 0},
-    {"PINK", 255, 120, 200},
-    {"YELLOW", 235, 235, 0},
-    {"CYAN", 0, 230, 230},
-    {"ORANGE", 255, 150, 50},
-}};
-}  // namespace
-
 QColor ColorPaleta(int indice)
 {
-    const auto &e = Paleta.at(static_cast<std::size_t>(indice));
+    const auto &e = kPaleta.at(static_cast<std::size_t>(indice));
     return QColor(e.r, e.g, e.b);
 }
 
 QString NombrePaleta(int indice)
 {
-    return QString::fromLatin1(Paleta.at(static_cast<std::size_t>(indice)).nombre);
+    return QString::fromLatin1(kPaleta.at(static_cast<std::size_t>(indice)).nombre);
 }
 
 QFont FuenteArte(qreal pixeles, bool negrita)

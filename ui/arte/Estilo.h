@@ -3,6 +3,8 @@
 // button tile of the title menu.
 #pragma once
 
+#include "Paleta.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRectF>
@@ -12,10 +14,10 @@ class QPainter;
 class QImage;
 
 // The eight colours of the game, in palette order (RED, GREEN, BLUE, BROWN, PINK,
-// YELLOW, CYAN, ORANGE); the art keeps its own copy so it needs nothing but Qt.
+// YELLOW, CYAN, ORANGE), taken from the rules' own table.
 QColor ColorPaleta(int indice);
 QString NombrePaleta(int indice);
-inline constexpr int ColoresPaleta = 8;
+inline constexpr int ColoresPaleta = kNumColores;
 
 inline const QColor AzulClaro{192, 192, 255};  // the panels of the game screen
 inline const QColor AzulMedio{128, 128, 255};  // the VELUNDA label of the game screen

@@ -1,4 +1,4 @@
-#include "Aspecto.h"
+#include "Apariencia.h"
 
 #include "Web.h"
 
@@ -69,7 +69,7 @@ QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal de
     return QPixmap(base + QStringLiteral(".jpg"));
 }
 
-void AplicarAspecto(QWidget *ventana, int ancho, int alto, BotonesVentana botones)
+void AplicarApariencia(QWidget *ventana, int ancho, int alto, BotonesVentana botones)
 {
     Qt::WindowFlags f = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint;

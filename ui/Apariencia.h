@@ -27,5 +27,5 @@ QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal de
 enum class BotonesVentana { CerrarYMinimizar, SoloCerrar };
 
 // Caption, icon, cursor, fixed client size and border buttons of a top-level window.
-void AplicarAspecto(
+void AplicarApariencia(
     QWidget *ventana, int ancho, int alto, BotonesVentana botones = BotonesVentana::CerrarYMinimizar);
