@@ -45,6 +45,14 @@ struct Teclado : ::testing::Test {
     void Tecla(Qt::Key k) { QTest::keyClick(f, k); }
     MarcaFoco *Marca() { return f->findChild<MarcaFoco *>(); }
     Etiqueta *Palabra(int i) { return f->findChild<Etiqueta *>(QStringLiteral("lblTextos_%1").arg(i)); }
+    std::vector<int> Aciertos() const
+    {
+        std::vector<int> v;
+        for (int i = 0; i < kNumCasillas; ++i)
+            if (estado.Casillas[i].Visible && estado.Casillas[i].EsAcierto())
+                v.push_back(i);
+        return v;
+    }
     // Walks the focus to label `destino` with the arrow keys only: along the row once on it,
     // down the column otherwise.
     void IrA(int destino)
@@ -97,10 +105,7 @@ TEST_F(Teclado, ArrowsBeforeStartDoNothingAndSpaceStarts)
 TEST_F(Teclado, SpaceJudgesTheFocusedLabelExactlyLikeAClick)
 {
     Tecla(Qt::Key_Return);
-    std::vector<int> aciertos;
-    for (int i = 0; i < 32; ++i)
-        if (estado.Casillas[i].Visible && estado.Casillas[i].EsAcierto())
-            aciertos.push_back(i);
+    const std::vector<int> aciertos = Aciertos();
     // Walk the focus to the first match through the arrow keys only.
     Tecla(Qt::Key_Right);
     IrA(aciertos[0]);
@@ -138,10 +143,7 @@ TEST_F(Teclado, KeyboardOnlyPlayReachesTheWin)
     f->juego().PrepararNivel(47);
     for (int nivel = 47; nivel < 50; ++nivel) {
         Tecla(Qt::Key_Return);
-        std::vector<int> aciertos;
-        for (int i = 0; i < 32; ++i)
-            if (estado.Casillas[i].Visible && estado.Casillas[i].EsAcierto())
-                aciertos.push_back(i);
+        const std::vector<int> aciertos = Aciertos();
         Tecla(Qt::Key_Right);
         for (int a : aciertos) {
             IrA(a);
