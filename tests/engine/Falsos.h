@@ -94,6 +94,16 @@ public:
     }
 };
 
+// Indices of the shown cells that match: what a player must click on the board.
+inline std::vector<int> AciertosVisibles(const EstadoJuego &e)
+{
+    std::vector<int> v;
+    for (int i = 0; i < kNumCasillas; ++i)
+        if (e.Casillas[i].Visible && e.Casillas[i].EsAcierto())
+            v.push_back(i);
+    return v;
+}
+
 // A game on a fake screen, loaded as the screen would load it.
 struct Mesa {
     EstadoJuego estado;
@@ -108,14 +118,7 @@ struct Mesa {
         juego.CargaInicial();
     }
     // Indices of the shown cells that match (or not).
-    std::vector<int> Aciertos() const
-    {
-        std::vector<int> v;
-        for (int i = 0; i < kNumCasillas; ++i)
-            if (estado.Casillas[i].Visible && estado.Casillas[i].EsAcierto())
-                v.push_back(i);
-        return v;
-    }
+    std::vector<int> Aciertos() const { return AciertosVisibles(estado); }
     int UnFallo() const
     {
         for (int i = 0; i < kNumCasillas; ++i)

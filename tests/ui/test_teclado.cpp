@@ -45,14 +45,7 @@ struct Teclado : ::testing::Test {
     void Tecla(Qt::Key k) { QTest::keyClick(f, k); }
     MarcaFoco *Marca() { return f->findChild<MarcaFoco *>(); }
     Etiqueta *Palabra(int i) { return f->findChild<Etiqueta *>(QStringLiteral("lblTextos_%1").arg(i)); }
-    std::vector<int> Aciertos() const
-    {
-        std::vector<int> v;
-        for (int i = 0; i < kNumCasillas; ++i)
-            if (estado.Casillas[i].Visible && estado.Casillas[i].EsAcierto())
-                v.push_back(i);
-        return v;
-    }
+    std::vector<int> Aciertos() const { return AciertosVisibles(estado); }
     // Walks the focus to label `destino` with the arrow keys only: along the row once on it,
     // down the column otherwise.
     void IrA(int destino)
