@@ -61,6 +61,10 @@ void Juego::PrepararNivel(int nivel)
     colorFondo_ = kBlanco;
     pantalla_.FondoVentana(kBlanco);
     PararReloj();
+    if (pausado_) {  // the level jump's prompt can open over a pause
+        pausado_ = false;
+        pantalla_.MostrarPausa(false);
+    }
     panelVisible_ = true;
     pantalla_.MostrarPanelMensaje(true);
     e_.Casillas.fill(tCasilla{});
@@ -228,11 +232,39 @@ void Juego::TickAnimacion()
 
 void Juego::TickDestello()
 {
-    if (e_.TiempoRestante >= 5)
+    if (pausado_ || e_.TiempoRestante >= 5)
         return;
-    if (colorFondo_ == kBlanco)
-        colorFondo_ = e_.TiempoRestante < 2 ? kRojo : kRojoClaro;
-    else
+    const int32_t tono = e_.TiempoRestante < 2 ? kRojo : kRojoClaro;
+    if (destelloTranquilo_) {
+        if (colorFondo_ == tono)
+            return;
+        colorFondo_ = tono;
+    } else if (colorFondo_ == kBlanco) {
+        colorFondo_ = tono;
+    } else {
         colorFondo_ = kBlanco;
+    }
     pantalla_.FondoVentana(colorFondo_);
+}
+
+void Juego::Pausar()
+{
+    if (!relojActivo_)
+        return;  // only a level in play pauses
+    PararReloj();
+    pausado_ = true;
+    // Nothing blinks behind the pause; the flash takes up again with play.
+    colorFondo_ = kBlanco;
+    pantalla_.FondoVentana(kBlanco);
+    pantalla_.MostrarPausa(true);
+}
+
+void Juego::Reanudar()
+{
+    if (!pausado_)
+        return;
+    pausado_ = false;
+    pantalla_.MostrarPausa(false);
+    relojActivo_ = true;
+    pantalla_.ActivarReloj(true);
 }

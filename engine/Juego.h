@@ -33,6 +33,14 @@ public:
     void TickAnimacion();
     void TickDestello();
 
+    // A pause stops a running clock and covers the board until Reanudar; the time left and
+    // the ticks still to come are those of the moment it stopped.
+    void Pausar();
+    void Reanudar();
+    bool EnPausa() const { return pausado_; }
+    // Calm flashing: the low-time colour stays steady instead of blinking.
+    void PonerDestelloTranquilo(bool tranquilo) { destelloTranquilo_ = tranquilo; }
+
     void AvanzarNivel();
     void GanarPartida();
     void Retroceder(const std::string &primeraLinea);
@@ -57,6 +65,8 @@ private:
 
     bool relojActivo_ = false;
     bool panelVisible_ = true;
+    bool pausado_ = false;
+    bool destelloTranquilo_ = false;
     int encontrados_ = 0;            // what the found counter shows
     int32_t colorFondo_ = 0xFFFFFF;  // the screen's background, which the flash toggles
 };

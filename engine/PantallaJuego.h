@@ -24,6 +24,8 @@ public:
     virtual void AlturaBarra(Barra b, float altura) = 0;
     virtual void AjustarPanelMensaje(int ancho, int alto) = 0;
     virtual void MostrarPanelMensaje(bool visible) = 0;
+    // The paused game: the message panel over the board saying so, or play again.
+    virtual void MostrarPausa(bool enPausa) = 0;
     virtual void ActivarReloj(bool activo) = 0;
     virtual void FondoVentana(int32_t color) = 0;
     // Row `fila` (0..7) of the two columns of coloured squares.

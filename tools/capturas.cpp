@@ -2,10 +2,12 @@
 // saves what it shows as PNG files. Keeps the README's screenshots current and lets us
 // look at every screen as a player would (run it under Xvfb, or offscreen).
 //   velunda_capturas <carpeta-de-salida>
+#include "Ajustes.h"
 #include "Aleatorio.h"
 #include "Contexto.h"
 #include "EstadoJuego.h"
 #include "Web.h"
+#include "frmAjustes.h"
 #include "frmAyuda.h"
 #include "frmHOF.h"
 #include "frmIntro.h"
@@ -15,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -63,6 +66,9 @@ int main(int argc, char **argv)
     SinWeb web;
     GeneradorMersenne azar;
     Contexto ctx{estado, sonido, web, azar, QCoreApplication::applicationDirPath(), {}, {}};
+    QTemporaryDir carpetaAjustes;  // the player's own settings stay untouched
+    Ajustes ajustes(carpetaAjustes.filePath(QStringLiteral("ajustes.ini")));
+    ctx.ajustes = &ajustes;
     bool ok = true;
 
     // The title menu, then with its difficulty panel; the help screen over it.
@@ -75,6 +81,9 @@ int main(int argc, char **argv)
         frmAyuda ayuda(ctx, &menu);
         ayuda.show();
         ok &= Guardar(&ayuda, salida + QStringLiteral("/ayuda.png"));
+        frmAjustes ventana(ajustes, &ayuda);
+        ventana.show();
+        ok &= Guardar(&ventana, salida + QStringLiteral("/ajustes.png"));
     }
 
     estado.DificultadActual = Normal;
@@ -109,6 +118,17 @@ int main(int argc, char **argv)
             }
         juego->tmrJuego.stop();
         ok &= Guardar(juego, salida + QStringLiteral("/juego.png"));
+        // The focus ring on a found (black) label, then the paused game.
+        QKeyEvent espacio(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QApplication::sendEvent(juego, &espacio);
+        for (int k = 0; k < 64 && !estado.Casillas[juego->FocoTeclado()].Encontrada; ++k) {
+            QKeyEvent flecha(QEvent::KeyPress, k % 5 == 4 ? Qt::Key_Down : Qt::Key_Right, Qt::NoModifier);
+            QApplication::sendEvent(juego, &flecha);
+        }
+        juego->tmrJuego.stop();
+        ok &= Guardar(juego, salida + QStringLiteral("/anillo.png"));
+        juego->juego().Pausar();
+        ok &= Guardar(juego, salida + QStringLiteral("/pausa.png"));
         delete juego;
     }
 

@@ -9,6 +9,7 @@
 #include <QString>
 #include <functional>
 
+class Ajustes;
 class Web;
 
 struct Contexto {
@@ -23,4 +24,6 @@ struct Contexto {
     // Ends the program at once, no window's close handling run (the quit answer Yes).
     // Initialised so that contexts built without it stay warning-free.
     std::function<void()> terminar{};
+    // The player's settings; without them every comfort keeps its default.
+    Ajustes *ajustes = nullptr;
 };

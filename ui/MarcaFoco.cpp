@@ -1,6 +1,11 @@
 #include "MarcaFoco.h"
 
 #include <QPainter>
+#include <QRegion>
+
+namespace {
+constexpr int kNegro = 3;  // the black band; the rest of kGrosor is white
+}
 
 MarcaFoco::MarcaFoco(QWidget *padre) : QWidget(padre)
 {
@@ -24,11 +29,11 @@ void MarcaFoco::Rodear(QWidget *objetivo)
 
 void MarcaFoco::paintEvent(QPaintEvent *)
 {
-    // Navy outside, white inside: it stands out on white, black and the red flash alike.
+    // Filled bands rather than pens, so the ring keeps its widths at every screen scale; the
+    // label inside stays uncovered.
     QPainter p(this);
-    const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
-    p.setPen(QPen(QColor(0, 0, 128), 2));
-    p.drawRect(r);
-    p.setPen(QPen(Qt::white, 1));
-    p.drawRect(r.adjusted(1.5, 1.5, -1.5, -1.5));
+    const QRect dentro = rect().adjusted(kGrosor, kGrosor, -kGrosor, -kGrosor);
+    p.setClipRegion(QRegion(rect()).subtracted(QRegion(dentro)));
+    p.fillRect(rect(), Qt::black);
+    p.fillRect(rect().adjusted(kNegro, kNegro, -kNegro, -kNegro), Qt::white);
 }

@@ -1,5 +1,7 @@
-// The keyboard focus mark: a clear ring around the word label the keys point at. It lies
-// over the grid without taking clicks, and shows only once the keyboard is used.
+// The keyboard focus mark: a thick ring around the word label the keys point at, black
+// outside and white inside, so it stands out on the white window, the red flash, and on
+// white and black (found) labels alike. It lies over the grid without taking clicks, in the
+// gap between the labels, and shows only once the keyboard is used.
 #pragma once
 
 #include <QWidget>
@@ -7,7 +9,7 @@
 class MarcaFoco : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kGrosor = 3;
+    static constexpr int kGrosor = 5;  // less than the 7-pixel gap between rows
     explicit MarcaFoco(QWidget *padre);
     // Rings `objetivo` (a sibling), or hides when null.
     void Rodear(QWidget *objetivo);

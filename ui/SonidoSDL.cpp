@@ -6,7 +6,9 @@
 
 void SonidoSDL::LiberarChunk::operator()(Mix_Chunk *c) const { Mix_FreeChunk(c); }
 
-SonidoSDL::~SonidoSDL()
+SonidoSDL::~SonidoSDL() { Cerrar(); }
+
+void SonidoSDL::Cerrar()
 {
     if (estado_ != Estado::Abierto)
         return;
@@ -15,6 +17,7 @@ SonidoSDL::~SonidoSDL()
     Mix_CloseAudio();
     Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    estado_ = Estado::SinAbrir;
 }
 
 bool SonidoSDL::AbrirAudio()

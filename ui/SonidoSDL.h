@@ -23,6 +23,8 @@ public:
     SonidoSDL &operator=(const SonidoSDL &) = delete;
 
     void ReproducirSonido(const std::string &ruta) override;
+    // Stops every cue and closes the audio device; the next cue opens it again.
+    void Cerrar();
 
     // State the player never sees, for tests.
     bool AudioAbierto() const { return estado_ == Estado::Abierto; }

@@ -3,6 +3,7 @@
 #include "Apariencia.h"
 #include "Controles.h"
 #include "Web.h"
+#include "frmAjustes.h"
 
 #include <QPushButton>
 
@@ -108,6 +109,15 @@ void frmAyuda::Construir()
     Command1_->setDefault(true);
     Command1_->setFocus();
     connect(Command1_, &QPushButton::clicked, this, &frmAyuda::Command1_Click);
+
+    // The settings, between the web link and OK, where the window had room.
+    if (ctx_.ajustes) {
+        auto *ajustes = new QPushButton(tr("Settings..."), this);
+        ajustes->setObjectName(QStringLiteral("cmdAjustes"));
+        ajustes->setGeometry(448, 392, 89, 25);
+        ajustes->setAutoDefault(false);
+        connect(ajustes, &QPushButton::clicked, this, [this] { AbrirAjustes(ctx_, this); });
+    }
 }
 
 void frmAyuda::Form_Load()

@@ -1,10 +1,11 @@
 #include "frmIntro.h"
 
-#include "Arte.h"
 #include "Apariencia.h"
+#include "Arte.h"
 #include "Controles.h"
 #include "Salida.h"
 #include "Web.h"
+#include "frmAjustes.h"
 #include "frmAyuda.h"
 #include "frmMain.h"
 
@@ -178,6 +179,9 @@ void frmIntro::keyPressEvent(QKeyEvent *ev)
             return;
         }
         break;
+    case Qt::Key_S:
+        AbrirAjustes(ctx_, this);
+        return;
     default:
         break;
     }

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "Ajustes.h"
 #include "Apariencia.h"
 #include "Controles.h"
 #include "MarcaFoco.h"
@@ -64,6 +65,11 @@ frmMain::frmMain(Contexto &ctx) : QWidget(nullptr), ctx_(ctx)
     CargarImagenMenu();
     juego_ = std::make_unique<Juego>(ctx_.estado, *this, ctx_.sonido, ctx_.azar, ctx_.dirApp.toStdString());
     juego_->CargaInicial();
+    if (Ajustes *a = ctx_.ajustes) {
+        juego_->PonerDestelloTranquilo(a->Valor(Ajustes::Clave::DestelloTranquilo));
+        connect(a, &Ajustes::Cambiado, this,
+            [this, a] { juego_->PonerDestelloTranquilo(a->Valor(Ajustes::Clave::DestelloTranquilo)); });
+    }
     tmrAnim.start();
     tmrFlash.start();
 }
@@ -102,7 +108,13 @@ void frmMain::Construir()
         l->setFont(FuenteVentana(13.5, true));
         l->PonerBorde(true);
         l->PonerFondo(Qt::white);
-        connect(l, &Etiqueta::clicked, this, [this, i] { lblTextos_Click(i); });
+        connect(l, &Etiqueta::clicked, this, [this, i] {
+            if (tecladoUsado_ && !lblTextos_[i]->isHidden()) {
+                foco_ = i;  // before the click, which may set up another level
+                MostrarMarca();
+            }
+            lblTextos_Click(i);
+        });
         lblTextos_[i] = l;
     }
 
@@ -118,6 +130,7 @@ void frmMain::Construir()
     // The window itself takes the keys (Enter/Space start, arrows move over the labels).
     cmdEmpezar_->setFocusPolicy(Qt::NoFocus);
     setFocusPolicy(Qt::StrongFocus);
+    ConstruirPausa();
 
     // Foot row.
     Titulo(this, "Label1", QRect(64, 384, 145, 17), "SECONDS");
@@ -163,6 +176,22 @@ void frmMain::CargarImagenMenu()
     // A missing picture leaves the area empty; the hotspot still works.
     auto *volver = findChild<ZonaActiva *>(QStringLiteral("imgVolverAlMenu"));
     volver->PonerImagen(CargarImagenDatos(ctx_.dirApp, QStringLiteral("VolverAlMenu"), devicePixelRatioF()));
+}
+
+void frmMain::ConstruirPausa()
+{
+    // The paused panel: its own text and button where the level goal and START lie.
+    lblPausa_ = new Etiqueta(picMensaje_, QStringLiteral("lblPausa"), lblMensaje_->geometry(),
+        tr("GAME PAUSED\n\nTHE CLOCK IS STOPPED\n\nPRESS ENTER TO GO ON"));
+    lblPausa_->PonerColorTexto(kPanelTexto);
+    lblPausa_->setFont(FuenteVentana(13.5));
+    lblPausa_->hide();
+    cmdSeguir_ = new QPushButton(tr("GO ON"), picMensaje_);
+    cmdSeguir_->setObjectName(QStringLiteral("cmdSeguir"));
+    cmdSeguir_->setGeometry(cmdEmpezar_->geometry());
+    cmdSeguir_->setFocusPolicy(Qt::NoFocus);
+    cmdSeguir_->hide();
+    connect(cmdSeguir_, &QPushButton::clicked, this, [this] { juego_->Reanudar(); });
 }
 
 Etiqueta *frmMain::Rotular(Rotulo r) const
@@ -214,8 +243,28 @@ void frmMain::AjustarPanelMensaje(int ancho, int alto) { picMensaje_->resize(anc
 
 void frmMain::MostrarPanelMensaje(bool visible)
 {
+    if (visible)
+        foco_ = -1;  // a new board: the ring starts again from its first label
     picMensaje_->setVisible(visible);
     MostrarMarca();
+}
+
+void frmMain::MostrarPausa(bool enPausa)
+{
+    lblMensaje_->setVisible(!enPausa);
+    cmdEmpezar_->setVisible(!enPausa);
+    lblPausa_->setVisible(enPausa);
+    cmdSeguir_->setVisible(enPausa);
+    picMensaje_->setVisible(enPausa);
+    MostrarMarca();
+}
+
+std::array<bool, 32> frmMain::Visibles() const
+{
+    std::array<bool, kNumCasillas> visibles{};
+    for (int i = 0; i < kNumCasillas; ++i)
+        visibles[i] = !lblTextos_[i]->isHidden();
+    return visibles;
 }
 
 void frmMain::MostrarMarca()
@@ -229,13 +278,25 @@ void frmMain::keyPressEvent(QKeyEvent *ev)
 {
     const bool jugando = picMensaje_->isHidden();
     switch (ev->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_P:
+        juego_->Pausar();
+        return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        if (!jugando)
+        if (juego_->EnPausa()) {
+            juego_->Reanudar();
+        } else if (!jugando) {
             cmdEmpezar_Click();
-        else if (foco_ >= 0 && !lblTextos_[foco_]->isHidden())
+        } else if (foco_ < 0) {
+            // The first key of a level shows where the ring is before it chooses anything.
+            tecladoUsado_ = true;
+            foco_ = MoverFoco(Visibles(), -1, Direccion::Derecha);
+            MostrarMarca();
+        } else if (!lblTextos_[foco_]->isHidden()) {
             lblTextos_Click(foco_);  // exactly what a click does
+        }
         return;
     case Qt::Key_Left:
     case Qt::Key_Right:
@@ -243,20 +304,26 @@ void frmMain::keyPressEvent(QKeyEvent *ev)
     case Qt::Key_Down: {
         if (!jugando)
             return;
-        std::array<bool, kNumCasillas> visibles{};
-        for (int i = 0; i < kNumCasillas; ++i)
-            visibles[i] = !lblTextos_[i]->isHidden();
+        tecladoUsado_ = true;
         const Direccion d = ev->key() == Qt::Key_Left ? Direccion::Izquierda
             : ev->key() == Qt::Key_Right              ? Direccion::Derecha
             : ev->key() == Qt::Key_Up                 ? Direccion::Arriba
                                                       : Direccion::Abajo;
-        foco_ = MoverFoco(visibles, foco_, d);
+        foco_ = MoverFoco(Visibles(), foco_, d);
         MostrarMarca();
         return;
     }
     default:
         QWidget::keyPressEvent(ev);
     }
+}
+
+void frmMain::changeEvent(QEvent *ev)
+{
+    // A minimised window hides the board: a level in play pauses.
+    if (ev->type() == QEvent::WindowStateChange && isMinimized() && juego_)
+        juego_->Pausar();
+    QWidget::changeEvent(ev);
 }
 
 void frmMain::ActivarReloj(bool activo)

@@ -36,6 +36,7 @@ public:
     void AlturaBarra(Barra b, float altura) override;
     void AjustarPanelMensaje(int ancho, int alto) override;
     void MostrarPanelMensaje(bool visible) override;
+    void MostrarPausa(bool enPausa) override;
     void ActivarReloj(bool activo) override;
     void FondoVentana(int32_t color) override;
     void ColocarCuadros(int fila, int top, int32_t color) override;
@@ -54,12 +55,13 @@ public:
 
     QTimer tmrJuego, tmrAnim, tmrFlash;
 
-    // The word label the keyboard points at (-1 before any arrow key).
+    // The word label the keyboard points at (-1 before the first key of a level).
     int FocoTeclado() const { return foco_; }
 
 protected:
     void closeEvent(QCloseEvent *ev) override;
     void keyPressEvent(QKeyEvent *ev) override;
+    void changeEvent(QEvent *ev) override;
 
 private:
     void Construir();
@@ -73,11 +75,16 @@ private:
     Panel *picMensaje_ = nullptr;
     Etiqueta *lblMensaje_ = nullptr;
     QPushButton *cmdEmpezar_ = nullptr;
+    Etiqueta *lblPausa_ = nullptr;
+    QPushButton *cmdSeguir_ = nullptr;
     Etiqueta *lblNivel_ = nullptr, *lblNivelMax_ = nullptr, *lblPuntos_ = nullptr, *lblSegundos_ = nullptr,
              *lblEncontrados_ = nullptr, *lblEncontradosTotal_ = nullptr;
     Forma *shpBarraTiempo_ = nullptr, *shpBarraEncontrados_ = nullptr;
     MarcaFoco *marca_ = nullptr;
     int foco_ = -1;
+    bool tecladoUsado_ = false;  // from then on a click moves the focus ring too
     bool cerrada_ = false;
     void MostrarMarca();
+    void ConstruirPausa();
+    std::array<bool, 32> Visibles() const;
 };

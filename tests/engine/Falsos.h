@@ -29,7 +29,7 @@ public:
     std::map<Rotulo, std::string> rotulos;
     float barraTiempo = 73.f, barraEncontrados = 73.f;
     int panelAncho = 577, panelAlto = 249;
-    bool panelVisible = true, reloj = false;
+    bool panelVisible = true, reloj = false, pausa = false;
     int32_t fondo = 0xFFFFFF;
     std::array<int, 8> topCuadro{};
     std::array<int32_t, 8> colorCuadro{};
@@ -48,6 +48,7 @@ public:
     void AlturaBarra(Barra b, float h) override { (b == Barra::Tiempo ? barraTiempo : barraEncontrados) = h; }
     void AjustarPanelMensaje(int w, int h) override { panelAncho = w, panelAlto = h; }
     void MostrarPanelMensaje(bool v) override { panelVisible = v; }
+    void MostrarPausa(bool p) override { pausa = p; }
     void ActivarReloj(bool a) override { reloj = a; }
     void FondoVentana(int32_t c) override { fondo = c; }
     void ColocarCuadros(int f, int top, int32_t c) override { topCuadro[f] = top, colorCuadro[f] = c; }

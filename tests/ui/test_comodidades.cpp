@@ -1,0 +1,186 @@
+// The player's comforts on the real windows: pause (keys, button, minimising), the focus
+// ring, the settings kept in a file of the test's own, sound off through M or the settings
+// window, and calm flashing on the game screen.
+#include "Ajustes.h"
+#include "AtajoSonido.h"
+#include "Contexto.h"
+#include "Controles.h"
+#include "Falsos.h"
+#include "FalsosUI.h"
+#include "MarcaFoco.h"
+#include "SonidoConmutable.h"
+#include "SonidoSDL.h"
+#include "frmAjustes.h"
+#include "frmAyuda.h"
+#include "frmIntro.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Comodidades : ::testing::Test {
+    QTemporaryDir dir;
+    QString archivo = dir.filePath(QStringLiteral("ajustes.ini"));
+    Ajustes ajustes{archivo};
+    EstadoJuego estado;
+    SonidoFalso falso;
+    SonidoConmutable sonido{falso, ajustes, nullptr};
+    WebFalsa web;
+    GeneradorFijo azar{77};
+    Contexto ctx{estado, sonido, web, azar, QStringLiteral("/juego"), {}, {}};
+    QPointer<frmMain> f;
+    void SetUp() override { ctx.ajustes = &ajustes; }
+    void TearDown() override { delete f.data(); }
+    void Jugar()
+    {
+        estado.DificultadActual = Normal;
+        f = new frmMain(ctx);
+        f->show();
+        f->juego().PrepararNivel(0);
+        QTest::keyClick(f, Qt::Key_Return);
+    }
+    QWidget *Hijo(const char *nombre) { return f->findChild<QWidget *>(QString::fromLatin1(nombre)); }
+    // The board is covered: the pause panel is up over every label.
+    bool Tapado()
+    {
+        QRect rejilla;
+        for (auto *l : f->findChildren<Etiqueta *>(QRegularExpression(QStringLiteral("^lblTextos_"))))
+            rejilla |= l->geometry();
+        return Hijo("lblPausa")->isVisible() && Hijo("picMensaje")->geometry().contains(rejilla);
+    }
+};
+
+// Runs `abrir`, closing the settings window once it shows; tells whether it showed.
+bool SeAbrenLosAjustes(const std::function<void()> &abrir)
+{
+    bool visto = false;
+    QTimer sondeo;
+    QObject::connect(&sondeo, &QTimer::timeout, [&] {
+        if (auto *v = qobject_cast<frmAjustes *>(QApplication::activeModalWidget())) {
+            visto = true;
+            v->reject();
+        }
+    });
+    sondeo.start(10);
+    abrir();
+    return visto;
+}
+
+}  // namespace
+
+TEST_F(Comodidades, EscapeOrPPausesUnderACoverAndEnterSpaceOrGoOnPlayOn)
+{
+    Jugar();
+    const auto seguir = [&](const std::function<void()> &como) {
+        ASSERT_TRUE(Tapado() && !f->tmrJuego.isActive());
+        como();
+        EXPECT_TRUE(f->tmrJuego.isActive() && !Hijo("picMensaje")->isVisible());
+    };
+    QTest::keyClick(f, Qt::Key_Escape);
+    seguir([&] { QTest::keyClick(f, Qt::Key_Return); });
+    QTest::keyClick(f, Qt::Key_P);
+    seguir([&] { QTest::keyClick(f, Qt::Key_Space); });
+    QTest::keyClick(f, Qt::Key_Escape);
+    seguir([&] { QTest::mouseClick(Hijo("cmdSeguir"), Qt::LeftButton); });
+    f->showMinimized();
+    EXPECT_TRUE(f->juego().EnPausa() && Tapado());
+}
+
+TEST_F(Comodidades, FirstKeyShowsTheRingOnTheFirstLabelAndThenAClickMovesIt)
+{
+    Jugar();
+    QTest::keyClick(f, Qt::Key_Space);  // shows the ring, chooses nothing
+    int primera = 0;
+    while (!estado.Casillas[primera].Visible)
+        ++primera;
+    EXPECT_EQ(f->FocoTeclado(), primera);
+    EXPECT_TRUE(f->juego().Encontrados() == 0 && f->findChild<MarcaFoco *>()->isVisible());
+    const int acierto = AciertosVisibles(estado).back();
+    QTest::mouseClick(f->findChild<Etiqueta *>(QStringLiteral("lblTextos_%1").arg(acierto)), Qt::LeftButton);
+    EXPECT_TRUE(f->FocoTeclado() == acierto && f->juego().Encontrados() == 1);
+    const QImage anillo = f->findChild<MarcaFoco *>()->grab().toImage();
+    EXPECT_EQ(anillo.pixelColor(0, anillo.height() / 2), QColor(Qt::black));
+    EXPECT_EQ(anillo.pixelColor(MarcaFoco::kGrosor - 1, anillo.height() / 2), QColor(Qt::white));
+}
+
+TEST_F(Comodidades, DefaultsAreTheGameAsItWasAndChoicesSurviveARestart)
+{
+    EXPECT_TRUE(ajustes.Valor(Ajustes::Clave::Sonido) && !ajustes.Valor(Ajustes::Clave::DestelloTranquilo));
+    ajustes.Poner(Ajustes::Clave::Sonido, false);
+    ajustes.Poner(Ajustes::Clave::DestelloTranquilo, true);
+    Ajustes otraVez(archivo);
+    EXPECT_TRUE(!otraVez.Valor(Ajustes::Clave::Sonido) && otraVez.Valor(Ajustes::Clave::DestelloTranquilo));
+    otraVez.Poner(Ajustes::Clave::DestelloTranquilo, false);
+    otraVez.PonerDeseoCalma(true);  // the player's own choice wins over the desktop's
+    EXPECT_FALSE(otraVez.Valor(Ajustes::Clave::DestelloTranquilo));
+    Ajustes nuevo(dir.filePath(QStringLiteral("otro.ini")));
+    nuevo.PonerDeseoCalma(true);  // no choice yet: the desktop's wish for less motion
+    EXPECT_TRUE(nuevo.Valor(Ajustes::Clave::DestelloTranquilo));
+}
+
+TEST_F(Comodidades, CalmFlashingSettingHoldsTheGameScreensColour)
+{
+    ajustes.Poner(Ajustes::Clave::DestelloTranquilo, true);
+    Jugar();
+    estado.TiempoRestante = 3.f;
+    f->tmrFlash_Timer();
+    f->tmrFlash_Timer();
+    EXPECT_EQ(f->palette().color(QPalette::Window), QColor(255, 150, 150));
+}
+
+TEST_F(Comodidades, MSilencesTheCuesAnywhereButInATextBoxAndTheSettingsWindowFollows)
+{
+    AtajoSonido atajo(ajustes);
+    qApp->installEventFilter(&atajo);
+    frmAjustes ventana(ajustes, nullptr);
+    auto *chk = ventana.findChild<QCheckBox *>(QStringLiteral("chkSonido"));
+    Jugar();
+    QTest::keyClick(f, Qt::Key_M);
+    EXPECT_FALSE(ajustes.Valor(Ajustes::Clave::Sonido) || chk->isChecked());
+    f->lblTextos_Click(AciertosVisibles(estado)[0]);
+    EXPECT_TRUE(falso.pedidos.empty());
+    QLineEdit nombre;
+    QTest::keyClick(&nombre, Qt::Key_M);
+    EXPECT_EQ(nombre.text(), QStringLiteral("m"));
+    EXPECT_FALSE(ajustes.Valor(Ajustes::Clave::Sonido));
+    chk->click();
+    EXPECT_TRUE(ajustes.Valor(Ajustes::Clave::Sonido));
+    f->lblTextos_Click(AciertosVisibles(estado)[1]);
+    EXPECT_EQ(falso.pedidos.size(), 1u);
+    qApp->removeEventFilter(&atajo);
+}
+
+TEST_F(Comodidades, WithSoundOffNoAudioDeviceIsOpenedAndAnOpenOneCloses)
+{
+    SonidoSDL sdl;
+    SonidoConmutable conmutable(sdl, ajustes, [&sdl] { sdl.Cerrar(); });
+    ajustes.Poner(Ajustes::Clave::Sonido, false);
+    conmutable.ReproducirSonido(VELUNDA_DATOS_FUENTE "/bien.mp3");
+    EXPECT_FALSE(sdl.AudioAbierto());
+    ajustes.Poner(Ajustes::Clave::Sonido, true);
+    conmutable.ReproducirSonido(VELUNDA_DATOS_FUENTE "/bien.mp3");
+    ASSERT_TRUE(sdl.AudioAbierto());
+    ajustes.Alternar(Ajustes::Clave::Sonido);
+    EXPECT_FALSE(sdl.AudioAbierto());
+}
+
+TEST_F(Comodidades, SettingsOpenFromTheMenuByTheSKeyAndFromTheHelpScreen)
+{
+    frmIntro menu(ctx);
+    menu.show();
+    EXPECT_TRUE(SeAbrenLosAjustes([&] { QTest::keyClick(&menu, Qt::Key_S); }));
+    frmAyuda ayuda(ctx, &menu);
+    auto *boton = ayuda.findChild<QPushButton *>(QStringLiteral("cmdAjustes"));
+    ASSERT_NE(boton, nullptr);
+    EXPECT_TRUE(SeAbrenLosAjustes([&] { boton->click(); }));
+}

@@ -1,0 +1,48 @@
+#include "Ajustes.h"
+
+#include <QSettings>
+
+namespace {
+struct Declaracion {
+    const char *nombre;  // key in the settings file
+    bool porDefecto;
+};
+
+// Indexed by Ajustes::Clave.
+constexpr Declaracion kDeclaraciones[] = {
+    {"Sonido", true},
+    {"DestelloTranquilo", false},
+};
+
+const Declaracion &De(Ajustes::Clave c) { return kDeclaraciones[static_cast<int>(c)]; }
+}  // namespace
+
+Ajustes::Ajustes() : s_(std::make_unique<QSettings>()) { }
+
+Ajustes::Ajustes(const QString &archivo) : s_(std::make_unique<QSettings>(archivo, QSettings::IniFormat)) { }
+
+Ajustes::~Ajustes() = default;
+
+bool Ajustes::Valor(Clave c) const
+{
+    const Declaracion &d = De(c);
+    bool porDefecto = d.porDefecto;
+    if (c == Clave::DestelloTranquilo && deseoCalma_)
+        porDefecto = true;
+    return s_->value(QLatin1String(d.nombre), porDefecto).toBool();
+}
+
+void Ajustes::Poner(Clave c, bool valor)
+{
+    s_->setValue(QLatin1String(De(c).nombre), valor);
+    s_->sync();
+    emit Cambiado(c);
+}
+
+void Ajustes::PonerDeseoCalma(bool deseo)
+{
+    const bool antes = Valor(Clave::DestelloTranquilo);
+    deseoCalma_ = deseo;
+    if (Valor(Clave::DestelloTranquilo) != antes)
+        emit Cambiado(Clave::DestelloTranquilo);
+}

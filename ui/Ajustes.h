@@ -1,0 +1,39 @@
+// The player's own choices, kept between runs in the user's settings file. Each setting is
+// declared once, with its default, in Ajustes.cpp; a choice never made reads as its default,
+// which is the game as it always was.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class QSettings;
+
+class Ajustes : public QObject {
+    Q_OBJECT
+public:
+    enum class Clave {
+        Sonido,             // the spoken cues sound
+        DestelloTranquilo,  // low time shows a steady colour instead of blinking
+    };
+
+    // The user's settings file, named after the organisation and the program.
+    Ajustes();
+    // A settings file of its own (tests, so they never touch the player's).
+    explicit Ajustes(const QString &archivo);
+    ~Ajustes() override;
+
+    bool Valor(Clave c) const;
+    void Poner(Clave c, bool valor);  // written at once, so a crash keeps it
+    void Alternar(Clave c) { Poner(c, !Valor(c)); }
+
+    // The desktop asks for less animation: calm flashing until the player chooses.
+    void PonerDeseoCalma(bool deseo);
+
+signals:
+    void Cambiado(Ajustes::Clave c);
+
+private:
+    std::unique_ptr<QSettings> s_;
+    bool deseoCalma_ = false;
+};

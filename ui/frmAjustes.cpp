@@ -1,0 +1,70 @@
+#include "frmAjustes.h"
+
+#include "Apariencia.h"
+#include "Controles.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+
+frmAjustes::frmAjustes(Ajustes &ajustes, QWidget *padre) : QDialog(padre), ajustes_(ajustes)
+{
+    setObjectName(QStringLiteral("frmAjustes"));
+    AplicarApariencia(this, 440, 233, BotonesVentana::SoloCerrar);
+    setWindowFlag(Qt::Dialog);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    // Laid out like the help screen: a light blue heading, then the choices.
+    auto *titulo = new Etiqueta(this, QStringLiteral("lblTitulo"), QRect(24, 8, 393, 25), tr("SETTINGS"));
+    titulo->PonerFondo(QColor(192, 192, 255));
+    titulo->setFont(FuenteVentana(13.5, true));
+
+    auto casilla = [this](const char *nombre, QRect lugar, const QString &texto, Ajustes::Clave c) {
+        auto *b = new QCheckBox(texto, this);
+        b->setObjectName(QString::fromLatin1(nombre));
+        b->setGeometry(lugar);
+        b->setFont(FuenteVentana(9.75));
+        connect(b, &QCheckBox::toggled, this, [this, c](bool v) { ajustes_.Poner(c, v); });
+        return b;
+    };
+    chkSonido_ = casilla("chkSonido", QRect(24, 48, 393, 25),
+        tr("Sound cues (the M key turns them on or off)"), Ajustes::Clave::Sonido);
+    chkDestelloTranquilo_ = casilla("chkDestelloTranquilo", QRect(24, 80, 393, 41),
+        tr("Calm warning: when time runs low, a steady red\ninstead of a flashing window"),
+        Ajustes::Clave::DestelloTranquilo);
+
+    auto *teclas = new Etiqueta(this, QStringLiteral("lblTeclas"), QRect(24, 132, 393, 49),
+        tr("During a level, Escape or P pauses the game and hides the board; Enter or Space "
+           "goes on. The arrow keys move a ring over the words; Space or Enter chooses."));
+    teclas->setFont(FuenteVentana(8.25));
+    teclas->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    teclas->setWordWrap(true);
+
+    auto *ok = new QPushButton(tr("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdAceptar"));
+    ok->setGeometry(344, 192, 73, 25);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    Mostrar(Ajustes::Clave::Sonido);
+    Mostrar(Ajustes::Clave::DestelloTranquilo);
+    // M pressed while the window is open changes the setting under the box.
+    connect(&ajustes_, &Ajustes::Cambiado, this, &frmAjustes::Mostrar);
+}
+
+void frmAjustes::Mostrar(Ajustes::Clave c)
+{
+    QCheckBox *b = c == Ajustes::Clave::Sonido ? chkSonido_ : chkDestelloTranquilo_;
+    const QSignalBlocker bloqueo(b);
+    b->setChecked(ajustes_.Valor(c));
+}
+
+void AbrirAjustes(Contexto &ctx, QWidget *padre)
+{
+    if (!ctx.ajustes)
+        return;
+    frmAjustes ventana(*ctx.ajustes, padre);
+    ventana.exec();
+}

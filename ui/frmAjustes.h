@@ -1,0 +1,27 @@
+// The settings window: sound on or off and calm flashing, each remembered between runs, and
+// a line on the keys that pause and mute. Opened modally from the title menu (key S) and
+// from the help screen; every change takes effect at once.
+#pragma once
+
+#include "Ajustes.h"
+#include "Contexto.h"
+
+#include <QDialog>
+
+class QCheckBox;
+
+class frmAjustes : public QDialog {
+    Q_OBJECT
+public:
+    frmAjustes(Ajustes &ajustes, QWidget *padre);
+
+private:
+    void Mostrar(Ajustes::Clave c);
+
+    Ajustes &ajustes_;
+    QCheckBox *chkSonido_ = nullptr;
+    QCheckBox *chkDestelloTranquilo_ = nullptr;
+};
+
+// Opens the settings window over `padre`; does nothing where the game keeps no settings.
+void AbrirAjustes(Contexto &ctx, QWidget *padre);
