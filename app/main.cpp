@@ -39,8 +39,8 @@ int main(int argc, char **argv)
     ctx.abrirRecords = [&ctx, &menu] { AbrirRecords(ctx, &menu); };
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quorlan.Velunda"));
     menu.show();
-    // Asked once the menu is up, so start-up never waits for the desktop.
-    QTimer::singleShot(
-        0, &ajustes, [&ajustes] { PreguntarDeseoCalma([&ajustes](bool d) { ajustes.PonerDeseoCalma(d); }); });
+    // Asked a moment after the menu is up, so start-up never waits for the desktop.
+    QTimer::singleShot(1000, &ajustes,
+        [&ajustes] { PreguntarDeseoCalma([&ajustes](bool d) { ajustes.PonerDeseoCalma(d); }); });
     return app.exec();
 }

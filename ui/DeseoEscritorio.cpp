@@ -6,6 +6,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
+#include <QFileInfo>
 
 namespace {
 struct Pregunta {
@@ -51,6 +52,9 @@ void Preguntar(std::size_t n, std::function<void(bool)> alResponder)
 
 void PreguntarDeseoCalma(std::function<void(bool)> alResponder)
 {
-    if (QDBusConnection::sessionBus().isConnected())
+    // Only a session that has a bus is asked: without one, connecting could launch a bus.
+    const bool hayBus = !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")
+        || QFileInfo::exists(qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/bus"));
+    if (hayBus && QDBusConnection::sessionBus().isConnected())
         Preguntar(0, std::move(alResponder));
 }
