@@ -28,20 +28,6 @@ TEST(Pausa, FreezesTheClockCoversTheBoardAndAPausedLevelStillLasts1000Ticks)
     EXPECT_EQ(m.pantalla.mensajes.at(0).rfind("Time over.", 0), 0u);
 }
 
-TEST(Pausa, NothingBlinksWhilePausedAndTheLevelJumpEndsThePause)
-{
-    Mesa m;
-    m.juego.PrepararNivel(0);
-    m.juego.Empezar();
-    m.estado.TiempoRestante = 1.f;
-    m.juego.Pausar();
-    m.juego.TickDestello();
-    EXPECT_EQ(m.pantalla.fondo, kBlanco);
-    m.juego.SaltarNivel("3");
-    EXPECT_FALSE(m.pantalla.pausa);
-    EXPECT_TRUE(m.pantalla.panelVisible);  // the new level's goal, waiting for START
-}
-
 TEST(Destello, CalmFlashingHoldsLightRedThenRedWithoutBlinking)
 {
     Mesa m;

@@ -3,7 +3,6 @@
 // window, and calm flashing on the game screen.
 #include "Ajustes.h"
 #include "AtajoSonido.h"
-#include "Contexto.h"
 #include "Controles.h"
 #include "Falsos.h"
 #include "FalsosUI.h"
@@ -94,6 +93,8 @@ TEST_F(Comodidades, EscapeOrPPausesUnderACoverAndEnterSpaceOrGoOnPlayOn)
     seguir([&] { QTest::mouseClick(Hijo("cmdSeguir"), Qt::LeftButton); });
     f->showMinimized();
     EXPECT_TRUE(f->juego().EnPausa() && Tapado());
+    f->juego().PrepararNivel(1);  // the level jump's prompt can open over a pause
+    EXPECT_TRUE(Hijo("cmdEmpezar")->isVisible() && !Hijo("cmdSeguir")->isVisible());
 }
 
 TEST_F(Comodidades, FirstKeyShowsTheRingOnTheFirstLabelAndThenAClickMovesIt)
