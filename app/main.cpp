@@ -5,6 +5,7 @@
 #include "Contexto.h"
 #include "DeseoEscritorio.h"
 #include "EstadoJuego.h"
+#include "Idioma.h"
 #include "Salida.h"
 #include "SonidoConmutable.h"
 #include "SonidoSDL.h"
@@ -22,6 +23,7 @@ int main(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("Quorlan"));
     // The quit question is the only way out; hiding the menu behind a game is not one.
     QApplication::setQuitOnLastWindowClosed(false);
+    CargarIdiomaDelSistema();  // before any window: every text is taken when it is built
 
     Ajustes ajustes;  // the user's settings file, named after the names above
     EstadoJuego estado;

@@ -45,8 +45,7 @@ int Juego::Aleatorio(int bajo, int alto) { return ::Aleatorio(azar_, bajo, alto)
 void Juego::PintarCasilla(int i)
 {
     const tCasilla &c = e_.Casillas[i];
-    pantalla_.PintarEtiqueta(
-        i, c.Visible, e_.ColorRGB[c.Color], e_.NombreColor[c.Texto], c.Encontrada ? kNegro : kBlanco);
+    pantalla_.PintarEtiqueta(i, c.Visible, e_.ColorRGB[c.Color], c.Texto, c.Encontrada ? kNegro : kBlanco);
 }
 
 void Juego::PararReloj()
@@ -116,11 +115,7 @@ void Juego::MostrarContadores()
     pantalla_.PonerRotulo(Rotulo::NivelMax, "50");
     pantalla_.PonerRotulo(Rotulo::Puntos, std::to_string(e_.PuntosTotales));
     pantalla_.PonerRotulo(Rotulo::Segundos, Formato00(e_.TiempoRestante));
-    const std::string salto = "\r\n";
-    pantalla_.PonerRotulo(Rotulo::Mensaje,
-        "LEVEL " + std::to_string(n.Numero + 1) + salto + salto + "FIND " + std::to_string(n.Aciertos)
-            + " CORRECT MATCHES" + salto + salto + "IN " + std::to_string(static_cast<int>(e_.TiempoNivel))
-            + " SECONDS");
+    pantalla_.Objetivo(n.Numero + 1, n.Aciertos, static_cast<int>(e_.TiempoNivel));
 }
 
 void Juego::Empezar()
@@ -148,7 +143,7 @@ void Juego::TickReloj()
         if (c.Visible && !c.Encontrada && c.EsAcierto())
             pantalla_.FondoEtiqueta(i, kRosaPerdida);
     }
-    Retroceder("Time over.");
+    Retroceder(Aviso::TiempoAgotado);
 }
 
 void Juego::ClicEtiqueta(int i)
@@ -159,7 +154,7 @@ void Juego::ClicEtiqueta(int i)
     if (!c.Visible || c.Encontrada)
         return;
     if (!c.EsAcierto()) {
-        Retroceder("Failed.");
+        Retroceder(Aviso::Fallo);
         return;
     }
     sonido_.ReproducirSonido(RutaDatos(kCuesAcierto[Aleatorio(0, 4)]));
@@ -177,10 +172,13 @@ void Juego::ClicEtiqueta(int i)
     const int32_t puntos = Centesimas(Formato00(e_.TiempoRestante));
     const float usado = e_.TiempoNivel - e_.TiempoRestante;
     const float porAcierto = usado / static_cast<float>(objetivo);
-    const std::string salto = "\r\n";
-    pantalla_.Mensaje("Level Finished !" + salto + "You got " + std::to_string(puntos) + " points." + salto
-        + "You took " + Formato00(usado) + " seconds to find " + std::to_string(objetivo)
-        + " correct matches." + salto + "( " + Formato00(porAcierto) + " seconds per match )");
+    Informe informe;
+    informe.tipo = Aviso::NivelTerminado;
+    informe.puntos = puntos;
+    informe.usado = usado;
+    informe.aciertos = objetivo;
+    informe.porAcierto = porAcierto;
+    pantalla_.Mensaje(informe);
     e_.PuntosNivel[e_.NivelActual] = Centesimas(Formato00(e_.TiempoRestante));
     AvanzarNivel();
 }
@@ -200,23 +198,26 @@ void Juego::GanarPartida()
         total += e_.PuntosNivel[i];
     e_.PuntosTotales = total;
     sonido_.ReproducirSonido(RutaDatos("que_bueno_eres_tio.mp3"));
-    pantalla_.Mensaje("CONGRATS! YOU WIN!\r\nYOU GOT " + std::to_string(total) + " POINTS!");
+    Informe informe;
+    informe.tipo = Aviso::Victoria;
+    informe.puntos = total;
+    pantalla_.Mensaje(informe);
     e_.PartidaGanada = true;
     pantalla_.PartidaGanadaCerrar();
 }
 
-void Juego::Retroceder(const std::string &primeraLinea)
+void Juego::Retroceder(Aviso causa)
 {
     PararReloj();
     sonido_.ReproducirSonido(RutaDatos(kCuesFallo[Aleatorio(0, 2)]));
+    Informe informe;
+    informe.tipo = causa;
     int destino = e_.NivelActual - 2;
-    if (destino < 0) {
-        pantalla_.Mensaje(primeraLinea + "\r\nBack to Level 1");
+    informe.alPrimero = destino < 0;
+    if (destino < 0)
         destino = 0;
-    } else {
-        pantalla_.Mensaje(
-            primeraLinea + "\r\nYou go back 2 levels till level " + std::to_string(destino + 1));
-    }
+    informe.nivelDestino = destino + 1;
+    pantalla_.Mensaje(informe);
     PrepararNivel(destino);
 }
 

@@ -43,7 +43,8 @@ public:
 
     void AvanzarNivel();
     void GanarPartida();
-    void Retroceder(const std::string &primeraLinea);
+    // causa: Aviso::Fallo (a wrong click) or Aviso::TiempoAgotado.
+    void Retroceder(Aviso causa);
 
     bool RelojActivo() const { return relojActivo_; }
     // While the screen shows the level goal, START is the only way on.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "EstadoJuego.h"
+#include "Traducible.h"
 
 #include <cstdint>
 
@@ -13,20 +14,29 @@ constexpr int Azul(int32_t c) { return (c >> 16) & 0xFF; }
 constexpr int32_t kBlanco = RGB(255, 255, 255);
 constexpr int32_t kNegro = RGB(0, 0, 0);
 
-// The palette in play order: name and red, green, blue.
+// The palette in play order: name and red, green, blue. The names are the words of the
+// labels; the screen shows them translated (context "Color").
 struct ColorDeTabla {
     const char *nombre;
     int r, g, b;
 };
 inline constexpr std::array<ColorDeTabla, kNumColores> kPaleta{{
-    {"RED", 255, 0, 0},
-    {"GREEN", 0, 255, 0},
-    {"BLUE", 0, 0, 255},
-    {"BROWN", 170, 85, 0},
-    {"PINK", 255, 120, 200},
-    {"YELLOW", 235, 235, 0},
-    {"CYAN", 0, 230, 230},
-    {"ORANGE", 255, 150, 50},
+    //: colour word on a label: capitals, everyday word, at most 145 px
+    {QT_TRANSLATE_NOOP("Color", "RED"), 255, 0, 0},
+    //: colour word on a label: capitals, everyday word, at most 145 px
+    {QT_TRANSLATE_NOOP("Color", "GREEN"), 0, 255, 0},
+    //: colour word on a label: capitals, everyday word, at most 145 px
+    {QT_TRANSLATE_NOOP("Color", "BLUE"), 0, 0, 255},
+    //: colour word on a label: capitals, everyday word, at most 145 px
+    {QT_TRANSLATE_NOOP("Color", "BROWN"), 170, 85, 0},
+    //: colour word on a label: capitals, everyday word, at most 145 px
+    {QT_TRANSLATE_NOOP("Color", "PINK"), 255, 120, 200},
+    //: colour word on a label: capitals, everyday word, at most 145 px
+    {QT_TRANSLATE_NOOP("Color", "YELLOW"), 235, 235, 0},
+    //: colour word on a label: capitals, everyday word, at most 145 px
+    {QT_TRANSLATE_NOOP("Color", "CYAN"), 0, 230, 230},
+    //: colour word on a label: capitals, everyday word, at most 145 px
+    {QT_TRANSLATE_NOOP("Color", "ORANGE"), 255, 150, 50},
 }};
 
 // Fills ColorRGB and NombreColor, index by index.

@@ -2,6 +2,7 @@
 
 #include "Web.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
@@ -10,8 +11,9 @@
 
 QString TituloVentana()
 {
-    return QStringLiteral("Velunda - A game by Quorlan! ( get more FREE GAMES at ") + HostWeb()
-        + QStringLiteral(" )");
+    //: Every window's title bar; %1 is the maker's web host.
+    return QCoreApplication::translate("Apariencia", "Velunda - A game by Quorlan! ( get more FREE GAMES at %1 )")
+        .arg(HostWeb());
 }
 
 QFont FuenteVentana(double puntos, bool negrita, bool subrayada)

@@ -2,11 +2,10 @@
 
 #include <QMessageBox>
 
-void MostrarMensaje(QWidget *padre, const std::string &texto)
+void MostrarMensaje(QWidget *padre, const QString &texto)
 {
-    QString t = QString::fromStdString(texto);
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Velunda"), t, QMessageBox::Ok, padre);
+    // The title is the product's name, the same in every language.
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Velunda"), texto, QMessageBox::Ok, padre);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

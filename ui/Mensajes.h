@@ -1,9 +1,8 @@
 // The game's message boxes: modal, titled "Velunda", no icon, OK only.
 #pragma once
 
-#include <string>
-
+class QString;
 class QWidget;
 
-// `texto` joins its lines with "\r\n"; they show as separate lines.
-void MostrarMensaje(QWidget *padre, const std::string &texto);
+// `texto` joins its lines with "\n".
+void MostrarMensaje(QWidget *padre, const QString &texto);

@@ -2,13 +2,17 @@
 
 #include "Contexto.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <cstdlib>
 
 void ConfirmarSalida(Contexto &ctx, QWidget *padre)
 {
-    QMessageBox caja(QMessageBox::NoIcon, QStringLiteral("Quit!"), QStringLiteral("Are you sure?"),
-        QMessageBox::Yes | QMessageBox::No, padre);
+    //: Title of the quit question.
+    const QString titulo = QCoreApplication::translate("Salida", "Quit!");
+    //: The quit question; the buttons are the desktop's Yes and No.
+    const QString pregunta = QCoreApplication::translate("Salida", "Are you sure?");
+    QMessageBox caja(QMessageBox::NoIcon, titulo, pregunta, QMessageBox::Yes | QMessageBox::No, padre);
     caja.setTextFormat(Qt::PlainText);
     caja.setDefaultButton(QMessageBox::Yes);
     // Escape and the box's own close button count as No.

@@ -2,6 +2,7 @@
 
 #include "Contexto.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -11,6 +12,18 @@ void WebEscritorio::Abrir(const QString &direccion)
 }
 
 QString HostWeb() { return QStringLiteral(VELUNDA_WEB_HOST); }
+
+QString LineaWebJuego()
+{
+    //: The game screen's foot line (257 x 17 px, 8.25 pt); %1 is the maker's web host.
+    return QCoreApplication::translate("Web", "Get more FREE GAMES at %1").arg(HostWeb());
+}
+
+QString InvitacionWeb()
+{
+    //: Help and high-score screens (353 x 17 px, 8.25 pt); %1 is the maker's web host.
+    return QCoreApplication::translate("Web", "If you like Velunda, get more FREE GAMES at %1").arg(HostWeb());
+}
 
 QString DireccionWeb()
 {

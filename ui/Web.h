@@ -18,6 +18,10 @@ public:
 
 // The host of the maker's site, as the build set it (shown in captions).
 QString HostWeb();
+// The web lines, in the player's language: the game screen's foot line, and the help and
+// high-score screens' invitation.
+QString LineaWebJuego();
+QString InvitacionWeb();
 // The page every web hotspot opens.
 QString DireccionWeb();
 

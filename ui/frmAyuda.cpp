@@ -2,6 +2,8 @@
 
 #include "Apariencia.h"
 #include "Controles.h"
+#include "Estilo.h"
+#include "TextosJuego.h"
 #include "Web.h"
 #include "frmAjustes.h"
 
@@ -30,31 +32,42 @@ const std::array<Parrafo, 8> kParrafos{{
     {{24, 344, 601, 33}, 9.75, true, Qt::AlignHCenter},
 }};
 
-// The texts of lblAyuda(1) to (7), the player's own words to the letter.
+// The texts of lblAyuda(1) to (7), the player's own words to the letter; translated at load.
 const std::array<const char *, 7> kTextos{{
-    "When you see this image, something strange happens. Your brain gets two contradictory "
-    "informations from two valid sources. On the one hand, the label says 'Red'. On the other "
-    "hand, the color of the label says 'Blue'. This way, your brain gets confused.",
-    "Your goal: click on the labels wich TEXT matches its COLOR.",
-    "For example:",
-    "CORRECT",
-    "INCORRECT",
-    "Time is limited, so go quickly! :) . The faster you are, the higher your score! But be "
-    "carefull, because if you click on an incorrect label you will go back 2 levels.",
-    "Now it's your time. Are you a master of Velunda?",
+    //: Help, under the example label (the word RED printed in blue); 601 x 73 px, 9.75 pt.
+    //: Name the two colours as the translated colour words say them.
+    QT_TRANSLATE_NOOP("frmAyuda",
+        "When you see this image, something strange happens. Your brain gets two contradictory "
+        "informations from two valid sources. On the one hand, the label says 'Red'. On the other "
+        "hand, the color of the label says 'Blue'. This way, your brain gets confused."),
+    //: Help, the rule in one line (601 x 49 px, 13.5 pt).
+    QT_TRANSLATE_NOOP("frmAyuda", "Your goal: click on the labels wich TEXT matches its COLOR."),
+    //: Help, before two example labels (81 x 17 px, 9.75 pt).
+    QT_TRANSLATE_NOOP("frmAyuda", "For example:"),
+    //: Help, under the example label that matches (161 x 17 px, 9.75 pt).
+    QT_TRANSLATE_NOOP("frmAyuda", "CORRECT"),
+    //: Help, under the example label that does not match (161 x 17 px, 9.75 pt).
+    QT_TRANSLATE_NOOP("frmAyuda", "INCORRECT"),
+    //: Help, the clock and the fall-back (601 x 65 px, 9.75 pt).
+    QT_TRANSLATE_NOOP("frmAyuda",
+        "Time is limited, so go quickly! :) . The faster you are, the higher your score! But be "
+        "carefull, because if you click on an incorrect label you will go back 2 levels."),
+    //: Help, the last line (601 x 33 px, 9.75 pt, bold).
+    QT_TRANSLATE_NOOP("frmAyuda", "Now it's your time. Are you a master of Velunda?"),
 }};
 
 struct Ejemplo {
     QRect lugar;
-    const char *texto;
+    int palabra;  // palette index of the colour word shown
     QColor tinta;
 };
 
-// lblTextos(0) to (2): styled like the game screen's word labels, deaf to clicks.
+// lblTextos(0) to (2): styled like the game screen's word labels, deaf to clicks; their
+// words are the game's own colour words (RED, GREEN, GREEN).
 const std::array<Ejemplo, 3> kEjemplos{{
-    {{256, 40, 145, 25}, "RED", QColor(0, 0, 255)},
-    {{144, 208, 145, 25}, "GREEN", QColor(0, 192, 0)},
-    {{368, 208, 145, 25}, "GREEN", QColor(255, 0, 0)},
+    {{256, 40, 145, 25}, 0, QColor(0, 0, 255)},
+    {{144, 208, 145, 25}, 1, QColor(0, 192, 0)},
+    {{368, 208, 145, 25}, 1, QColor(255, 0, 0)},
 }};
 }  // namespace
 
@@ -83,27 +96,27 @@ void frmAyuda::Construir()
         l->setWordWrap(true);
         lblAyuda_[i] = l;
     }
-    lblAyuda_[0]->setText(QStringLiteral("HELP"));
+    //: The help screen's heading (601 x 25 px, 13.5 pt, bold).
+    lblAyuda_[0]->setText(tr("HELP"));
 
     for (std::size_t i = 0; i < kEjemplos.size(); ++i) {
         const Ejemplo &e = kEjemplos[i];
-        auto *l = new Etiqueta(
-            this, QStringLiteral("lblTextos_%1").arg(i), e.lugar, QString::fromLatin1(e.texto));
+        auto *l = new Etiqueta(this, QStringLiteral("lblTextos_%1").arg(i), e.lugar, NombrePaleta(e.palabra));
         l->setFont(FuenteVentana(13.5, true));
         l->PonerBorde(true);
         l->PonerFondo(Qt::white);
         l->PonerColorTexto(e.tinta);
     }
 
-    auto *enlace = new Etiqueta(this, QStringLiteral("Label1"), QRect(24, 400, 353, 17),
-        QStringLiteral("If you like Velunda, get more FREE GAMES at ") + HostWeb());
+    auto *enlace = new Etiqueta(this, QStringLiteral("Label1"), QRect(24, 400, 353, 17), InvitacionWeb());
     enlace->PonerFondo(kFondoEnlace);
     enlace->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto *image2 = new ZonaActiva(this, QStringLiteral("Image2"), QRect(16, 400, 369, 17));
     connect(image2, &ZonaActiva::clicked, this, &frmAyuda::Image2_Click);
 
     // The only control that takes focus, so it is first in the focus order.
-    Command1_ = new QPushButton(QStringLiteral("OK"), this);
+    //: The help screen's close button (73 x 25 px).
+    Command1_ = new QPushButton(tr("OK"), this);
     Command1_->setObjectName(QStringLiteral("Command1"));
     Command1_->setGeometry(552, 392, 73, 25);
     Command1_->setDefault(true);
@@ -123,7 +136,7 @@ void frmAyuda::Construir()
 void frmAyuda::Form_Load()
 {
     for (std::size_t i = 0; i < kTextos.size(); ++i)
-        lblAyuda_[i + 1]->setText(QString::fromLatin1(kTextos[i]));
+        lblAyuda_[i + 1]->setText(tr(kTextos[i]));
 }
 
 void frmAyuda::Command1_Click() { close(); }

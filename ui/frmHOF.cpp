@@ -32,16 +32,24 @@ constexpr Columna kPuesto{40, 33}, kPuntos{80, 97}, kNombre{184, 161}, kDificult
     kHora{560, 97};
 
 struct Titulo {
-    const char *texto;
+    struct {
+        const char *texto, *desambiguacion;
+    } rotulo;  // as QT_TRANSLATE_NOOP3 gives them
     Columna columna;
 };
-// lblTitulo(0) to (4), in their own order; the place column has none.
+// lblTitulo(0) to (4), in their own order; the place column has none. Translated where
+// shown, with "column title" telling them from the same words elsewhere.
 const std::array<Titulo, 5> kTitulos{{
-    {"NAME", kNombre},
-    {"DIFFICULTY", kDificultad},
-    {"SCORE", kPuntos},
-    {"DATE", kFecha},
-    {"TIME", kHora},
+    //: High-score column title (161 x 17 px, 8.25 pt, bold).
+    {QT_TRANSLATE_NOOP3("frmHOF", "NAME", "column title"), kNombre},
+    //: High-score column title (97 x 17 px, 8.25 pt, bold).
+    {QT_TRANSLATE_NOOP3("frmHOF", "DIFFICULTY", "column title"), kDificultad},
+    //: High-score column title (97 x 17 px, 8.25 pt, bold).
+    {QT_TRANSLATE_NOOP3("frmHOF", "SCORE", "column title"), kPuntos},
+    //: High-score column title (97 x 17 px, 8.25 pt, bold).
+    {QT_TRANSLATE_NOOP3("frmHOF", "DATE", "column title"), kFecha},
+    //: High-score column title: the time of day of the entry (97 x 17 px, 8.25 pt, bold).
+    {QT_TRANSLATE_NOOP3("frmHOF", "TIME", "column title"), kHora},
 }};
 
 QRect Celda(Columna c, int top) { return QRect(c.left, top, c.ancho, kAltoFila); }
@@ -66,15 +74,15 @@ void frmHOF::Construir()
     // Created bottom to top: the band first, so every label lies over it.
     Shape1_ = new Forma(this, QStringLiteral("Shape1"), QRect(72, 0, 593, 28), kRojo);
 
-    auto *titulo
-        = new Etiqueta(this, QStringLiteral("Label1"), QRect(80, 32, 577, 41), QStringLiteral("HIGH SCORES"));
+    //: The high-score screen's heading (577 x 41 px, 24 pt, bold).
+    auto *titulo = new Etiqueta(this, QStringLiteral("Label1"), QRect(80, 32, 577, 41), tr("HIGH SCORES"));
     titulo->setFont(FuenteVentana(24, true));
     titulo->PonerColorTexto(kAzul);
 
     for (std::size_t k = 0; k < kTitulos.size(); ++k) {
         auto *l = new Etiqueta(this, QStringLiteral("lblTitulo_%1").arg(k),
             QRect(kTitulos[k].columna.left, 88, kTitulos[k].columna.ancho, 17),
-            QString::fromLatin1(kTitulos[k].texto));
+            tr(kTitulos[k].rotulo.texto, kTitulos[k].rotulo.desambiguacion));
         l->setFont(FuenteVentana(8.25, true));
         l->PonerFondo(kAzul);
         l->PonerColorTexto(Qt::white);
@@ -99,15 +107,15 @@ void frmHOF::Construir()
         lblHora_[i] = celda("lblHora", i, kHora);
     }
 
-    auto *enlace = new Etiqueta(this, QStringLiteral("Label2"), QRect(40, 384, 353, 17),
-        QStringLiteral("If you like Velunda, get more FREE GAMES at ") + HostWeb());
+    auto *enlace = new Etiqueta(this, QStringLiteral("Label2"), QRect(40, 384, 353, 17), InvitacionWeb());
     enlace->PonerFondo(kFondoEnlace);
     enlace->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto *image2 = new ZonaActiva(this, QStringLiteral("Image2"), QRect(32, 384, 369, 17));
     connect(image2, &ZonaActiva::clicked, this, &frmHOF::Image2_Click);
 
     // The only control that takes focus, so it is first in the focus order.
-    Command1_ = new QPushButton(QStringLiteral("OK"), this);
+    //: The high-score screen's close button (49 x 25 px).
+    Command1_ = new QPushButton(tr("OK"), this);
     Command1_->setObjectName(QStringLiteral("Command1"));
     Command1_->setGeometry(624, 376, 49, 25);
     Command1_->setDefault(true);
@@ -162,9 +170,13 @@ void frmHOF::PedirNombre(int32_t puntos)
 {
     // Parented to the menu: this window is not on screen yet.
     bool ok = false;
-    const QString respuesta
-        = QInputDialog::getText(parentWidget(), QStringLiteral("Congrats! You got a High Score!"),
-            QStringLiteral("What's your name?"), QLineEdit::Normal, QStringLiteral("Quorlan"), &ok);
+    //: Title of the name prompt after a game that earned a place.
+    const QString titulo = tr("Congrats! You got a High Score!");
+    //: The name prompt's question.
+    const QString pregunta = tr("What's your name?");
+    // The offered name is the maker's, the same in every language.
+    const QString respuesta = QInputDialog::getText(
+        parentWidget(), titulo, pregunta, QLineEdit::Normal, QStringLiteral("Quorlan"), &ok);
     const QString nombre = ok ? respuesta : QString();  // Cancel still enters the score
 
     // Taken once the player has answered, the date first.

@@ -3,6 +3,7 @@
 #include "Apariencia.h"
 #include "Arte.h"
 #include "Controles.h"
+#include "Idioma.h"
 #include "Salida.h"
 #include "Web.h"
 #include "frmAjustes.h"
@@ -21,10 +22,14 @@ struct Dificultad {
 };
 // cmdDificultad(0) to (3), inside the panel; the index is the difficulty value.
 const std::array<Dificultad, 4> kDificultades{{
-    {"VERY EASY (TRAINING)", 56},
-    {"EASY", 104},
-    {"NORMAL", 152},
-    {"HARD", 200},
+    //: Difficulty button (153 x 33 px).
+    {QT_TRANSLATE_NOOP("frmIntro", "VERY EASY (TRAINING)"), 56},
+    //: Difficulty button (153 x 33 px).
+    {QT_TRANSLATE_NOOP("frmIntro", "EASY"), 104},
+    //: Difficulty button (153 x 33 px).
+    {QT_TRANSLATE_NOOP("frmIntro", "NORMAL"), 152},
+    //: Difficulty button (153 x 33 px).
+    {QT_TRANSLATE_NOOP("frmIntro", "HARD"), 200},
 }};
 }  // namespace
 
@@ -83,13 +88,14 @@ void frmIntro::Construir()
     pal.setColor(QPalette::WindowText, sistema.color(QPalette::Text));
     picDificultad_->setPalette(pal);
 
-    auto *rotulo = new Etiqueta(
-        picDificultad_, QStringLiteral("Label1"), QRect(16, 8, 265, 33), QStringLiteral("DIFFICULTY"));
+    //: Heading of the difficulty panel (265 x 33 px, 24 pt, bold, underlined).
+    auto *rotulo
+        = new Etiqueta(picDificultad_, QStringLiteral("Label1"), QRect(16, 8, 265, 33), tr("DIFFICULTY"));
     rotulo->PonerColorTexto(QColor(0, 0, 255));
     rotulo->setFont(FuenteVentana(24, true, true));
 
     for (std::size_t i = 0; i < kDificultades.size(); ++i) {
-        auto *b = new QPushButton(QString::fromLatin1(kDificultades[i].texto), picDificultad_);
+        auto *b = new QPushButton(tr(kDificultades[i].texto), picDificultad_);
         b->setObjectName(QStringLiteral("cmdDificultad_%1").arg(i));
         b->setGeometry(72, kDificultades[i].top, 153, 33);
         const int index = static_cast<int>(i);
@@ -104,9 +110,12 @@ void frmIntro::Construir()
 void frmIntro::Form_Load()
 {
     // Without a readable picture the menu paints the same drawing itself, so the choices
-    // under the hotspots are always there.
+    // under the hotspots are always there. The picture's words are English: in another
+    // language the menu paints the drawing with the translated words.
     const qreal densidad = devicePixelRatioF();
-    QPixmap titulo = CargarImagenDatos(ctx_.dirApp, QStringLiteral("Titulo"), densidad);
+    QPixmap titulo;
+    if (!TraduccionActiva())
+        titulo = CargarImagenDatos(ctx_.dirApp, QStringLiteral("Titulo"), densidad);
     if (titulo.isNull())
         titulo = QPixmap::fromImage(ImagenTitulo(densidad));
     imgTitulo_->setPixmap(titulo);

@@ -2,10 +2,14 @@
 
 #include "Ajustes.h"
 #include "Apariencia.h"
+#include "Arte.h"
 #include "Controles.h"
+#include "Estilo.h"
+#include "Idioma.h"
 #include "MarcaFoco.h"
 #include "Mensajes.h"
 #include "NavegacionTeclado.h"
+#include "TextosJuego.h"
 #include "Web.h"
 
 #include <QCloseEvent>
@@ -32,9 +36,9 @@ Etiqueta *Contador(QWidget *p, const char *nombre, QRect r, double puntos)
 }
 
 // A caption on a peach strip.
-Etiqueta *Titulo(QWidget *p, const char *nombre, QRect r, const char *texto)
+Etiqueta *Titulo(QWidget *p, const char *nombre, QRect r, const QString &texto)
 {
-    auto *l = new Etiqueta(p, QString::fromLatin1(nombre), r, QString::fromLatin1(texto));
+    auto *l = new Etiqueta(p, QString::fromLatin1(nombre), r, texto);
     l->PonerFondo(kMelocoton);
     l->setFont(FuenteVentana(9.75));
     return l;
@@ -94,11 +98,14 @@ void frmMain::Construir()
     new Forma(this, QStringLiteral("Shape8"), QRect(64, 16, 137, 17), kMelocoton);
     new Forma(this, QStringLiteral("Shape9"), QRect(552, 16, 137, 17), kMelocoton);
     new Forma(this, QStringLiteral("Shape10"), QRect(208, 80, 337, 17), kMelocoton);
-    Titulo(this, "Label10", QRect(208, 16, 161, 17), "LEVEL");
+    //: Caption over the level number (161 x 17 px, 9.75 pt).
+    Titulo(this, "Label10", QRect(208, 16, 161, 17), tr("LEVEL", "caption"));
     lblNivel_ = Contador(this, "lblNivel", QRect(208, 40, 57, 33), 24);
-    Contador(this, "Label7", QRect(272, 48, 33, 25), 12)->setText(QStringLiteral("OF"));
+    //: Between the level number and 50, as in "12 OF 50" (33 x 25 px, 12 pt).
+    Contador(this, "Label7", QRect(272, 48, 33, 25), 12)->setText(tr("OF", "level"));
     lblNivelMax_ = Contador(this, "lblNivelMax", QRect(312, 40, 57, 33), 24);
-    Titulo(this, "Label5", QRect(384, 16, 161, 17), "SCORE");
+    //: Caption over the game's score so far (161 x 17 px, 9.75 pt).
+    Titulo(this, "Label5", QRect(384, 16, 161, 17), tr("SCORE", "caption"));
     lblPuntos_ = Contador(this, "lblPuntos", QRect(384, 40, 161, 33), 24);
 
     // Word grid: 8 rows of 4.
@@ -123,7 +130,8 @@ void frmMain::Construir()
     lblMensaje_ = new Etiqueta(picMensaje_, QStringLiteral("lblMensaje"), QRect(152, 16, 329, 177));
     lblMensaje_->PonerColorTexto(kPanelTexto);
     lblMensaje_->setFont(FuenteVentana(13.5));
-    cmdEmpezar_ = new QPushButton(QStringLiteral("START"), picMensaje_);
+    //: The button that starts the level's clock (121 x 25 px).
+    cmdEmpezar_ = new QPushButton(tr("START"), picMensaje_);
     cmdEmpezar_->setObjectName(QStringLiteral("cmdEmpezar"));
     cmdEmpezar_->setGeometry(256, 216, 121, 25);
     connect(cmdEmpezar_, &QPushButton::clicked, this, &frmMain::cmdEmpezar_Click);
@@ -133,9 +141,12 @@ void frmMain::Construir()
     ConstruirPausa();
 
     // Foot row.
-    Titulo(this, "Label1", QRect(64, 384, 145, 17), "SECONDS");
+    //: Caption over the seconds left, read with the caption under them: "SECONDS ... REMAINING"
+    //: (145 x 17 px, 9.75 pt).
+    Titulo(this, "Label1", QRect(64, 384, 145, 17), tr("SECONDS", "caption above the seconds left"));
     lblSegundos_ = Contador(this, "lblSegundos", QRect(64, 408, 145, 33), 24);
-    Titulo(this, "Label3", QRect(64, 448, 145, 17), "REMAINING");
+    //: Caption under the seconds left (145 x 17 px, 9.75 pt).
+    Titulo(this, "Label3", QRect(64, 448, 145, 17), tr("REMAINING", "caption below the seconds left"));
     shpBarraTiempo_ = new Forma(this, QStringLiteral("shpBarraTiempo"), QRect(216, 384, 17, 73), kRojo);
     new Forma(this, QStringLiteral("Shape1"), QRect(216, 456, 17, 9), kRojoOscuro);
     auto *l8
@@ -152,18 +163,21 @@ void frmMain::Construir()
     auto *volver = new ZonaActiva(this, QStringLiteral("imgVolverAlMenu"), QRect(408, 392, 105, 49));
     connect(volver, &ZonaActiva::clicked, this, &frmMain::imgVolverAlMenu_Click);
     new Forma(this, QStringLiteral("Shape7"), QRect(240, 448, 273, 17), kMelocoton);
-    new Etiqueta(this, QStringLiteral("Label11"), QRect(248, 448, 257, 17),
-        QStringLiteral("Get more FREE GAMES at ") + HostWeb());
+    new Etiqueta(this, QStringLiteral("Label11"), QRect(248, 448, 257, 17), LineaWebJuego());
     auto *image2 = new ZonaActiva(this, QStringLiteral("Image2"), QRect(232, 448, 289, 17));
     connect(image2, &ZonaActiva::clicked, this, [this] { AbrirWeb(ctx_); });
     shpBarraEncontrados_
         = new Forma(this, QStringLiteral("shpBarraEncontrados"), QRect(520, 384, 17, 73), kRojo);
     new Forma(this, QStringLiteral("Shape3"), QRect(520, 456, 17, 9), kRojoOscuro);
-    Titulo(this, "Label2", QRect(544, 384, 145, 17), "YOU'VE FOUND");
+    //: Caption over the matches found, read on with the caption under them:
+    //: "YOU'VE FOUND 2 OF 5 MATCHES" (145 x 17 px, 9.75 pt).
+    Titulo(this, "Label2", QRect(544, 384, 145, 17), tr("YOU'VE FOUND"));
     lblEncontrados_ = Contador(this, "lblEncontrados", QRect(544, 408, 49, 33), 24);
-    Contador(this, "Label6", QRect(600, 416, 33, 25), 12)->setText(QStringLiteral("OF"));
+    //: Between the matches found and the matches to find, as in "2 OF 5" (33 x 25 px, 12 pt).
+    Contador(this, "Label6", QRect(600, 416, 33, 25), 12)->setText(tr("OF", "matches"));
     lblEncontradosTotal_ = Contador(this, "lblEncontradosTotal", QRect(640, 408, 49, 33), 24);
-    Titulo(this, "Label4", QRect(544, 448, 145, 17), "MATCHES");
+    //: Caption under the matches found (145 x 17 px, 9.75 pt).
+    Titulo(this, "Label4", QRect(544, 448, 145, 17), tr("MATCHES", "caption below the matches found"));
 
     marca_ = new MarcaFoco(this);
 
@@ -174,8 +188,14 @@ void frmMain::Construir()
 void frmMain::CargarImagenMenu()
 {
     // A missing picture leaves the area empty; the hotspot still works.
+    // The picture's words are English: in another language the screen paints the same tile
+    // with the translated words.
     auto *volver = findChild<ZonaActiva *>(QStringLiteral("imgVolverAlMenu"));
-    volver->PonerImagen(CargarImagenDatos(ctx_.dirApp, QStringLiteral("VolverAlMenu"), devicePixelRatioF()));
+    const qreal densidad = devicePixelRatioF();
+    if (TraduccionActiva())
+        volver->PonerImagen(QPixmap::fromImage(ImagenVolverAlMenu(densidad)));
+    else
+        volver->PonerImagen(CargarImagenDatos(ctx_.dirApp, QStringLiteral("VolverAlMenu"), densidad));
 }
 
 void frmMain::ConstruirPausa()
@@ -209,29 +229,26 @@ Etiqueta *frmMain::Rotular(Rotulo r) const
         return lblEncontrados_;
     case Rotulo::EncontradosTotal:
         return lblEncontradosTotal_;
-    case Rotulo::Mensaje:
-        return lblMensaje_;
     }
-    return lblMensaje_;
+    return lblNivel_;
 }
 
-void frmMain::PintarEtiqueta(
-    int i, bool visible, int32_t colorTexto, const std::string &texto, int32_t colorFondo)
+void frmMain::PintarEtiqueta(int i, bool visible, int32_t colorTexto, int palabra, int32_t colorFondo)
 {
     Etiqueta *l = lblTextos_[i];
     l->setVisible(visible);
     l->PonerColorTexto(ColorDe(colorTexto));
-    l->setText(QString::fromStdString(texto));
+    l->setText(NombrePaleta(palabra));
     l->PonerFondo(ColorDe(colorFondo));
 }
 
 void frmMain::FondoEtiqueta(int i, int32_t color) { lblTextos_[i]->PonerFondo(ColorDe(color)); }
 
-void frmMain::PonerRotulo(Rotulo r, const std::string &texto)
+void frmMain::PonerRotulo(Rotulo r, const std::string &texto) { Rotular(r)->setText(QString::fromStdString(texto)); }
+
+void frmMain::Objetivo(int nivel, int aciertos, int segundos)
 {
-    QString t = QString::fromStdString(texto);
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    Rotular(r)->setText(t);
+    lblMensaje_->setText(TextoObjetivo(nivel, aciertos, segundos));
 }
 
 void frmMain::AlturaBarra(Barra b, float altura)
@@ -355,7 +372,7 @@ void frmMain::IluminarCuadros(int fila, bool encendido)
     shpDch_[fila]->PonerBorde(encendido);
 }
 
-void frmMain::Mensaje(const std::string &texto) { MostrarMensaje(this, texto); }
+void frmMain::Mensaje(const Informe &informe) { MostrarMensaje(this, TextoInforme(informe)); }
 
 void frmMain::PartidaGanadaCerrar()
 {
@@ -382,8 +399,12 @@ void frmMain::imgCHEAT_Click()
     // answer; setting up the chosen level stops it for good.
     tmrJuego.stop();
     bool ok = false;
-    const QString respuesta = QInputDialog::getText(this, QStringLiteral("You're a Cheater :)"),
-        QStringLiteral("Go to Level (0 - 49) :"), QLineEdit::Normal, QStringLiteral("0"), &ok);
+    //: Title of the hidden level jump's prompt.
+    const QString titulo = tr("You're a Cheater :)");
+    //: The hidden level jump's question; the answer is a level number from 0 to 49.
+    const QString pregunta = tr("Go to Level (0 - 49) :");
+    const QString respuesta
+        = QInputDialog::getText(this, titulo, pregunta, QLineEdit::Normal, QStringLiteral("0"), &ok);
     if (cerrada_)
         return;
     juego_->SaltarNivel(ok ? respuesta.toStdString() : std::string());

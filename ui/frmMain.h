@@ -29,10 +29,10 @@ public:
     Juego &juego() { return *juego_; }
 
     // PantallaJuego
-    void PintarEtiqueta(
-        int i, bool visible, int32_t colorTexto, const std::string &texto, int32_t colorFondo) override;
+    void PintarEtiqueta(int i, bool visible, int32_t colorTexto, int palabra, int32_t colorFondo) override;
     void FondoEtiqueta(int i, int32_t color) override;
     void PonerRotulo(Rotulo r, const std::string &texto) override;
+    void Objetivo(int nivel, int aciertos, int segundos) override;
     void AlturaBarra(Barra b, float altura) override;
     void AjustarPanelMensaje(int ancho, int alto) override;
     void MostrarPanelMensaje(bool visible) override;
@@ -41,7 +41,7 @@ public:
     void FondoVentana(int32_t color) override;
     void ColocarCuadros(int fila, int top, int32_t color) override;
     void IluminarCuadros(int fila, bool encendido) override;
-    void Mensaje(const std::string &texto) override;
+    void Mensaje(const Informe &informe) override;
     void PartidaGanadaCerrar() override;
 
     // Event handlers, public so tests can drive exactly what a click or tick does.

@@ -1,5 +1,6 @@
-// Test doubles for the rules: a screen that remembers what it was told, a sound player
-// that remembers what it was asked, and seeded or scripted random sources.
+// Test doubles for the rules: a screen that remembers what it was told (and words the
+// reports with the game screen's own English texts), a sound player that remembers what it
+// was asked, and seeded or scripted random sources.
 #pragma once
 
 #include "Aleatorio.h"
@@ -7,6 +8,7 @@
 #include "Juego.h"
 #include "PantallaJuego.h"
 #include "Sonido.h"
+#include "TextosJuego.h"
 
 #include <array>
 #include <deque>
@@ -19,7 +21,7 @@
 struct EtiquetaFalsa {
     bool visible = false;
     int32_t colorTexto = -1;
-    std::string texto;
+    int palabra = -1;  // palette index of the word shown
     int32_t colorFondo = -1;
 };
 
@@ -34,17 +36,23 @@ public:
     std::array<int, 8> topCuadro{};
     std::array<int32_t, 8> colorCuadro{};
     std::array<bool, 8> cuadroEncendido{};
-    std::vector<std::string> mensajes;
+    std::string objetivo;               // the level goal as the panel shows it
+    std::vector<Informe> informes;      // the reports, as values
+    std::vector<std::string> mensajes;  // the same, as the message boxes word them
     int victorias = 0;
     // Runs when a message box would be open (the rules wait for it to close).
     std::function<void(const std::string &)> alMostrarMensaje;
 
-    void PintarEtiqueta(int i, bool v, int32_t ct, const std::string &t, int32_t cf) override
+    void PintarEtiqueta(int i, bool v, int32_t ct, int palabra, int32_t cf) override
     {
-        etiquetas[i] = {v, ct, t, cf};
+        etiquetas[i] = {v, ct, palabra, cf};
     }
     void FondoEtiqueta(int i, int32_t c) override { etiquetas[i].colorFondo = c; }
     void PonerRotulo(Rotulo r, const std::string &t) override { rotulos[r] = t; }
+    void Objetivo(int nivel, int aciertos, int segundos) override
+    {
+        objetivo = TextoObjetivo(nivel, aciertos, segundos).toStdString();
+    }
     void AlturaBarra(Barra b, float h) override { (b == Barra::Tiempo ? barraTiempo : barraEncontrados) = h; }
     void AjustarPanelMensaje(int w, int h) override { panelAncho = w, panelAlto = h; }
     void MostrarPanelMensaje(bool v) override { panelVisible = v; }
@@ -53,11 +61,12 @@ public:
     void FondoVentana(int32_t c) override { fondo = c; }
     void ColocarCuadros(int f, int top, int32_t c) override { topCuadro[f] = top, colorCuadro[f] = c; }
     void IluminarCuadros(int f, bool e) override { cuadroEncendido[f] = e; }
-    void Mensaje(const std::string &t) override
+    void Mensaje(const Informe &i) override
     {
-        mensajes.push_back(t);
+        informes.push_back(i);
+        mensajes.push_back(TextoInforme(i).toStdString());
         if (alMostrarMensaje)
-            alMostrarMensaje(t);
+            alMostrarMensaje(mensajes.back());
     }
     void PartidaGanadaCerrar() override { ++victorias; }
 };

@@ -68,7 +68,7 @@ TEST(Juicio, AWrongClickFallsBackWhateverWasFound)
     const int fallo = m.UnFallo();
     m.juego.ClicEtiqueta(fallo);
     ASSERT_EQ(m.pantalla.mensajes.size(), 1u);
-    EXPECT_EQ(m.pantalla.mensajes[0], "Failed.\r\nYou go back 2 levels till level 8");
+    EXPECT_EQ(m.pantalla.mensajes[0], "Failed.\nYou go back 2 levels till level 8");
     EXPECT_EQ(m.estado.NivelActual, 7);
     EXPECT_EQ(m.estado.PuntosNivel[9], 0);
     EXPECT_EQ(m.juego.Encontrados(), 0);
@@ -86,8 +86,8 @@ TEST(Juicio, TheReportGivesTheHundredthsShownAndStoresThem)
         m.juego.ClicEtiqueta(i);
     ASSERT_EQ(m.pantalla.mensajes.size(), 1u);
     EXPECT_EQ(m.pantalla.mensajes[0],
-        "Level Finished !\r\nYou got 748 points.\r\nYou took 7.52 seconds to find 3 correct "
-        "matches.\r\n( 2.51 seconds per match )");
+        "Level Finished !\nYou got 748 points.\nYou took 7.52 seconds to find 3 correct "
+        "matches.\n( 2.51 seconds per match )");
     EXPECT_EQ(m.estado.PuntosNivel[0], 748);
     EXPECT_EQ(m.estado.NivelActual, 1);  // next level set up
     EXPECT_EQ(m.estado.PuntosTotales, 748);
@@ -115,7 +115,8 @@ TEST(Juicio, FinishingOnZeroPointZeroZeroScoresNothing)
     ASSERT_EQ(m.pantalla.rotulos[Rotulo::Segundos], "0.00");
     for (int i : m.Aciertos())
         m.juego.ClicEtiqueta(i);
-    EXPECT_EQ(m.pantalla.mensajes[0].substr(0, 37), "Level Finished !\r\nYou got 0 points.\r\n");
+    EXPECT_EQ(m.pantalla.mensajes[0].substr(0, 35), "Level Finished !\nYou got 0 points.\n");
+    EXPECT_EQ(m.pantalla.informes[0].puntos, 0);
     EXPECT_EQ(m.estado.PuntosNivel[0], 0);
     EXPECT_EQ(m.estado.NivelActual, 1);
 }
@@ -130,7 +131,7 @@ TEST(Juicio, FiveMatchesWithSevenAndAHalfSecondsLeft)
     for (int i : m.Aciertos())
         m.juego.ClicEtiqueta(i);
     EXPECT_EQ(m.pantalla.mensajes[0],
-        "Level Finished !\r\nYou got 750 points.\r\nYou took 12.50 seconds to find 5 correct "
-        "matches.\r\n( 2.50 seconds per match )");
+        "Level Finished !\nYou got 750 points.\nYou took 12.50 seconds to find 5 correct "
+        "matches.\n( 2.50 seconds per match )");
     EXPECT_EQ(m.estado.PuntosNivel[14], 750);
 }

@@ -16,7 +16,7 @@ TEST(CargaInicial, HidesAllLabelsAsRedOnWhiteAndPlacesTheSquares)
     EXPECT_EQ(m.pantalla.panelAlto, 249);
     for (const EtiquetaFalsa &l : m.pantalla.etiquetas) {
         EXPECT_FALSE(l.visible);
-        EXPECT_EQ(l.texto, "RED");
+        EXPECT_EQ(l.palabra, 0);  // RED
         EXPECT_EQ(l.colorTexto, RGB(255, 0, 0));
         EXPECT_EQ(l.colorFondo, kBlanco);
     }
@@ -65,7 +65,7 @@ TEST(PrepararNivel, EveryLevelDealsExactlyItsLabelsAndMatchesOverManySeeds)
                 // The screen shows exactly the cell.
                 const EtiquetaFalsa &l = m.pantalla.etiquetas[i];
                 ASSERT_EQ(l.visible, c.Visible);
-                ASSERT_EQ(l.texto, m.estado.NombreColor[c.Texto]);
+                ASSERT_EQ(l.palabra, c.Texto);
                 ASSERT_EQ(l.colorTexto, m.estado.ColorRGB[c.Color]);
                 ASSERT_EQ(l.colorFondo, kBlanco);
             }
@@ -81,7 +81,7 @@ TEST(PrepararNivel, LevelZeroAtNormalShowsTheFiveLineGoalAndFreshCounters)
     Mesa m;
     m.juego.PrepararNivel(0);
     auto &r = m.pantalla.rotulos;
-    EXPECT_EQ(r[Rotulo::Mensaje], "LEVEL 1\r\n\r\nFIND 3 CORRECT MATCHES\r\n\r\nIN 15 SECONDS");
+    EXPECT_EQ(m.pantalla.objetivo, "LEVEL 1\n\nFIND 3 CORRECT MATCHES\n\nIN 15 SECONDS");
     EXPECT_EQ(r[Rotulo::Segundos], "15.00");
     EXPECT_EQ(r[Rotulo::Nivel], "1");
     EXPECT_EQ(r[Rotulo::NivelMax], "50");
@@ -102,8 +102,8 @@ TEST(PrepararNivel, LastLevelShowsAllLabelsWithTheRightTimes)
         Mesa m(5, static_cast<float>(dif));
         m.juego.PrepararNivel(49);
         EXPECT_EQ(m.estado.TiempoNivel, segundos);
-        EXPECT_EQ(m.pantalla.rotulos[Rotulo::Mensaje],
-            "LEVEL 50\r\n\r\nFIND 10 CORRECT MATCHES\r\n\r\nIN " + std::to_string(segundos) + " SECONDS");
+        EXPECT_EQ(m.pantalla.objetivo,
+            "LEVEL 50\n\nFIND 10 CORRECT MATCHES\n\nIN " + std::to_string(segundos) + " SECONDS");
         for (const tCasilla &c : m.estado.Casillas)
             EXPECT_TRUE(c.Visible);
     }

@@ -37,7 +37,7 @@ TEST(Reloj, TwentySecondsRunOutOnTick1000AndSevenOnTick351)
         const int corridos = m.Ticks(5000);
         EXPECT_EQ(corridos, ticks);
         ASSERT_EQ(m.pantalla.mensajes.size(), 1u);
-        EXPECT_EQ(m.pantalla.mensajes[0].rfind("Time over.\r\n", 0), 0u);
+        EXPECT_EQ(m.pantalla.mensajes[0].rfind("Time over.\n", 0), 0u);
     }
 }
 
@@ -80,7 +80,7 @@ TEST(Reloj, TimeOutPaintsOnlyMissedMatchesPinkThenFallsBack)
         const bool esAcierto = std::find(aciertos.begin(), aciertos.end(), i) != aciertos.end();
         EXPECT_TRUE(esAcierto || fondos[i] == kBlanco) << i;
     }
-    EXPECT_EQ(m.pantalla.mensajes.back(), "Time over.\r\nBack to Level 1");
+    EXPECT_EQ(m.pantalla.mensajes.back(), "Time over.\nBack to Level 1");
     EXPECT_EQ(m.estado.NivelActual, 0);
     EXPECT_FALSE(m.juego.RelojActivo());
 }

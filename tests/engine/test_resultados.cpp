@@ -20,14 +20,15 @@ TEST(Retroceder, MessagesAndTargetLevels)
 {
     struct Caso {
         int nivel;
-        const char *linea;
+        Aviso causa;
         const char *mensaje;
         int destino;
     } casos[] = {
-        {0, "Failed.", "Failed.\r\nBack to Level 1", 0},
-        {1, "Time over.", "Time over.\r\nBack to Level 1", 0},
-        {2, "Failed.", "Failed.\r\nYou go back 2 levels till level 1", 0},
-        {7, "Failed.", "Failed.\r\nYou go back 2 levels till level 6", 5},
+        {0, Aviso::Fallo, "Failed.\nBack to Level 1", 0},
+        {1, Aviso::TiempoAgotado, "Time over.\nBack to Level 1", 0},
+        {2, Aviso::Fallo, "Failed.\nYou go back 2 levels till level 1", 0},
+        {7, Aviso::Fallo, "Failed.\nYou go back 2 levels till level 6", 5},
+        {7, Aviso::TiempoAgotado, "Time over.\nYou go back 2 levels till level 6", 5},
     };
     for (const Caso &c : casos) {
         Mesa m;
@@ -35,7 +36,7 @@ TEST(Retroceder, MessagesAndTargetLevels)
         m.juego.Empezar();
         bool relojParado = false;
         m.pantalla.alMostrarMensaje = [&](const std::string &) { relojParado = !m.pantalla.reloj; };
-        m.juego.Retroceder(c.linea);
+        m.juego.Retroceder(c.causa);
         EXPECT_TRUE(relojParado);
         ASSERT_EQ(m.pantalla.mensajes.size(), 1u);
         EXPECT_EQ(m.pantalla.mensajes[0], c.mensaje);
@@ -55,7 +56,7 @@ TEST(Retroceder, ClearsTheScoresOfTheLevelsGivenUp)
     for (int j = 0; j < 7; ++j)
         m.estado.PuntosNivel[j] = 1000 + j;
     m.juego.PrepararNivel(7);
-    m.juego.Retroceder("Failed.");
+    m.juego.Retroceder(Aviso::Fallo);
     EXPECT_EQ(m.estado.NivelActual, 5);
     for (int j = 5; j < 50; ++j)
         EXPECT_EQ(m.estado.PuntosNivel[j], 0);
@@ -106,7 +107,7 @@ TEST(GanarPartida, TotalCountsEachLevelsLatestCompletionOnce)
         reportado += p;
     EXPECT_EQ(suma, reportado);
     EXPECT_EQ(
-        m.pantalla.mensajes.back(), "CONGRATS! YOU WIN!\r\nYOU GOT " + std::to_string(suma) + " POINTS!");
+        m.pantalla.mensajes.back(), "CONGRATS! YOU WIN!\nYOU GOT " + std::to_string(suma) + " POINTS!");
 }
 
 TEST(SaltoDeNivel, AnswersSelectLevelsLeniently)
@@ -158,7 +159,7 @@ TEST(SaltoDeNivel, DownKeepsLowerScoresAndUpLeavesSkippedLevelsAtZero)
         EXPECT_EQ(m.estado.PuntosNivel[j], 0);
     m.juego.SaltarNivel("20");
     EXPECT_EQ(m.estado.PuntosTotales, 50);
-    EXPECT_EQ(m.pantalla.rotulos[Rotulo::Mensaje].substr(0, 8), "LEVEL 21");
+    EXPECT_EQ(m.pantalla.objetivo.substr(0, 8), "LEVEL 21");
 }
 
 TEST(Animacion, TheLitRowClimbsOneRowPerTickAndWraps)

@@ -3,6 +3,7 @@
 
 #include "Paleta.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QImage>
@@ -19,7 +20,7 @@ QColor ColorPaleta(int indice)
 
 QString NombrePaleta(int indice)
 {
-    return QString::fromLatin1(kPaleta.at(static_cast<std::size_t>(indice)).nombre);
+    return QCoreApplication::translate("Color", kPaleta.at(static_cast<std::size_t>(indice)).nombre);
 }
 
 QFont FuenteArte(qreal pixeles, bool negrita)

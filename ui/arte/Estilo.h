@@ -14,7 +14,8 @@ class QPainter;
 class QImage;
 
 // The eight colours of the game, in palette order (RED, GREEN, BLUE, BROWN, PINK,
-// YELLOW, CYAN, ORANGE), taken from the rules' own table.
+// YELLOW, CYAN, ORANGE), taken from the rules' own table. The name is the colour word of
+// the labels in the player's language.
 QColor ColorPaleta(int indice);
 QString NombrePaleta(int indice);
 inline constexpr int ColoresPaleta = kNumColores;

@@ -3,6 +3,7 @@
 #include "Arte.h"
 #include "Estilo.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <array>
@@ -51,8 +52,10 @@ void DibujarNombre(QPainter &p)
             ColorPaleta(tintas[static_cast<std::size_t>(i)]), TintaOscura, 1.6);
         p.restore();
     }
-    DibujarTextoContorno(p, QRectF(72, 94, 464, 17), QStringLiteral("CLICK THE WORDS THAT MATCH THEIR COLOR"),
-        FuenteArte(13), TintaOscura);
+    //: The title menu's motto, on a strip 464 x 17 px (bold, shrinks to fit).
+    const QString lema = QCoreApplication::translate("Titulo", "CLICK THE WORDS THAT MATCH THEIR COLOR");
+    const QRectF tira(72, 94, 464, 17);
+    DibujarTextoContorno(p, tira, lema, FuenteQueCabe(lema, tira.size(), 13), TintaOscura);
 }
 
 // A board of word tiles like the game's grid: mostly words in the wrong colour, a few
@@ -123,9 +126,14 @@ void DibujarPuntuaciones(QPainter &p)
     const QColor tinta = ColorPaleta(7);
     const QRectF arriba(t.left() + 10, t.top() + 6, t.width() - 20, t.height() / 2 - 6);
     const QRectF abajo(t.left() + 10, t.center().y(), t.width() - 20, t.height() / 2 - 6);
-    const QFont fuente = FuenteQueCabe(QStringLiteral("SCORES"), abajo.size(), 40);
-    DibujarTextoContorno(p, arriba, QStringLiteral("HIGH"), fuente, tinta, TintaOscura, 1.4);
-    DibujarTextoContorno(p, abajo, QStringLiteral("SCORES"), fuente, tinta, TintaOscura, 1.4);
+    //: The title menu's high-score choice: two lines of one size (the letters shrink to fit).
+    const QStringList lineas = QCoreApplication::translate("Titulo", "HIGH\nSCORES").split(u'\n');
+    const QString linea1 = lineas.value(0), linea2 = lineas.value(1);
+    // One size for both lines, the one the wider line allows.
+    const QFont f1 = FuenteQueCabe(linea1, arriba.size(), 40), f2 = FuenteQueCabe(linea2, abajo.size(), 40);
+    const QFont fuente = f1.pixelSize() < f2.pixelSize() ? f1 : f2;
+    DibujarTextoContorno(p, arriba, linea1, fuente, tinta, TintaOscura, 1.4);
+    DibujarTextoContorno(p, abajo, linea2, fuente, tinta, TintaOscura, 1.4);
 }
 
 // A door standing open with an arrow leaving through it.
@@ -183,15 +191,17 @@ void DibujarSalir(QPainter &p)
     const QRectF t1 = Dentro(ZonaSalir1);
     DibujarBoton(p, t1);
     const QRectF caja1 = t1.adjusted(8, 4, -8, -4);
-    DibujarTextoContorno(p, caja1, QStringLiteral("QUIT"),
-        FuenteQueCabe(QStringLiteral("QUIT"), caja1.size(), 26), rojo, TintaOscura, 1.2);
+    //: The title menu's small quit tile (about 65 x 25 px; the letters shrink to fit).
+    const QString salir = QCoreApplication::translate("Titulo", "QUIT");
+    DibujarTextoContorno(p, caja1, salir, FuenteQueCabe(salir, caja1.size(), 26), rojo, TintaOscura, 1.2);
 
     const QRectF t2 = Dentro(ZonaSalir2);
     DibujarBoton(p, t2);
     DibujarPuerta(p, QRectF(t2.left() + 12, t2.top() + 9, 44, t2.height() - 18));
     const QRectF caja2(t2.left() + 62, t2.top() + 6, t2.width() - 72, t2.height() - 12);
-    DibujarTextoContorno(p, caja2, QStringLiteral("EXIT"),
-        FuenteQueCabe(QStringLiteral("EXIT"), caja2.size(), 34), rojo, TintaOscura, 1.4);
+    //: The title menu's big quit tile, beside a door (about 70 x 45 px; shrinks to fit).
+    const QString fuera = QCoreApplication::translate("Titulo", "EXIT");
+    DibujarTextoContorno(p, caja2, fuera, FuenteQueCabe(fuera, caja2.size(), 34), rojo, TintaOscura, 1.4);
 }
 
 // A small globe: the link leads out to the web.
@@ -215,7 +225,8 @@ void DibujarEnlaceWeb(QPainter &p)
     DibujarBoton(p, t);
     const qreal radio = t.height() / 2 - 4;
     DibujarGlobo(p, QPointF(t.left() + 8 + radio, t.center().y()), radio);
-    const QString texto = QStringLiteral("MORE FREE GAMES ON THE WEB");
+    //: The title menu's web link, beside a globe (about 250 x 25 px; shrinks to fit).
+    const QString texto = QCoreApplication::translate("Titulo", "MORE FREE GAMES ON THE WEB");
     const QRectF caja = t.adjusted(14 + 2 * radio, 3, -8, -3);
     DibujarTextoContorno(p, caja, texto, FuenteQueCabe(texto, caja.size(), 15), AzulTexto);
 }
@@ -224,7 +235,8 @@ void DibujarAutor(QPainter &p)
 {
     const QRectF tira(72, 448, 140, 17);
     p.fillRect(tira, Melocoton);
-    const QString texto = QStringLiteral("A GAME BY QUORLAN!");
+    //: The maker's line at the foot of the title menu (132 x 17 px; shrinks to fit).
+    const QString texto = QCoreApplication::translate("Titulo", "A GAME BY QUORLAN!");
     DibujarTextoContorno(p, tira.adjusted(4, 0, -4, 0), texto,
         FuenteQueCabe(texto, tira.adjusted(4, 0, -4, 0).size(), 11), TintaOscura);
 }
@@ -236,9 +248,17 @@ void DibujarTitulo(QPainter &p)
     DibujarFondo(p);
     DibujarNombre(p);
     DibujarTablero(p);
-    DibujarOpcion(p, ZonaJugar, QStringLiteral("PLAY"), ColorPaleta(1), QStringLiteral("START A NEW GAME"));
+    //: The title menu's play choice, a big word (about 165 x 60 px; shrinks to fit).
+    const QString jugar = QCoreApplication::translate("Titulo", "PLAY");
+    //: The line under PLAY on the title menu (about 160 x 18 px; shrinks to fit).
+    const QString empezar = QCoreApplication::translate("Titulo", "START A NEW GAME");
+    DibujarOpcion(p, ZonaJugar, jugar, ColorPaleta(1), empezar);
     DibujarPuntuaciones(p);
-    DibujarOpcion(p, ZonaAyuda, QStringLiteral("HELP"), ColorPaleta(2), QStringLiteral("HOW TO PLAY"));
+    //: The title menu's help choice, a big word (about 125 x 35 px; shrinks to fit).
+    const QString ayuda = QCoreApplication::translate("Titulo", "HELP");
+    //: The line under HELP on the title menu (about 130 x 15 px; shrinks to fit).
+    const QString comoJugar = QCoreApplication::translate("Titulo", "HOW TO PLAY");
+    DibujarOpcion(p, ZonaAyuda, ayuda, ColorPaleta(2), comoJugar);
     DibujarSalir(p);
     DibujarEnlaceWeb(p);
     DibujarAutor(p);

@@ -2,7 +2,9 @@
 #include "Arte.h"
 #include "Estilo.h"
 
+#include <QCoreApplication>
 #include <QPainter>
+#include <QStringList>
 #include <QPainterPath>
 
 namespace {
@@ -39,10 +41,14 @@ void DibujarVolverAlMenu(QPainter &p)
 
     const QRectF arriba(t.left() + 38, t.top() + 4, t.width() - 44, 11);
     const QRectF abajo(t.left() + 38, t.top() + 15, t.width() - 44, t.height() - 19);
-    DibujarTextoContorno(p, arriba, QStringLiteral("BACK TO"),
-        FuenteQueCabe(QStringLiteral("BACK TO"), arriba.size(), 10), TintaOscura);
-    DibujarTextoContorno(p, abajo, QStringLiteral("MENU"),
-        FuenteQueCabe(QStringLiteral("MENU"), abajo.size(), 24), AzulTexto, TintaOscura, 0.8);
+    //: The back-to-menu tile on the game screen: two lines, a small one over a big one
+    //: (about 60 px wide; the letters shrink to fit).
+    const QStringList lineas
+        = QCoreApplication::translate("VolverAlMenu", "BACK TO\nMENU").split(u'\n');
+    const QString linea1 = lineas.value(0), linea2 = lineas.value(1);
+    DibujarTextoContorno(p, arriba, linea1, FuenteQueCabe(linea1, arriba.size(), 10), TintaOscura);
+    DibujarTextoContorno(
+        p, abajo, linea2, FuenteQueCabe(linea2, abajo.size(), 24), AzulTexto, TintaOscura, 0.8);
 }
 
 QImage ImagenVolverAlMenu(qreal escala)

@@ -1,0 +1,25 @@
+// The player's language: the game's own translation (compiled into the program from
+// translations/*.ts) and Qt's for the standard buttons of message boxes and prompts. With
+// none installed, every text is the game's English source text.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The languages the program carries a translation for ("de", "es", "fr", ...).
+QStringList IdiomasDisponibles();
+
+// The first of the player's preferred languages (most preferred first, as
+// QLocale::uiLanguages() lists them) that is English or has a translation: its code, or
+// empty for English. English or the C locale ahead of a translated language keeps English.
+QString ElegirIdioma(const QStringList &preferidos, const QStringList &disponibles);
+
+// Installs the translation of `codigo` (replacing any other); false, and English, when the
+// program has none for it.
+bool InstalarIdioma(const QString &codigo);
+void QuitarIdioma();  // back to English
+bool TraduccionActiva();
+
+// At start-up: the language the system's locale asks for (LANGUAGE, LC_ALL, LC_MESSAGES,
+// LANG, as the desktop sets them).
+void CargarIdiomaDelSistema();
