@@ -47,7 +47,8 @@ QString NombreDificultad(int codigo)
         //: Difficulty in the high-score table (97 x 17 px, 8.25 pt).
         QT_TRANSLATE_NOOP("Dificultad", "HARD"),
     };
-    return (codigo >= 0 && codigo <= 3) ? QCoreApplication::translate("Dificultad", kNombres[codigo]) : QString();
+    return (codigo >= 0 && codigo <= 3) ? QCoreApplication::translate("Dificultad", kNombres[codigo])
+                                        : QString();
 }
 
 void TablaHOF::Cargar(const QString &ruta)

@@ -6,7 +6,7 @@
     <message>
         <source>Velunda - A game by Quorlan! ( get more FREE GAMES at %1 )</source>
         <extracomment>Every window&apos;s title bar; %1 is the maker&apos;s web host.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Velunda - Un jeu de Quorlan ! ( plus de JEUX GRATUITS sur %1 )</translation>
     </message>
 </context>
 <context>
@@ -14,42 +14,42 @@
     <message>
         <source>RED</source>
         <extracomment>colour word on a label: capitals, everyday word, at most 145 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ROUGE</translation>
     </message>
     <message>
         <source>GREEN</source>
         <extracomment>colour word on a label: capitals, everyday word, at most 145 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>VERT</translation>
     </message>
     <message>
         <source>BLUE</source>
         <extracomment>colour word on a label: capitals, everyday word, at most 145 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BLEU</translation>
     </message>
     <message>
         <source>BROWN</source>
         <extracomment>colour word on a label: capitals, everyday word, at most 145 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MARRON</translation>
     </message>
     <message>
         <source>PINK</source>
         <extracomment>colour word on a label: capitals, everyday word, at most 145 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ROSE</translation>
     </message>
     <message>
         <source>YELLOW</source>
         <extracomment>colour word on a label: capitals, everyday word, at most 145 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>JAUNE</translation>
     </message>
     <message>
         <source>CYAN</source>
         <extracomment>colour word on a label: capitals, everyday word, at most 145 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TURQUOISE</translation>
     </message>
     <message>
         <source>ORANGE</source>
         <extracomment>colour word on a label: capitals, everyday word, at most 145 px</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ORANGE</translation>
     </message>
 </context>
 <context>
@@ -57,22 +57,22 @@
     <message>
         <source>VERY EASY</source>
         <extracomment>Difficulty in the high-score table (97 x 17 px, 8.25 pt).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TRÈS FACILE</translation>
     </message>
     <message>
         <source>EASY</source>
         <extracomment>Difficulty in the high-score table (97 x 17 px, 8.25 pt).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>FACILE</translation>
     </message>
     <message>
         <source>NORMAL</source>
         <extracomment>Difficulty in the high-score table (97 x 17 px, 8.25 pt).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NORMAL</translation>
     </message>
     <message>
         <source>HARD</source>
         <extracomment>Difficulty in the high-score table (97 x 17 px, 8.25 pt).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DIFFICILE</translation>
     </message>
 </context>
 <context>
@@ -80,12 +80,12 @@
     <message>
         <source>Quit!</source>
         <extracomment>Title of the quit question.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quitter !</translation>
     </message>
     <message>
         <source>Are you sure?</source>
         <extracomment>The quit question; the buttons are the desktop&apos;s Yes and No.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tu veux vraiment quitter ?</translation>
     </message>
 </context>
 <context>
@@ -97,7 +97,11 @@ FIND %2 CORRECT MATCHES
 
 IN %3 SECONDS</source>
         <extracomment>The level goal on the message panel (329 x 177 px, 13.5 pt): keep the five lines. %1 level (1-50), %2 matches to find, %3 whole seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NIVEAU %1
+
+TROUVE %2 BONNES RÉPONSES
+
+EN %3 SECONDES</translation>
     </message>
     <message>
         <source>Level Finished !
@@ -105,37 +109,45 @@ You got %1 points.
 You took %2 seconds to find %3 correct matches.
 ( %4 seconds per match )</source>
         <extracomment>Message box after a level: %1 points, %2 seconds taken (0.00), %3 matches, %4 seconds per match (0.00). Keep the four lines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Niveau terminé !
+Tu marques %1 points.
+Tu as mis %2 secondes pour trouver %3 bonnes réponses.
+( %4 secondes par bonne réponse )</translation>
     </message>
     <message>
         <source>Failed.
 Back to Level 1</source>
         <extracomment>Message box after a wrong click on level 1 or 2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Raté !
+Retour au niveau 1</translation>
     </message>
     <message>
         <source>Failed.
 You go back 2 levels till level %1</source>
         <extracomment>Message box after a wrong click: %1 is the level the player goes back to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Raté !
+Tu recules de 2 niveaux, jusqu&apos;au niveau %1</translation>
     </message>
     <message>
         <source>Time over.
 Back to Level 1</source>
         <extracomment>Message box when time runs out on level 1 or 2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé !
+Retour au niveau 1</translation>
     </message>
     <message>
         <source>Time over.
 You go back 2 levels till level %1</source>
         <extracomment>Message box when time runs out: %1 is the level the player goes back to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé !
+Tu recules de 2 niveaux, jusqu&apos;au niveau %1</translation>
     </message>
     <message>
         <source>CONGRATS! YOU WIN!
 YOU GOT %1 POINTS!</source>
         <extracomment>Message box after the last level: %1 is the game&apos;s total.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BRAVO ! TU AS GAGNÉ !
+TU MARQUES %1 POINTS !</translation>
     </message>
 </context>
 <context>
@@ -143,53 +155,54 @@ YOU GOT %1 POINTS!</source>
     <message>
         <source>CLICK THE WORDS THAT MATCH THEIR COLOR</source>
         <extracomment>The title menu&apos;s motto, on a strip 464 x 17 px (bold, shrinks to fit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CLIQUE SUR LES MOTS ÉCRITS DANS LEUR PROPRE COULEUR</translation>
     </message>
     <message>
         <source>HIGH
 SCORES</source>
         <extracomment>The title menu&apos;s high-score choice: two lines of one size (the letters shrink to fit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MEILLEURS
+SCORES</translation>
     </message>
     <message>
         <source>QUIT</source>
         <extracomment>The title menu&apos;s small quit tile (about 65 x 25 px; the letters shrink to fit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>QUITTER</translation>
     </message>
     <message>
         <source>EXIT</source>
         <extracomment>The title menu&apos;s big quit tile, beside a door (about 70 x 45 px; shrinks to fit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SORTIE</translation>
     </message>
     <message>
         <source>MORE FREE GAMES ON THE WEB</source>
         <extracomment>The title menu&apos;s web link, beside a globe (about 250 x 25 px; shrinks to fit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PLUS DE JEUX GRATUITS SUR LE WEB</translation>
     </message>
     <message>
         <source>A GAME BY QUORLAN!</source>
         <extracomment>The maker&apos;s line at the foot of the title menu (132 x 17 px; shrinks to fit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>UN JEU DE QUORLAN !</translation>
     </message>
     <message>
         <source>PLAY</source>
         <extracomment>The title menu&apos;s play choice, a big word (about 165 x 60 px; shrinks to fit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>JOUER</translation>
     </message>
     <message>
         <source>START A NEW GAME</source>
         <extracomment>The line under PLAY on the title menu (about 160 x 18 px; shrinks to fit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NOUVELLE PARTIE</translation>
     </message>
     <message>
         <source>HELP</source>
         <extracomment>The title menu&apos;s help choice, a big word (about 125 x 35 px; shrinks to fit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>AIDE</translation>
     </message>
     <message>
         <source>HOW TO PLAY</source>
         <extracomment>The line under HELP on the title menu (about 130 x 15 px; shrinks to fit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>COMMENT JOUER</translation>
     </message>
 </context>
 <context>
@@ -198,7 +211,8 @@ SCORES</source>
         <source>BACK TO
 MENU</source>
         <extracomment>The back-to-menu tile on the game screen: two lines, a small one over a big one (about 60 px wide; the letters shrink to fit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>RETOUR AU
+MENU</translation>
     </message>
 </context>
 <context>
@@ -206,12 +220,12 @@ MENU</source>
     <message>
         <source>Get more FREE GAMES at %1</source>
         <extracomment>The game screen&apos;s foot line (257 x 17 px, 8.25 pt); %1 is the maker&apos;s web host.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plus de JEUX GRATUITS sur %1</translation>
     </message>
     <message>
         <source>If you like Velunda, get more FREE GAMES at %1</source>
         <extracomment>Help and high-score screens (353 x 17 px, 8.25 pt); %1 is the maker&apos;s web host.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tu aimes Velunda ? Plus de JEUX GRATUITS : %1</translation>
     </message>
 </context>
 <context>
@@ -219,47 +233,47 @@ MENU</source>
     <message>
         <source>When you see this image, something strange happens. Your brain gets two contradictory informations from two valid sources. On the one hand, the label says &apos;Red&apos;. On the other hand, the color of the label says &apos;Blue&apos;. This way, your brain gets confused.</source>
         <extracomment>Help, under the example label (the word RED printed in blue); 601 x 73 px, 9.75 pt. Name the two colours as the translated colour words say them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quand tu vois cette image, il se passe quelque chose d&apos;étrange. Ton cerveau reçoit deux informations contradictoires de deux sources valables. D&apos;un côté, le mot dit « Rouge ». De l&apos;autre, sa couleur dit « Bleu ». Et ton cerveau s&apos;embrouille.</translation>
     </message>
     <message>
         <source>Your goal: click on the labels wich TEXT matches its COLOR.</source>
         <extracomment>Help, the rule in one line (601 x 49 px, 13.5 pt).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ton but : clique sur les mots dont le TEXTE correspond à leur COULEUR.</translation>
     </message>
     <message>
         <source>For example:</source>
         <extracomment>Help, before two example labels (81 x 17 px, 9.75 pt).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exemples :</translation>
     </message>
     <message>
         <source>CORRECT</source>
         <extracomment>Help, under the example label that matches (161 x 17 px, 9.75 pt).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>JUSTE</translation>
     </message>
     <message>
         <source>INCORRECT</source>
         <extracomment>Help, under the example label that does not match (161 x 17 px, 9.75 pt).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>FAUX</translation>
     </message>
     <message>
         <source>Time is limited, so go quickly! :) . The faster you are, the higher your score! But be carefull, because if you click on an incorrect label you will go back 2 levels.</source>
         <extracomment>Help, the clock and the fall-back (601 x 65 px, 9.75 pt).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le temps est limité, alors fais vite ! :) Plus tu es rapide, plus ton score est élevé ! Mais attention : si tu cliques sur un mauvais mot, tu recules de 2 niveaux.</translation>
     </message>
     <message>
         <source>Now it&apos;s your time. Are you a master of Velunda?</source>
         <extracomment>Help, the last line (601 x 33 px, 9.75 pt, bold).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À toi de jouer. Es-tu un maître de Velunda ?</translation>
     </message>
     <message>
         <source>HELP</source>
         <extracomment>The help screen&apos;s heading (601 x 25 px, 13.5 pt, bold).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>AIDE</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>The help screen&apos;s close button (73 x 25 px).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -268,51 +282,51 @@ MENU</source>
         <source>NAME</source>
         <comment>column title</comment>
         <extracomment>High-score column title (161 x 17 px, 8.25 pt, bold).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NOM</translation>
     </message>
     <message>
         <source>DIFFICULTY</source>
         <comment>column title</comment>
         <extracomment>High-score column title (97 x 17 px, 8.25 pt, bold).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DIFFICULTÉ</translation>
     </message>
     <message>
         <source>SCORE</source>
         <comment>column title</comment>
         <extracomment>High-score column title (97 x 17 px, 8.25 pt, bold).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>POINTS</translation>
     </message>
     <message>
         <source>DATE</source>
         <comment>column title</comment>
         <extracomment>High-score column title (97 x 17 px, 8.25 pt, bold).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DATE</translation>
     </message>
     <message>
         <source>TIME</source>
         <comment>column title</comment>
         <extracomment>High-score column title: the time of day of the entry (97 x 17 px, 8.25 pt, bold).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>HEURE</translation>
     </message>
     <message>
         <source>HIGH SCORES</source>
         <extracomment>The high-score screen&apos;s heading (577 x 41 px, 24 pt, bold).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MEILLEURS SCORES</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>The high-score screen&apos;s close button (49 x 25 px).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Congrats! You got a High Score!</source>
         <extracomment>Title of the name prompt after a game that earned a place.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bravo ! Tu entres dans les meilleurs scores !</translation>
     </message>
     <message>
         <source>What&apos;s your name?</source>
         <extracomment>The name prompt&apos;s question.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Comment t&apos;appelles-tu ?</translation>
     </message>
 </context>
 <context>
@@ -320,27 +334,27 @@ MENU</source>
     <message>
         <source>VERY EASY (TRAINING)</source>
         <extracomment>Difficulty button (153 x 33 px).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TRÈS FACILE (ESSAI)</translation>
     </message>
     <message>
         <source>EASY</source>
         <extracomment>Difficulty button (153 x 33 px).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>FACILE</translation>
     </message>
     <message>
         <source>NORMAL</source>
         <extracomment>Difficulty button (153 x 33 px).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NORMAL</translation>
     </message>
     <message>
         <source>HARD</source>
         <extracomment>Difficulty button (153 x 33 px).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DIFFICILE</translation>
     </message>
     <message>
         <source>DIFFICULTY</source>
         <extracomment>Heading of the difficulty panel (265 x 33 px, 24 pt, bold, underlined).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DIFFICULTÉ</translation>
     </message>
 </context>
 <context>
@@ -349,63 +363,63 @@ MENU</source>
         <source>LEVEL</source>
         <comment>caption</comment>
         <extracomment>Caption over the level number (161 x 17 px, 9.75 pt).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NIVEAU</translation>
     </message>
     <message>
         <source>OF</source>
         <comment>level</comment>
         <extracomment>Between the level number and 50, as in &quot;12 OF 50&quot; (33 x 25 px, 12 pt).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sur</translation>
     </message>
     <message>
         <source>SCORE</source>
         <comment>caption</comment>
         <extracomment>Caption over the game&apos;s score so far (161 x 17 px, 9.75 pt).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>POINTS</translation>
     </message>
     <message>
         <source>START</source>
         <extracomment>The button that starts the level&apos;s clock (121 x 25 px).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;EST PARTI</translation>
     </message>
     <message>
         <source>SECONDS</source>
         <comment>caption above the seconds left</comment>
         <extracomment>Caption over the seconds left, read with the caption under them: &quot;SECONDS ... REMAINING&quot; (145 x 17 px, 9.75 pt).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SECONDES</translation>
     </message>
     <message>
         <source>REMAINING</source>
         <comment>caption below the seconds left</comment>
         <extracomment>Caption under the seconds left (145 x 17 px, 9.75 pt).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>RESTANTES</translation>
     </message>
     <message>
         <source>YOU&apos;VE FOUND</source>
         <extracomment>Caption over the matches found, read on with the caption under them: &quot;YOU&apos;VE FOUND 2 OF 5 MATCHES&quot; (145 x 17 px, 9.75 pt).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TU AS TROUVÉ</translation>
     </message>
     <message>
         <source>OF</source>
         <comment>matches</comment>
         <extracomment>Between the matches found and the matches to find, as in &quot;2 OF 5&quot; (33 x 25 px, 12 pt).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sur</translation>
     </message>
     <message>
         <source>MATCHES</source>
         <comment>caption below the matches found</comment>
         <extracomment>Caption under the matches found (145 x 17 px, 9.75 pt).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BONNES RÉPONSES</translation>
     </message>
     <message>
         <source>You&apos;re a Cheater :)</source>
         <extracomment>Title of the hidden level jump&apos;s prompt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Petit tricheur :)</translation>
     </message>
     <message>
         <source>Go to Level (0 - 49) :</source>
         <extracomment>The hidden level jump&apos;s question; the answer is a level number from 0 to 49.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aller au niveau (0 - 49) :</translation>
     </message>
 </context>
 </TS>

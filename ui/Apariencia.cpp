@@ -12,7 +12,8 @@
 QString TituloVentana()
 {
     //: Every window's title bar; %1 is the maker's web host.
-    return QCoreApplication::translate("Apariencia", "Velunda - A game by Quorlan! ( get more FREE GAMES at %1 )")
+    return QCoreApplication::translate(
+        "Apariencia", "Velunda - A game by Quorlan! ( get more FREE GAMES at %1 )")
         .arg(HostWeb());
 }
 

@@ -38,16 +38,19 @@ QString TextoInforme(const Informe &i)
             //: Message box after a wrong click on level 1 or 2.
             return QCoreApplication::translate("TextosJuego", "Failed.\nBack to Level 1");
         //: Message box after a wrong click: %1 is the level the player goes back to.
-        return QCoreApplication::translate("TextosJuego", "Failed.\nYou go back 2 levels till level %1").arg(i.nivelDestino);
+        return QCoreApplication::translate("TextosJuego", "Failed.\nYou go back 2 levels till level %1")
+            .arg(i.nivelDestino);
     case Aviso::TiempoAgotado:
         if (i.alPrimero)
             //: Message box when time runs out on level 1 or 2.
             return QCoreApplication::translate("TextosJuego", "Time over.\nBack to Level 1");
         //: Message box when time runs out: %1 is the level the player goes back to.
-        return QCoreApplication::translate("TextosJuego", "Time over.\nYou go back 2 levels till level %1").arg(i.nivelDestino);
+        return QCoreApplication::translate("TextosJuego", "Time over.\nYou go back 2 levels till level %1")
+            .arg(i.nivelDestino);
     case Aviso::Victoria:
         //: Message box after the last level: %1 is the game's total.
-        return QCoreApplication::translate("TextosJuego", "CONGRATS! YOU WIN!\nYOU GOT %1 POINTS!").arg(i.puntos);
+        return QCoreApplication::translate("TextosJuego", "CONGRATS! YOU WIN!\nYOU GOT %1 POINTS!")
+            .arg(i.puntos);
     }
     return QString();
 }

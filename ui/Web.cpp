@@ -22,7 +22,8 @@ QString LineaWebJuego()
 QString InvitacionWeb()
 {
     //: Help and high-score screens (353 x 17 px, 8.25 pt); %1 is the maker's web host.
-    return QCoreApplication::translate("Web", "If you like Velunda, get more FREE GAMES at %1").arg(HostWeb());
+    return QCoreApplication::translate("Web", "If you like Velunda, get more FREE GAMES at %1")
+        .arg(HostWeb());
 }
 
 QString DireccionWeb()

@@ -244,7 +244,10 @@ void frmMain::PintarEtiqueta(int i, bool visible, int32_t colorTexto, int palabr
 
 void frmMain::FondoEtiqueta(int i, int32_t color) { lblTextos_[i]->PonerFondo(ColorDe(color)); }
 
-void frmMain::PonerRotulo(Rotulo r, const std::string &texto) { Rotular(r)->setText(QString::fromStdString(texto)); }
+void frmMain::PonerRotulo(Rotulo r, const std::string &texto)
+{
+    Rotular(r)->setText(QString::fromStdString(texto));
+}
 
 void frmMain::Objetivo(int nivel, int aciertos, int segundos)
 {

@@ -106,8 +106,7 @@ TEST(GanarPartida, TotalCountsEachLevelsLatestCompletionOnce)
     for (int32_t p : porNivel)
         reportado += p;
     EXPECT_EQ(suma, reportado);
-    EXPECT_EQ(
-        m.pantalla.mensajes.back(), "CONGRATS! YOU WIN!\nYOU GOT " + std::to_string(suma) + " POINTS!");
+    EXPECT_EQ(m.pantalla.mensajes.back(), "CONGRATS! YOU WIN!\nYOU GOT " + std::to_string(suma) + " POINTS!");
 }
 
 TEST(SaltoDeNivel, AnswersSelectLevelsLeniently)

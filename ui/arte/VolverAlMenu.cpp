@@ -4,8 +4,8 @@
 
 #include <QCoreApplication>
 #include <QPainter>
-#include <QStringList>
 #include <QPainterPath>
+#include <QStringList>
 
 namespace {
 // A fat arrow pointing left, filling `r`.
@@ -43,8 +43,7 @@ void DibujarVolverAlMenu(QPainter &p)
     const QRectF abajo(t.left() + 38, t.top() + 15, t.width() - 44, t.height() - 19);
     //: The back-to-menu tile on the game screen: two lines, a small one over a big one
     //: (about 60 px wide; the letters shrink to fit).
-    const QStringList lineas
-        = QCoreApplication::translate("VolverAlMenu", "BACK TO\nMENU").split(u'\n');
+    const QStringList lineas = QCoreApplication::translate("VolverAlMenu", "BACK TO\nMENU").split(u'\n');
     const QString linea1 = lineas.value(0), linea2 = lineas.value(1);
     DibujarTextoContorno(p, arriba, linea1, FuenteQueCabe(linea1, arriba.size(), 10), TintaOscura);
     DibujarTextoContorno(
