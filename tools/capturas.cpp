@@ -1,11 +1,13 @@
 // velunda_capturas: opens the game's windows for real, puts each in a telling state and
 // saves what it shows as PNG files. Keeps the README's screenshots current and lets us
-// look at every screen as a player would (run it under Xvfb, or offscreen).
-//   velunda_capturas <carpeta-de-salida>
+// look at every screen as a player would (run it under Xvfb, or offscreen). With a
+// language code the windows speak that language and each file name ends in _<code>.
+//   velunda_capturas <carpeta-de-salida> [es|fr|de]
 #include "Ajustes.h"
 #include "Aleatorio.h"
 #include "Contexto.h"
 #include "EstadoJuego.h"
+#include "Idioma.h"
 #include "Web.h"
 #include "frmAjustes.h"
 #include "frmAyuda.h"
@@ -55,10 +57,19 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <output-folder>\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <output-folder> [language]\n", argv[0]);
         return 2;
     }
     const QString salida = QString::fromLocal8Bit(argv[1]);
+    const QString idioma = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (!idioma.isEmpty() && !InstalarIdioma(idioma)) {
+        std::fprintf(stderr, "no translation for %s\n", argv[2]);
+        return 2;
+    }
+    const QString sufijo = idioma.isEmpty() ? QString() : QStringLiteral("_") + idioma;
+    auto archivo = [&](const char *nombre) {
+        return salida + u'/' + QLatin1String(nombre) + sufijo + QStringLiteral(".png");
+    };
     QDir().mkpath(salida);
 
     EstadoJuego estado;
@@ -75,15 +86,15 @@ int main(int argc, char **argv)
     {
         frmIntro menu(ctx);
         menu.show();
-        ok &= Guardar(&menu, salida + QStringLiteral("/menu.png"));
+        ok &= Guardar(&menu, archivo("menu"));
         menu.imgJugar_Click();
-        ok &= Guardar(&menu, salida + QStringLiteral("/menu_dificultad.png"));
+        ok &= Guardar(&menu, archivo("menu_dificultad"));
         frmAyuda ayuda(ctx, &menu);
         ayuda.show();
-        ok &= Guardar(&ayuda, salida + QStringLiteral("/ayuda.png"));
+        ok &= Guardar(&ayuda, archivo("ayuda"));
         frmAjustes ventana(ajustes, &ayuda);
         ventana.show();
-        ok &= Guardar(&ventana, salida + QStringLiteral("/ajustes.png"));
+        ok &= Guardar(&ventana, archivo("ajustes"));
     }
 
     estado.DificultadActual = Normal;
@@ -91,7 +102,7 @@ int main(int argc, char **argv)
         auto *juego = new frmMain(ctx);
         juego->show();
         juego->juego().PrepararNivel(0);
-        ok &= Guardar(juego, salida + QStringLiteral("/juego_nivel1.png"));
+        ok &= Guardar(juego, archivo("juego_nivel1"));
         juego->juego().PrepararNivel(49);
         juego->cmdEmpezar_Click();
         for (int t = 0; t < 260; ++t)
@@ -104,7 +115,7 @@ int main(int argc, char **argv)
                 ++n;
             }
         juego->tmrJuego.stop();
-        ok &= Guardar(juego, salida + QStringLiteral("/juego_nivel50.png"));
+        ok &= Guardar(juego, archivo("juego_nivel50"));
         // A level in play for the README: level 12, a few seconds gone, two matches found.
         juego->juego().PrepararNivel(11);
         juego->cmdEmpezar_Click();
@@ -117,7 +128,20 @@ int main(int argc, char **argv)
                 ++n;
             }
         juego->tmrJuego.stop();
-        ok &= Guardar(juego, salida + QStringLiteral("/juego.png"));
+        ok &= Guardar(juego, archivo("juego"));
+        // A level's report box, the longest message, as the player reads it.
+        QTimer::singleShot(300, [&] {
+            if (QWidget *caja = QApplication::activeModalWidget()) {
+                ok &= Guardar(caja, archivo("mensaje"));
+                caja->close();
+            }
+        });
+        Informe informe;
+        informe.puntos = 1234;
+        informe.usado = 7.66f;
+        informe.aciertos = 5;
+        informe.porAcierto = 1.53f;
+        juego->Mensaje(informe);
         // The focus ring on a found (black) label, then the paused game.
         QKeyEvent espacio(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
         QApplication::sendEvent(juego, &espacio);
@@ -126,9 +150,9 @@ int main(int argc, char **argv)
             QApplication::sendEvent(juego, &flecha);
         }
         juego->tmrJuego.stop();
-        ok &= Guardar(juego, salida + QStringLiteral("/anillo.png"));
+        ok &= Guardar(juego, archivo("anillo"));
         juego->juego().Pausar();
-        ok &= Guardar(juego, salida + QStringLiteral("/pausa.png"));
+        ok &= Guardar(juego, archivo("pausa"));
         delete juego;
     }
 
@@ -156,7 +180,7 @@ int main(int argc, char **argv)
         frmHOF records(ctxRecords, nullptr);
         nombre.stop();
         records.show();
-        ok &= Guardar(&records, salida + QStringLiteral("/records.png"));
+        ok &= Guardar(&records, archivo("records"));
     }
     return ok ? 0 : 1;
 }
