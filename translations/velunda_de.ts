@@ -229,6 +229,31 @@ MENÜ</translation>
     </message>
 </context>
 <context>
+    <name>frmAjustes</name>
+    <message>
+        <source>SETTINGS</source>
+        <translation>EINSTELLUNGEN</translation>
+    </message>
+    <message>
+        <source>Sound cues (the M key turns them on or off)</source>
+        <translation>Sprachhinweise (die Taste M schaltet sie ein oder aus)</translation>
+    </message>
+    <message>
+        <source>Calm warning: when time runs low, a steady red
+instead of a flashing window</source>
+        <translation>Ruhige Warnung: wird die Zeit knapp, ein festes Rot
+statt eines blinkenden Fensters</translation>
+    </message>
+    <message>
+        <source>During a level, Escape or P pauses the game and hides the board; Enter or Space goes on. The arrow keys move a ring over the words; Space or Enter chooses.</source>
+        <translation>Während einer Stufe halten Esc oder P das Spiel an und verdecken das Feld; Enter oder Leertaste macht weiter. Die Pfeiltasten bewegen einen Rahmen über die Wörter; Leertaste oder Enter wählt.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>frmAyuda</name>
     <message>
         <source>When you see this image, something strange happens. Your brain gets two contradictory informations from two valid sources. On the one hand, the label says &apos;Red&apos;. On the other hand, the color of the label says &apos;Blue&apos;. This way, your brain gets confused.</source>
@@ -274,6 +299,10 @@ MENÜ</translation>
         <source>OK</source>
         <extracomment>The help screen&apos;s close button (73 x 25 px).</extracomment>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Optionen...</translation>
     </message>
 </context>
 <context>
@@ -420,6 +449,22 @@ MENÜ</translation>
         <source>Go to Level (0 - 49) :</source>
         <extracomment>The hidden level jump&apos;s question; the answer is a level number from 0 to 49.</extracomment>
         <translation>Gehe zu Stufe (0 - 49):</translation>
+    </message>
+    <message>
+        <source>GAME PAUSED
+
+THE CLOCK IS STOPPED
+
+PRESS ENTER TO GO ON</source>
+        <translation>SPIEL ANGEHALTEN
+
+DIE UHR STEHT
+
+MIT ENTER GEHT ES WEITER</translation>
+    </message>
+    <message>
+        <source>GO ON</source>
+        <translation>WEITER</translation>
     </message>
 </context>
 </TS>

@@ -229,6 +229,31 @@ MENÚ</translation>
     </message>
 </context>
 <context>
+    <name>frmAjustes</name>
+    <message>
+        <source>SETTINGS</source>
+        <translation>AJUSTES</translation>
+    </message>
+    <message>
+        <source>Sound cues (the M key turns them on or off)</source>
+        <translation>Avisos de voz (la tecla M los activa o desactiva)</translation>
+    </message>
+    <message>
+        <source>Calm warning: when time runs low, a steady red
+instead of a flashing window</source>
+        <translation>Aviso tranquilo: con poco tiempo, un rojo fijo
+en vez de una ventana que parpadea</translation>
+    </message>
+    <message>
+        <source>During a level, Escape or P pauses the game and hides the board; Enter or Space goes on. The arrow keys move a ring over the words; Space or Enter chooses.</source>
+        <translation>Durante un nivel, Escape o P pausan la partida y ocultan el tablero; Intro o Espacio la reanudan. Las flechas mueven un marco sobre las palabras; Espacio o Intro eligen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
     <name>frmAyuda</name>
     <message>
         <source>When you see this image, something strange happens. Your brain gets two contradictory informations from two valid sources. On the one hand, the label says &apos;Red&apos;. On the other hand, the color of the label says &apos;Blue&apos;. This way, your brain gets confused.</source>
@@ -274,6 +299,10 @@ MENÚ</translation>
         <source>OK</source>
         <extracomment>The help screen&apos;s close button (73 x 25 px).</extracomment>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Ajustes...</translation>
     </message>
 </context>
 <context>
@@ -420,6 +449,22 @@ MENÚ</translation>
         <source>Go to Level (0 - 49) :</source>
         <extracomment>The hidden level jump&apos;s question; the answer is a level number from 0 to 49.</extracomment>
         <translation>Ir al nivel (0 - 49):</translation>
+    </message>
+    <message>
+        <source>GAME PAUSED
+
+THE CLOCK IS STOPPED
+
+PRESS ENTER TO GO ON</source>
+        <translation>PARTIDA EN PAUSA
+
+EL RELOJ ESTÁ PARADO
+
+PULSA INTRO PARA SEGUIR</translation>
+    </message>
+    <message>
+        <source>GO ON</source>
+        <translation>SEGUIR</translation>
     </message>
 </context>
 </TS>

@@ -229,6 +229,31 @@ MENU</translation>
     </message>
 </context>
 <context>
+    <name>frmAjustes</name>
+    <message>
+        <source>SETTINGS</source>
+        <translation>RÉGLAGES</translation>
+    </message>
+    <message>
+        <source>Sound cues (the M key turns them on or off)</source>
+        <translation>Annonces sonores (la touche M les active ou les coupe)</translation>
+    </message>
+    <message>
+        <source>Calm warning: when time runs low, a steady red
+instead of a flashing window</source>
+        <translation>Alerte calme : quand le temps presse, un rouge fixe
+au lieu d&apos;une fenêtre qui clignote</translation>
+    </message>
+    <message>
+        <source>During a level, Escape or P pauses the game and hides the board; Enter or Space goes on. The arrow keys move a ring over the words; Space or Enter chooses.</source>
+        <translation>Pendant un niveau, Échap ou P met le jeu en pause et cache le plateau ; Entrée ou Espace reprend. Les flèches déplacent un cadre sur les mots ; Espace ou Entrée choisit.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>frmAyuda</name>
     <message>
         <source>When you see this image, something strange happens. Your brain gets two contradictory informations from two valid sources. On the one hand, the label says &apos;Red&apos;. On the other hand, the color of the label says &apos;Blue&apos;. This way, your brain gets confused.</source>
@@ -274,6 +299,10 @@ MENU</translation>
         <source>OK</source>
         <extracomment>The help screen&apos;s close button (73 x 25 px).</extracomment>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Réglages...</translation>
     </message>
 </context>
 <context>
@@ -420,6 +449,22 @@ MENU</translation>
         <source>Go to Level (0 - 49) :</source>
         <extracomment>The hidden level jump&apos;s question; the answer is a level number from 0 to 49.</extracomment>
         <translation>Aller au niveau (0 - 49) :</translation>
+    </message>
+    <message>
+        <source>GAME PAUSED
+
+THE CLOCK IS STOPPED
+
+PRESS ENTER TO GO ON</source>
+        <translation>JEU EN PAUSE
+
+LE CHRONO EST ARRÊTÉ
+
+ENTRÉE POUR REPRENDRE</translation>
+    </message>
+    <message>
+        <source>GO ON</source>
+        <translation>REPRENDRE</translation>
     </message>
 </context>
 </TS>

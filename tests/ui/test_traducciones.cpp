@@ -1,6 +1,7 @@
 // The game in the player's language: whole catalogues that keep every number and line,
 // every translated text fitting its fixed control, the language taken from the player's
 // preferences, the title menu drawing its own words, and scores that read alike everywhere.
+#include "Ajustes.h"
 #include "ArchivoINI.h"
 #include "Arte.h"
 #include "Controles.h"
@@ -9,16 +10,19 @@
 #include "FalsosUI.h"
 #include "Idioma.h"
 #include "TablaHOF.h"
+#include "frmAjustes.h"
 #include "frmAyuda.h"
 #include "frmHOF.h"
 #include "frmIntro.h"
 #include "frmMain.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontMetrics>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
@@ -50,18 +54,22 @@ QStringList Argumentos(const QString &s)
     return v;
 }
 
-// Every label and button of `ventana` shows its text whole at its own font. A translation
-// changes a text's width and line count, never its font: one line is as high as in English.
+// Every label, button and check box of `ventana` shows its text whole at its own font. A
+// translation changes a text's width and line count, never its font: one line is as high as
+// in English. A button's bevel takes 6 px a side; a check box's indicator its own width.
 void CabeTodo(QWidget *ventana, const QString &idioma)
 {
     for (QWidget *w : ventana->findChildren<QWidget *>()) {
-        auto *b = qobject_cast<QPushButton *>(w);
+        auto *b = qobject_cast<QAbstractButton *>(w);
         auto *l = qobject_cast<QLabel *>(w);
         const QString texto = b ? b->text() : l ? l->text() : QString();
         if (texto.isEmpty())
             continue;
         const QFontMetrics fm(w->font());
-        const QRect caja = b ? b->rect().adjusted(6, 0, -6, 0) : l->contentsRect();  // a button's bevel
+        QRect caja = l ? l->contentsRect() : b->rect().adjusted(6, 0, -6, 0);
+        if (qobject_cast<QCheckBox *>(w))
+            caja = b->rect().adjusted(
+                b->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, b) + 4, 0, 0, 0);
         const QStringList lineas = texto.split(u'\n');
         QSize medida(0, lineas.size() > 1 ? lineas.size() * fm.lineSpacing() : 0);
         if (l && l->wordWrap())
@@ -82,7 +90,8 @@ struct Ventanas : ::testing::Test {
     SonidoFalso sonido;
     WebFalsa web;
     GeneradorFijo azar{3};
-    Contexto ctx{estado, sonido, web, azar, dir.path(), [] {}, {}};
+    Ajustes ajustes{dir.filePath(QStringLiteral("ajustes.ini"))};
+    Contexto ctx{estado, sonido, web, azar, dir.path(), [] {}, {}, {}, &ajustes};
     QString Ruta() const { return dir.path() + QStringLiteral("/Data/HOF.rec"); }
     void SetUp() override
     {
@@ -166,14 +175,16 @@ TEST_F(Ventanas, EveryTranslatedTextFitsItsControl)
         CabeTodo(&menu, codigo);
         frmAyuda ayuda(ctx, &menu);
         CabeTodo(&ayuda, codigo);
+        frmAjustes opciones(ajustes, &ayuda);
+        CabeTodo(&opciones, codigo);
         // The widest goal (level 50 at VERY EASY) and every colour word on a word label.
         estado.DificultadActual = MuyFacil;
         auto juego = std::make_unique<frmMain>(ctx);
         juego->juego().PrepararNivel(kUltimoNivel);
         for (int c = 0; c < kNumColores; ++c)
             juego->PintarEtiqueta(c, true, 0, c, 0xFFFFFF);
-        CabeTodo(juego.get(), codigo);
-        frmHOF hof(ctx, nullptr);  // a row of each difficulty
+        CabeTodo(juego.get(), codigo);  // the paused panel's text and button too, hidden as they are
+        frmHOF hof(ctx, nullptr);       // a row of each difficulty
         CabeTodo(&hof, codigo);
     }
 }
