@@ -10,7 +10,8 @@
 
 namespace {
 
-bool EsBlanco(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+// A carriage return is not among them: it ends the number like any other character.
+bool EsBlanco(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
 std::string SinBlancos(std::string_view texto)
 {
@@ -45,6 +46,39 @@ double LeerBase(const std::string &s, size_t desde, int base)
     if (v <= 0xFFFF)
         return static_cast<int16_t>(v);
     return static_cast<int32_t>(static_cast<uint32_t>(v));
+}
+
+// The power of ten of the first significant digit of a number written as
+// [sign]digits[.digits][e[sign]digits]: 0 for 1..9.99, -1 for 0.1..0.999, and so on.
+// Only asked about numbers a double cannot hold, so they have a nonzero digit. The
+// exponent saturates, as any value past a few thousand decides the same way.
+long long OrdenDeMagnitud(const std::string &num)
+{
+    long long orden = 0;
+    size_t i = (num[0] == '-' || num[0] == '+') ? 1 : 0;
+    long long enteros = -1;  // integer digits after the first significant one
+    bool hallado = false;
+    for (; i < num.size() && std::isdigit(static_cast<unsigned char>(num[i])); ++i)
+        if (hallado || num[i] != '0') {
+            hallado = true;
+            ++enteros;
+        }
+    if (hallado) {
+        orden = enteros;
+    } else if (i < num.size() && num[i] == '.') {
+        long long ceros = 0;
+        for (++i; i < num.size() && num[i] == '0'; ++i)
+            ++ceros;
+        orden = -(ceros + 1);
+    }
+    const size_t e = num.find('e');
+    if (e == std::string::npos)
+        return orden;
+    long long exponente = 0;
+    for (size_t j = e + 1; j < num.size(); ++j)
+        if (std::isdigit(static_cast<unsigned char>(num[j])) && exponente < 1000000000)
+            exponente = exponente * 10 + (num[j] - '0');
+    return orden + (num[e + 1] == '-' ? -exponente : exponente);
 }
 
 }  // namespace
@@ -100,7 +134,7 @@ double LeerNumero(std::string_view texto)
     const auto [fin, err] = std::from_chars(num.data() + ini, num.data() + num.size(), v);
     (void)fin;
     if (err == std::errc::result_out_of_range)
-        v = HUGE_VAL;  // a huge answer; tiny ones come back as 0 or denormal anyway
+        v = OrdenDeMagnitud(num) >= 0 ? HUGE_VAL : 0.0;  // too big is huge; too small is 0
     return negativo ? -v : v;
 }
 

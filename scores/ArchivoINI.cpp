@@ -3,10 +3,21 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 namespace {
 
 std::string Utf8(const QString &texto) { return texto.toStdString(); }
+
+// UTF-16 bytes, recognised by their byte-order mark, as UTF-8; anything else unchanged.
+QByteArray SinUtf16(const QByteArray &datos)
+{
+    const bool le = datos.startsWith("\xFF\xFE");
+    if (!le && !datos.startsWith("\xFE\xFF"))
+        return datos;
+    QStringDecoder decodificador(le ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+    return QString(decodificador(datos.sliced(2))).toUtf8();
+}
 
 }  // namespace
 
@@ -15,12 +26,18 @@ LecturaPerfil LeerArchivoPerfil(const QString &ruta)
     const QFileInfo info(ruta);
     if (!info.exists())
         return {EstadoArchivo::NoExiste, {}};
+    if (!info.isFile())
+        return {EstadoArchivo::NoEsArchivo, {}};
+    if (info.size() > kTamanoMaximoINI)
+        return {EstadoArchivo::Enorme, {}};
     QFile archivo(ruta);
-    if (!info.isFile() || info.size() > kTamanoMaximoINI || !archivo.open(QIODevice::ReadOnly))
+    if (!archivo.open(QIODevice::ReadOnly))
         return {EstadoArchivo::Ilegible, {}};
-    const QByteArray datos = archivo.read(kTamanoMaximoINI + 1);
-    if (archivo.error() != QFileDevice::NoError || datos.size() > kTamanoMaximoINI)
+    const QByteArray datos = SinUtf16(archivo.read(kTamanoMaximoINI + 1));
+    if (archivo.error() != QFileDevice::NoError)
         return {EstadoArchivo::Ilegible, {}};
+    if (archivo.size() > kTamanoMaximoINI)  // it grew while being read
+        return {EstadoArchivo::Enorme, {}};
     return {EstadoArchivo::Leido,
         PerfilPrivado::Analizar(std::string_view(datos.constData(), size_t(datos.size())))};
 }
@@ -33,18 +50,21 @@ QString LeerINI(const QString &ruta, const QString &seccion, const QString &clav
     return QString::fromStdString(LeerPerfil(lectura.perfil, Utf8(seccion), Utf8(clave)));
 }
 
-bool EscribirINI(const QString &ruta, const QList<EntradaINI> &entradas, const EscritorArchivo &escritor)
+ResultadoEscritura EscribirINI(
+    const QString &ruta, const QList<EntradaINI> &entradas, const EscritorArchivo &escritor)
 {
     LecturaPerfil lectura = LeerArchivoPerfil(ruta);
-    if (lectura.estado == EstadoArchivo::Ilegible)
-        return false;
+    if (lectura.estado == EstadoArchivo::NoEsArchivo)
+        return {MotivoFallo::NoEsArchivo};
+    if (lectura.estado == EstadoArchivo::Ilegible || lectura.estado == EstadoArchivo::Enorme)
+        return {MotivoFallo::Ilegible};
     for (const EntradaINI &e : entradas)
         if (!lectura.perfil.Escribir(Utf8(e.seccion), Utf8(e.clave), Utf8(e.valor)))
-            return false;
+            return {MotivoFallo::Otro};
     return ReemplazarArchivo(ruta, QByteArray::fromStdString(lectura.perfil.Serializar()), escritor);
 }
 
 bool EscribirINI(const QString &ruta, const QString &seccion, const QString &clave, const QString &valor)
 {
-    return EscribirINI(ruta, QList<EntradaINI>{{seccion, clave, valor}});
+    return bool(EscribirINI(ruta, QList<EntradaINI>{{seccion, clave, valor}}));
 }

@@ -11,7 +11,10 @@
 enum class EstadoArchivo {
     NoExiste,  // nothing at the path
     Leido,
-    Ilegible,  // something is there but cannot be read: never to be replaced
+    // Something is there that is not read, and so never to be replaced:
+    Ilegible,     // a file that cannot be opened or read
+    NoEsArchivo,  // a folder, a socket...
+    Enorme,       // a file over kTamanoMaximoINI
 };
 
 struct LecturaPerfil {
@@ -22,6 +25,8 @@ struct LecturaPerfil {
 // A high-score file is a few hundred bytes; anything past this size is not one.
 constexpr qint64 kTamanoMaximoINI = 1024 * 1024;
 
+// Reads the file whole. A file that starts with a UTF-16 byte-order mark (a "Unicode"
+// file from a Windows editor) is read as UTF-16 and held as UTF-8 from then on.
 LecturaPerfil LeerArchivoPerfil(const QString &ruta);
 
 // The value stored under `clave` in `seccion`, at most 254 characters; "0" when the
@@ -36,9 +41,8 @@ struct EntradaINI {
 };
 
 // Stores every entry in one replacement of the file, creating the file, sections and
-// keys as needed and keeping everything else in it. Returns false, leaving the file as
-// it was, when the file cannot be read or written or a name cannot be stored; the game
-// itself ignores the result, as a failed save is silent to the player.
-bool EscribirINI(const QString &ruta, const QList<EntradaINI> &entradas,
+// keys as needed and keeping everything else in it. Fails, leaving the file as it was,
+// when the file cannot be read or written or a name cannot be stored.
+ResultadoEscritura EscribirINI(const QString &ruta, const QList<EntradaINI> &entradas,
     const EscritorArchivo &escritor = EscritorArchivo());
 bool EscribirINI(const QString &ruta, const QString &seccion, const QString &clave, const QString &valor);

@@ -45,19 +45,22 @@ bool EscritorArchivo::Vaciar(QFileDevice &archivo) const
 #endif
 }
 
-bool ReemplazarArchivo(const QString &ruta, const QByteArray &datos, const EscritorArchivo &escritor)
+ResultadoEscritura ReemplazarArchivo(
+    const QString &ruta, const QByteArray &datos, const EscritorArchivo &escritor)
 {
     QSaveFile archivo(ruta);
     archivo.setDirectWriteFallback(false);  // never write over the old file in place
+    // Opening fails when the temporary file cannot be made beside the old one or the old
+    // one may not be replaced; committing fails when the rename is refused.
     if (!archivo.open(QIODevice::WriteOnly))
-        return false;
+        return {MotivoFallo::SinPermiso};
     if (escritor.Escribir(archivo, datos) != datos.size() || !escritor.Vaciar(archivo)) {
         archivo.cancelWriting();
         archivo.commit();  // discards the temporary file
-        return false;
+        return {MotivoFallo::SinEspacio};
     }
     if (!archivo.commit())
-        return false;
+        return {MotivoFallo::SinPermiso};
     SincronizarDirectorio(QFileInfo(ruta).absolutePath());
-    return true;
+    return {};
 }

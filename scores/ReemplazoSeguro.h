@@ -3,6 +3,8 @@
 // beside it, which is renamed over the old one only once every byte is safely written.
 #pragma once
 
+#include "ResultadoEscritura.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -19,6 +21,6 @@ public:
     virtual bool Vaciar(QFileDevice &archivo) const;
 };
 
-// True only when `ruta` now holds exactly `datos`.
-bool ReemplazarArchivo(
+// Done only when `ruta` now holds exactly `datos`.
+ResultadoEscritura ReemplazarArchivo(
     const QString &ruta, const QByteArray &datos, const EscritorArchivo &escritor = EscritorArchivo());

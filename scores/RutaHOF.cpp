@@ -27,7 +27,9 @@ QString RutaHOF(const QString &dirApp, const QString &dirUsuario, PruebaEscritur
 {
     const QString dirData = dirApp + QStringLiteral("/Data");
     const QString original = dirData + u'/' + kNombreArchivo;
-    if (escribible(dirData))
+    const QFileInfo info(original);
+    const bool soloLectura = info.isFile() && info.isReadable() && !info.isWritable();
+    if (escribible(dirData) && !soloLectura)
         return original;
 
     const QString dir = dirUsuario.isEmpty()

@@ -1,6 +1,7 @@
 // Where the high-score table is kept. The file ships as Data/HOF.rec beside the program;
-// when that folder cannot be written (an installed game), the table lives in the
-// player's own application-data folder instead, seeded from the shipped file.
+// when that folder cannot be written (an installed game), or the file in it can be read
+// but not written (read-only, or another user's), the table lives in the player's own
+// application-data folder instead, seeded from the shipped file.
 #pragma once
 
 #include <QString>

@@ -92,7 +92,7 @@ int TablaHOF::FilaNueva() const
     return -1;
 }
 
-bool TablaHOF::Guardar(const QString &ruta, const EscritorArchivo &escritor) const
+ResultadoEscritura TablaHOF::Guardar(const QString &ruta, const EscritorArchivo &escritor) const
 {
     QList<EntradaINI> entradas;
     for (int p = 0; p < kPuestos; ++p) {

@@ -40,8 +40,9 @@ struct TablaHOF {
     int FilaNueva() const;
 
     // Writes places 0..9 (keys Nombre, Puntos, Dificultad, Fecha, Hora) in one
-    // replacement of the file. False when the file was left as it was.
-    bool Guardar(const QString &ruta, const EscritorArchivo &escritor = EscritorArchivo()) const;
+    // replacement of the file. Fails when the file was left as it was.
+    ResultadoEscritura Guardar(
+        const QString &ruta, const EscritorArchivo &escritor = EscritorArchivo()) const;
 
     std::array<tRegistroHOF, kPuestos + 1> Registros{};
 };

@@ -26,4 +26,6 @@ struct Contexto {
     std::function<void()> terminar{};
     // The player's settings; without them every comfort keeps its default.
     Ajustes *ajustes = nullptr;
+    // Title menu shown and brought forward just as it was (the high-score screen's OK).
+    std::function<void()> traerMenu{};
 };

@@ -1,11 +1,13 @@
 #include "frmHOF.h"
 
+#include "AlmacenHOF.h"
 #include "Apariencia.h"
 #include "Controles.h"
 #include "RutaHOF.h"
 #include "Web.h"
 
 #include <QDate>
+#include <QDir>
 #include <QInputDialog>
 #include <QLocale>
 #include <QPushButton>
@@ -17,6 +19,7 @@ const QColor kFondo(192, 192, 255);
 const QColor kAzul(0, 0, 255);
 const QColor kRojo(255, 0, 0);
 const QColor kFondoEnlace(255, 192, 128);
+const QColor kRojoAviso(160, 0, 0);
 
 constexpr int kPuestos = TablaHOF::kPuestos;
 
@@ -53,6 +56,10 @@ const std::array<Titulo, 5> kTitulos{{
 }};
 
 QRect Celda(Columna c, int top) { return QRect(c.left, top, c.ancho, kAltoFila); }
+
+// The one line under the grid that says a save failed: below the lowest band (row 10's
+// ends at 351), above OK and the web line, from the place column to OK's right edge.
+const QRect kLugarAviso(40, 355, 633, 17);
 }  // namespace
 
 frmHOF::frmHOF(Contexto &ctx, QWidget *padre) : QDialog(padre), ctx_(ctx)
@@ -121,6 +128,11 @@ void frmHOF::Construir()
     Command1_->setDefault(true);
     Command1_->setFocus();
     connect(Command1_, &QPushButton::clicked, this, &frmHOF::Command1_Click);
+
+    lblAviso_ = new Etiqueta(this, QStringLiteral("lblAviso"), kLugarAviso);
+    lblAviso_->PonerColorTexto(kRojoAviso);
+    lblAviso_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblAviso_->hide();
 }
 
 void frmHOF::Form_Load()
@@ -139,14 +151,21 @@ void frmHOF::Form_Load()
     }
     Shape1_->hide();
 
-    const QString ruta = RutaHOF(ctx_.dirApp);
-    tabla_.Cargar(ruta);
+    const AlmacenHOF almacen(RutaHOF(ctx_.dirApp));
+    almacen.Cargar(tabla_);
+    bool nueva = false;
     if (ganada) {
         const int32_t total = ctx_.estado.PuntosTotales;
         ctx_.estado.PuntosTotales = 0;
-        if (tabla_.Califica(total))
+        nueva = tabla_.Califica(total);
+        if (nueva)
             PedirNombre(total);
     }
+    // Saved before it is shown, so the grid is the table as it now stands on disk, with
+    // whatever another copy of the game saved while the name was being typed.
+    const ResultadoEscritura guardado = almacen.Guardar(tabla_, nueva);
+    MostrarAviso(guardado.motivo, almacen.Ruta());
+
     const int fila = tabla_.FilaNueva();
     if (fila >= 0) {
         // 5 above and 6 below the row's cells: the new row is framed in red.
@@ -162,8 +181,37 @@ void frmHOF::Form_Load()
         lblNombre_[i]->setText(r.Nombre);
         lblPuntos_[i]->setText(QString::number(r.Puntos));
     }
+}
 
-    tabla_.Guardar(ruta);  // a failed write is silent: the table shows all the same
+void frmHOF::MostrarAviso(MotivoFallo motivo, const QString &ruta)
+{
+    QString texto;
+    switch (motivo) {
+    case MotivoFallo::Ninguno:
+        lblAviso_->hide();
+        return;
+    case MotivoFallo::Bloqueado:
+        texto = tr("The table was not saved: another copy of Velunda kept the file locked.");
+        break;
+    case MotivoFallo::SinPermiso:
+        texto = tr("The table was not saved: there is no permission to write the file.");
+        break;
+    case MotivoFallo::SinEspacio:
+        texto = tr("The table was not saved: the disk is full.");
+        break;
+    case MotivoFallo::NoEsArchivo:
+        texto = tr("The table was not saved: a folder stands where the file should be.");
+        break;
+    case MotivoFallo::Ilegible:
+        texto = tr("The table was not saved: the file there could not be read, so it was kept.");
+        break;
+    case MotivoFallo::Otro:
+        texto = tr("The table was not saved: the file could not be written.");
+        break;
+    }
+    lblAviso_->setText(texto);
+    lblAviso_->setToolTip(QDir::toNativeSeparators(ruta));  // where it could not be saved
+    lblAviso_->show();
 }
 
 void frmHOF::PedirNombre(int32_t puntos)
@@ -185,16 +233,15 @@ void frmHOF::PedirNombre(int32_t puntos)
     const QString hora = TextoHora(local, QTime::currentTime());
     // The difficulty is always a whole 0..3; rounding (half to even) only makes it a code.
     const auto dificultad = static_cast<int16_t>(std::nearbyint(ctx_.estado.DificultadActual));
-    tabla_.Insertar(nombre, dificultad, fecha, hora, puntos);
-    OrdenarHOF(tabla_);
+    tabla_.Insertar(nombre, dificultad, fecha, hora, puntos);  // ranked when it is saved
 }
 
 void frmHOF::Command1_Click()
 {
     ctx_.estado.PuntosTotales = 0;
     accept();
-    if (ctx_.mostrarMenu)
-        ctx_.mostrarMenu();
+    if (ctx_.traerMenu)
+        ctx_.traerMenu();
 }
 
 void frmHOF::Image2_Click() { AbrirWeb(ctx_); }

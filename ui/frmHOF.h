@@ -1,10 +1,12 @@
 // The high-score screen: the ten places as a grid of labels (place, score, name,
 // difficulty, date, time), a red band behind the entry just made, the web invitation and
 // OK. Built afresh for every showing; building it runs the whole high-score cycle (read,
-// name prompt, sort, show, write back) before the window appears.
+// name prompt, write back with the new entry ranked in, show) before the window appears.
+// A save that fails is told in one line under the grid.
 #pragma once
 
 #include "Contexto.h"
+#include "ResultadoEscritura.h"
 #include "TablaHOF.h"
 
 #include <QDialog>
@@ -30,6 +32,7 @@ private:
     void Construir();
     void Form_Load();
     void PedirNombre(int32_t puntos);
+    void MostrarAviso(MotivoFallo motivo, const QString &ruta);
 
     Contexto &ctx_;
     TablaHOF tabla_;
@@ -37,6 +40,7 @@ private:
         lblFecha_{}, lblHora_{};
     Forma *Shape1_ = nullptr;
     QPushButton *Command1_ = nullptr;
+    Etiqueta *lblAviso_ = nullptr;  // shown only when the table could not be saved
 };
 
 // Shows the high-score screen modally over `padre` and returns once it is closed.

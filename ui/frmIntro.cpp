@@ -43,11 +43,13 @@ frmIntro::frmIntro(Contexto &ctx) : QWidget(nullptr), ctx_(ctx)
     setFocus();
     Form_Load();
     ctx_.mostrarMenu = [this] { MostrarMenu(); };
+    ctx_.traerMenu = [this] { TraerMenu(); };
 }
 
 frmIntro::~frmIntro()
 {
     ctx_.mostrarMenu = nullptr;
+    ctx_.traerMenu = nullptr;
     delete juego_.data();
 }
 
@@ -126,6 +128,11 @@ void frmIntro::MostrarMenu()
 {
     picDificultad_->hide();
     setFocus();
+    TraerMenu();
+}
+
+void frmIntro::TraerMenu()
+{
     show();
     raise();
     activateWindow();

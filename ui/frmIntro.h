@@ -18,12 +18,14 @@ class frmMain;
 class frmIntro : public QWidget {
     Q_OBJECT
 public:
-    // Takes over ctx.mostrarMenu: the game screen's ways out come back here.
+    // Takes over ctx.mostrarMenu and ctx.traerMenu: the ways back from the other screens.
     explicit frmIntro(Contexto &ctx);
     ~frmIntro() override;
 
     // Back on screen after a game: the panel hidden, the window raised.
     void MostrarMenu();
+    // Shown and raised as it is: a difficulty panel that was up stays up.
+    void TraerMenu();
 
     // The game screen while one is open (null otherwise).
     frmMain *JuegoAbierto() const;

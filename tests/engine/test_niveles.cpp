@@ -90,9 +90,13 @@ TEST(Paleta, EightColoursInOrderPackedAsRedGreenBlue)
     const char *nombres[] = {"RED", "GREEN", "BLUE", "BROWN", "PINK", "YELLOW", "CYAN", "ORANGE"};
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(e.NombreColor[i], nombres[i]);
+    // Each value once, packed by hand: red + 256 green + 65536 blue.
     EXPECT_EQ(e.ColorRGB[0], 255);
-    EXPECT_EQ(e.ColorRGB[2], 255 * 65536);
+    EXPECT_EQ(e.ColorRGB[1], 256 * 255);
+    EXPECT_EQ(e.ColorRGB[2], 65536 * 255);
     EXPECT_EQ(e.ColorRGB[3], 170 + 256 * 85);
     EXPECT_EQ(e.ColorRGB[4], 255 + 256 * 120 + 65536 * 200);
+    EXPECT_EQ(e.ColorRGB[5], 235 + 256 * 235);
+    EXPECT_EQ(e.ColorRGB[6], 256 * 230 + 65536 * 230);
     EXPECT_EQ(e.ColorRGB[7], 255 + 256 * 150 + 65536 * 50);
 }

@@ -111,10 +111,18 @@ TEST(GanarPartida, TotalCountsEachLevelsLatestCompletionOnce)
 
 TEST(SaltoDeNivel, AnswersSelectLevelsLeniently)
 {
+    // Numbers past what a double holds: huge only when they are big, 0 when tiny.
+    const std::string diminuto = "0." + std::string(330, '0') + "1";
+    const std::string enorme = "1" + std::string(400, '0') + "e-10";
     struct Caso {
-        const char *respuesta;
+        std::string respuesta;
         int nivel;
     } casos[] = {
+        {"1e-400", 0},
+        {diminuto, 0},
+        {diminuto + "e5", 0},
+        {enorme, 49},
+        {"2\r5", 2},
         {"12", 12},
         {"0", 0},
         {"", 0},

@@ -3,6 +3,7 @@
 // which must leave the old file exactly as it was.
 #include "ArchivoINI.h"
 #include "ArchivosPrueba.h"
+#include "ComoOtroUsuario.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -54,6 +55,24 @@ TEST_F(ArchivoINI, FileFromWindowsReadsAndIsRewrittenAsUtf8)
     EXPECT_EQ(LeerINI(ruta, "00", "Nombre"), QString::fromUtf8("Mu\xC3\xB1oz"));
 }
 
+TEST_F(ArchivoINI, UnicodeFilesFromAWindowsEditorReadAsUtf16AndAreWrittenBackAsUtf8)
+{
+    const QString texto = QString::fromUtf8("[00]\r\nNombre=Mu\xC3\xB1oz\r\n[09]\r\nPuntos=7\r\n");
+    for (const bool le : {true, false}) {
+        QByteArray bytes = le ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
+        for (const QChar c : texto) {
+            const char alto = char(c.unicode() >> 8), bajo = char(c.unicode() & 0xFF);
+            bytes += le ? bajo : alto;
+            bytes += le ? alto : bajo;
+        }
+        Grabar(ruta, bytes);
+        EXPECT_EQ(LeerINI(ruta, "00", "Nombre"), QString::fromUtf8("Mu\xC3\xB1oz")) << le;
+        EXPECT_EQ(LeerINI(ruta, "09", "Puntos"), "7") << le;
+        ASSERT_TRUE(EscribirINI(ruta, "09", "Puntos", "8"));
+        EXPECT_EQ(BytesDe(ruta), "[00]\r\nNombre=Mu\xC3\xB1oz\r\n[09]\r\nPuntos=8\r\n") << le;
+    }
+}
+
 TEST_F(ArchivoINI, NamesOutsideLatin1RoundTrip)
 {
     const QString nombre = QString::fromUtf8("\xE5\xB0\x8F\xE6\x9E\x97 \xF0\x9F\x98\x80");
@@ -77,9 +96,11 @@ TEST_F(ArchivoINI, BatchIsOneReplacementOfTheFile)
 TEST_F(ArchivoINI, FullDiskLeavesTheOldFileWhole)
 {
     Grabar(ruta, kViejo);
-    EXPECT_FALSE(EscribirINI(ruta, {{"00", "Nombre", QString(400, 'z')}}, EscritorDiscoLleno()));
+    EXPECT_EQ(EscribirINI(ruta, {{"00", "Nombre", QString(400, 'z')}}, EscritorDiscoLleno()).motivo,
+        MotivoFallo::SinEspacio);
     EXPECT_EQ(BytesDe(ruta), kViejo);
-    EXPECT_FALSE(EscribirINI(ruta, {{"00", "Nombre", QString(400, 'z')}}, EscritorVaciadoFallido()));
+    EXPECT_EQ(EscribirINI(ruta, {{"00", "Nombre", QString(400, 'z')}}, EscritorVaciadoFallido()).motivo,
+        MotivoFallo::SinEspacio);
     EXPECT_EQ(BytesDe(ruta), kViejo);
     EXPECT_EQ(Contenido(dir.path()), QStringList{"HOF.rec"});  // no temporary file left
 }
@@ -102,11 +123,12 @@ TEST_F(ArchivoINI, FolderThatCannotBeWrittenFailsQuietly)
 
 TEST_F(ArchivoINI, ReadOnlyFolderKeepsTheOldFile)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders";
     Grabar(ruta, kViejo);
     ::chmod(QFile::encodeName(dir.path()).constData(), 0555);
-    EXPECT_FALSE(EscribirINI(ruta, "00", "Nombre", "Bea"));
+    EXPECT_TRUE(ComoUsuarioComun([&] {
+        return LeerINI(ruta, "00", "Nombre") == "Ana"
+            && EscribirINI(ruta, {{"00", "Nombre", "Bea"}}).motivo == MotivoFallo::SinPermiso;
+    }));
     ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
     EXPECT_EQ(BytesDe(ruta), kViejo);
 }
@@ -124,18 +146,19 @@ TEST_F(ArchivoINI, SomethingUnreadableAtThePathIsNeverReplaced)
     ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr *>(&dir_un), sizeof dir_un), 0);
 
     EXPECT_EQ(LeerINI(ruta, "00", "Nombre"), QString());
-    EXPECT_FALSE(EscribirINI(ruta, "00", "Nombre", "Ana"));
+    EXPECT_EQ(EscribirINI(ruta, {{"00", "Nombre", "Ana"}}).motivo, MotivoFallo::NoEsArchivo);
     EXPECT_TRUE(QFileInfo(ruta).exists() && !QFileInfo(ruta).isFile());
     ::close(fd);
 }
 
 TEST_F(ArchivoINI, UnreadableFileIsNeverReplaced)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root reads files of mode 000";
     Grabar(ruta, kViejo);
     QFile::setPermissions(ruta, QFileDevice::Permissions());
-    EXPECT_FALSE(EscribirINI(ruta, "00", "Nombre", "Bea"));
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0777);
+    EXPECT_TRUE(ComoUsuarioComun([&] {
+        return EscribirINI(ruta, {{"00", "Nombre", "Bea"}}).motivo == MotivoFallo::Ilegible;
+    }));
     QFile::setPermissions(ruta, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     EXPECT_EQ(BytesDe(ruta), kViejo);
 }

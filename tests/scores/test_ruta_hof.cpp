@@ -1,6 +1,7 @@
 // Choosing the high-score file: beside the program when its Data folder can be written,
 // else the player's own copy, seeded once from the shipped table.
 #include "ArchivosPrueba.h"
+#include "ComoOtroUsuario.h"
 #include "RutaHOF.h"
 
 #include <QFileInfo>
@@ -34,6 +35,22 @@ TEST_F(RutaHOFTest, DataThatCannotBeWrittenMovesTheTableToThePlayer)
     EXPECT_EQ(RutaHOF(app.path(), dirPropio()), propia());
     EXPECT_FALSE(QFileInfo::exists(propia()));  // nothing shipped, nothing to copy
     EXPECT_EQ(RutaHOF(app.path() + "/missing", dirPropio()), propia());
+}
+
+// A table that can be read but not written, in a Data folder that can: mode 444, or, to
+// the user `nobody` when the suite runs as root, also a file of another user.
+TEST_F(RutaHOFTest, AReadOnlyFileInAWritableFolderAlsoMovesTheTableToThePlayer)
+{
+    QDir(app.path()).mkdir("Data");
+    Grabar(app.filePath("Data/HOF.rec"), "[00]\r\nNombre=Shipped\r\n");
+    QFile::setPermissions(
+        app.filePath("Data/HOF.rec"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    for (const QString &d : {app.path(), app.filePath("Data"), usuario.path()})
+        QFile::setPermissions(d, QFileDevice::Permissions(0x7777));
+    EXPECT_TRUE(ComoUsuarioComun([&] {
+        return RutaHOF(app.path(), dirPropio()) == propia()
+            && BytesDe(propia()) == "[00]\r\nNombre=Shipped\r\n";
+    }));
 }
 
 TEST_F(RutaHOFTest, PlayersCopyIsSeededOnceFromTheShippedTable)

@@ -116,6 +116,18 @@ TEST_F(Ayuda, ShowsEveryTextToTheLetterInItsPlace)
     EXPECT_LE(enlace->fontMetrics().horizontalAdvance(enlace->text()), enlace->width());
 }
 
+TEST_F(Ayuda, EveryHotspotLiesOnTopWithThePinkCursor)
+{
+    frmAyuda a(ctx, nullptr);
+    a.show();
+    const auto zonas = a.findChildren<ZonaActiva *>();
+    ASSERT_FALSE(zonas.isEmpty());
+    for (ZonaActiva *z : zonas) {
+        EXPECT_EQ(a.childAt(z->geometry().center()), z) << z->objectName().toStdString();
+        EXPECT_TRUE(MismoCursor(z->cursor(), CursorMano())) << z->objectName().toStdString();
+    }
+}
+
 TEST_F(Ayuda, WindowLooksLikeTheOthersWithOnlyACloseBox)
 {
     frmAyuda a(ctx, nullptr);

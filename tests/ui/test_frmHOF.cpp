@@ -3,6 +3,7 @@
 // game screen all the way into the file.
 #include "Apariencia.h"
 #include "ArchivoINI.h"
+#include "ComoOtroUsuario.h"
 #include "Contexto.h"
 #include "Controles.h"
 #include "Falsos.h"
@@ -24,6 +25,7 @@
 #include <QLocale>
 #include <QPointer>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -61,13 +63,15 @@ struct Records : ::testing::Test {
     WebFalsa web;
     GeneradorFijo azar{7};
     Contexto ctx{estado, sonido, web, azar, dir.path(), {}, {}};
-    int menus = 0;
+    int menus = 0;    // menu shown with the difficulty panel hidden
+    int traidos = 0;  // menu brought forward as it was
 
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
         ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Data")));
         ctx.mostrarMenu = [this] { ++menus; };
+        ctx.traerMenu = [this] { ++traidos; };
         estado.DificultadActual = Normal;
     }
     QString Ruta() const { return dir.path() + QStringLiteral("/Data/HOF.rec"); }
@@ -406,7 +410,8 @@ TEST_F(Records, OkClearsTheTotalClosesAndReturnsToTheMenu)
     estado.PuntosTotales = 4321;
     QTest::mouseClick(h->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
     EXPECT_EQ(estado.PuntosTotales, 0);
-    EXPECT_EQ(menus, 1);
+    EXPECT_EQ(traidos, 1);
+    EXPECT_EQ(menus, 0);
     EXPECT_FALSE(h->isVisible());
     EXPECT_EQ(h->result(), QDialog::Accepted);
 }
@@ -419,19 +424,78 @@ TEST_F(Records, WebHotspotAsksForThePageOnceAndTheScreenStaysOpen)
     QTest::mouseClick(h->findChild<ZonaActiva *>(QStringLiteral("Image2")), Qt::LeftButton);
     EXPECT_EQ(web.pedidas, QStringList{DireccionWeb()});
     EXPECT_TRUE(h->isVisible());
-    EXPECT_EQ(menus, 0);
+    EXPECT_EQ(menus + traidos, 0);
 }
 
-TEST_F(Records, AFileThatCannotBeWrittenIsSilentAndTheTableStillShows)
+TEST_F(Records, AFailedSaveIsToldInOneLineThatMovesNothingAndTheTableStillShows)
 {
+    auto guardada = Abrir();
+    auto *sinAviso = guardada->findChild<Etiqueta *>(QStringLiteral("lblAviso"));
+    ASSERT_NE(sinAviso, nullptr);
+    EXPECT_TRUE(sinAviso->isHidden());  // a save that works says nothing
+
+    QFile::remove(Ruta());
     ASSERT_TRUE(QDir().mkpath(Ruta()));  // a folder where the file should be
     GanarCon(300);
     ContestadorAutomatico contestador(QStringLiteral("Sola"));
     auto h = Abrir();
-    EXPECT_EQ(contestador.textos(), QStringList{QStringLiteral("What's your name?")});
+    h->show();
+    EXPECT_EQ(contestador.textos(), QStringList{QStringLiteral("What's your name?")});  // no other box
     EXPECT_EQ(Texto(*h, "lblNombre", 0), QStringLiteral("Sola"));
     EXPECT_EQ(Banda(*h)->y(), 107);
     EXPECT_TRUE(QFileInfo(Ruta()).isDir());
+
+    auto *aviso = h->findChild<Etiqueta *>(QStringLiteral("lblAviso"));
+    EXPECT_TRUE(aviso->isVisible());
+    EXPECT_FALSE(aviso->text().isEmpty());
+    EXPECT_LE(aviso->fontMetrics().horizontalAdvance(aviso->text()), aviso->width());  // one line
+    EXPECT_TRUE(h->rect().contains(aviso->geometry()));
+    // Every other control stays where it is when the save works, clear of the line; the
+    // band too, even behind the tenth row.
+    for (QWidget *w : h->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (w == aviso)
+            continue;
+        auto *gemelo = guardada->findChild<QWidget *>(w->objectName());
+        ASSERT_NE(gemelo, nullptr) << w->objectName().toStdString();
+        if (w != Banda(*h)) {
+            EXPECT_EQ(w->geometry(), gemelo->geometry()) << w->objectName().toStdString();
+            EXPECT_FALSE(w->geometry().intersects(aviso->geometry())) << w->objectName().toStdString();
+        }
+    }
+    const QRect bandaAbajo = Banda(*h)->geometry().translated(0, 24 * 9);
+    EXPECT_FALSE(bandaAbajo.intersects(aviso->geometry()));
+}
+
+TEST_F(Records, WhenDataCannotBeWrittenTheWinGoesToThePlayersOwnCopy)
+{
+    EscribirTabla(kDiez);
+    const TablaHOF enviada = Leida();
+    QTemporaryDir casa;
+    QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x5555));
+    QFile::setPermissions(dir.path() + QStringLiteral("/Data"), QFileDevice::Permissions(0x5555));
+    QFile::setPermissions(casa.path(), QFileDevice::Permissions(0x7777));
+    GanarCon(8500);
+    const bool enLaSuya = ComoUsuarioComun([&] {
+        const QByteArray antes = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(casa.path()));
+        const QString propia = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        bool ok = false;
+        {
+            ContestadorAutomatico contestador(QStringLiteral("Propia"));
+            auto h = Abrir();
+            TablaHOF t;
+            t.Cargar(propia + QStringLiteral("/HOF.rec"));
+            ok = propia.startsWith(casa.path()) && t.Registros[0].Nombre == QStringLiteral("Ana")
+                && t.Registros[1].Nombre == QStringLiteral("Propia")
+                && h->findChild<QWidget *>(QStringLiteral("lblAviso"))->isHidden();
+        }
+        qputenv("XDG_DATA_HOME", antes);
+        return ok;
+    });
+    QFile::setPermissions(dir.path() + QStringLiteral("/Data"), QFileDevice::Permissions(0x7700));
+    QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7700));
+    EXPECT_TRUE(enLaSuya);
+    MismosPuestos(Leida(), enviada);
 }
 
 TEST(RecordsHora, TheFullLocalTimeKeepsSecondsAndDropsTheZone)
@@ -479,6 +543,7 @@ TEST_F(Records, TheMenuHotspotShowsTheScreenModallyOverTheMenu)
     frmIntro menu(ctx);
     ctx.abrirRecords = [this, &menu] { AbrirRecords(ctx, &menu); };
     menu.show();
+    menu.imgJugar_Click();  // the difficulty panel is up, and stays up through OK
     ContestadorAutomatico contestador(QStringLiteral("X"));
     VigiaRecords vigia;
     bool modal = false;
@@ -488,6 +553,7 @@ TEST_F(Records, TheMenuHotspotShowsTheScreenModallyOverTheMenu)
     EXPECT_EQ(vigia.padre, &menu);
     EXPECT_TRUE(modal);
     EXPECT_TRUE(contestador.textos().isEmpty());
+    EXPECT_TRUE(menu.findChild<QWidget *>(QStringLiteral("picDificultad"))->isVisible());
 }
 
 TEST_F(Records, AfterAWinTheNamePromptShowsOverTheMenuBeforeTheScreenAppears)

@@ -92,6 +92,87 @@ TEST_F(Pantalla, WordGridAndPanelGeometry)
     EXPECT_EQ(Control<QWidget>(QStringLiteral("imgCHEAT"))->geometry(), QRect(704, 0, 33, 33));
 }
 
+TEST_F(Pantalla, HotspotsLieOnTopWithThePinkCursorButTheCheatAreaStaysUnmarked)
+{
+    const auto zonas = f->findChildren<ZonaActiva *>();
+    ASSERT_GE(zonas.size(), 4);
+    for (ZonaActiva *z : zonas) {
+        const std::string n = z->objectName().toStdString();
+        EXPECT_EQ(f->childAt(z->geometry().center()), z) << n;
+        const bool trampa = z->objectName() == QLatin1String("imgCHEAT");
+        EXPECT_TRUE(MismoCursor(z->cursor(), trampa ? CursorFlecha() : CursorMano())) << n;
+    }
+}
+
+TEST_F(Pantalla, ThreeTimersAtTheirPacesTheDecorativeOnesFromTheLoadAllStoppedOnClose)
+{
+    EXPECT_EQ(f->tmrJuego.interval(), 20);
+    EXPECT_EQ(f->tmrAnim.interval(), 100);
+    EXPECT_EQ(f->tmrFlash.interval(), 200);
+    EXPECT_FALSE(f->tmrJuego.isActive());
+    EXPECT_TRUE(f->tmrAnim.isActive());
+    EXPECT_TRUE(f->tmrFlash.isActive());
+    // Each drives its own part: the lit squares move, the low-time flash turns the window
+    // red, the clock counts down once START is pressed.
+    const int16_t paso = estado.PasoAnimacion;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return estado.PasoAnimacion != paso; }, 3000));
+    f->juego().PrepararNivel(0);
+    estado.TiempoRestante = 1;
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return f->palette().color(QPalette::Window) == QColor(255, 0, 0); }, 3000));
+    f->juego().PrepararNivel(0);
+    f->cmdEmpezar_Click();
+    EXPECT_TRUE(f->tmrJuego.isActive());
+    const float resto = estado.TiempoRestante;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return estado.TiempoRestante < resto; }, 3000));
+    f->close();
+    EXPECT_FALSE(f->tmrJuego.isActive());
+    EXPECT_FALSE(f->tmrAnim.isActive());
+    EXPECT_FALSE(f->tmrFlash.isActive());
+}
+
+TEST_F(Pantalla, LitSquaresAndTheLowTimeFlashShowOnTheWindowItself)
+{
+    f->tmrAnim.stop();  // stepped by hand below
+    f->tmrFlash.stop();
+    f->juego().PrepararNivel(0);
+    // The rows whose two squares show a white border around their own colour.
+    auto filasEncendidas = [&] {
+        const QImage imagen = f->grab().toImage();
+        QList<int> filas;
+        for (int i = 0; i < 8; ++i) {
+            int blancos = 0;
+            for (const char *lado : {"shpIzq_%1", "shpDch_%1"}) {
+                const Forma *s = Control<Forma>(QString::fromLatin1(lado).arg(i));
+                EXPECT_EQ(imagen.pixelColor(s->geometry().center()), s->Relleno()) << i;
+                const QColor borde = imagen.pixelColor(s->geometry().topLeft() + QPoint(1, 8));
+                blancos += borde == QColor(Qt::white);
+                EXPECT_TRUE(borde == QColor(Qt::white) || borde == s->Relleno()) << i;
+            }
+            EXPECT_NE(blancos, 1) << "row " << i << " lit on one side only";
+            if (blancos == 2)
+                filas << i;
+        }
+        return filas;
+    };
+    f->tmrAnim_Timer();
+    const QList<int> primera = filasEncendidas();
+    ASSERT_EQ(primera.size(), 1);
+    f->tmrAnim_Timer();
+    EXPECT_EQ(filasEncendidas(), QList<int>{(primera[0] + 7) % 8});  // one row up, wrapping
+
+    auto fondo = [&] { return f->grab().toImage().pixelColor(3, 240); };
+    EXPECT_EQ(fondo(), QColor(Qt::white));
+    estado.TiempoRestante = 3;
+    f->tmrFlash_Timer();
+    EXPECT_EQ(fondo(), QColor(255, 150, 150));
+    f->tmrFlash_Timer();
+    EXPECT_EQ(fondo(), QColor(Qt::white));
+    estado.TiempoRestante = 1;
+    f->tmrFlash_Timer();
+    EXPECT_EQ(fondo(), QColor(255, 0, 0));
+}
+
 TEST_F(Pantalla, LevelZeroShowsItsGoalCountersAndBoard)
 {
     f->juego().PrepararNivel(0);

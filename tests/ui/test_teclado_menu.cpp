@@ -144,8 +144,8 @@ TEST_F(TecladoMenu, HighScoresCloseWithEnterAndWithEscape)
 {
     ctx.abrirRecords = [this] { AbrirRecords(ctx, menu.get()); };
     int menus = 0;
-    auto anterior = ctx.mostrarMenu;
-    ctx.mostrarMenu = [&] {
+    auto anterior = ctx.traerMenu;
+    ctx.traerMenu = [&] {
         ++menus;
         anterior();
     };

@@ -1,0 +1,35 @@
+// The high-score file as the high-score screen uses it. Each load and each save holds a
+// lock file beside it (HOF.rec.lock), so two copies of the game never drop each other's
+// entry: the save reads the ten places again under the lock and ranks the new entry
+// among them as they are on disk now. A file too big to be a table is moved aside to
+// HOF.rec.bad, never deleted, and the table starts again from ten empty places.
+#pragma once
+
+#include "ReemplazoSeguro.h"
+#include "ResultadoEscritura.h"
+#include "TablaHOF.h"
+
+#include <QString>
+
+class AlmacenHOF {
+public:
+    // `esperaMs`: how long a load or save waits for another copy to let go of the lock.
+    explicit AlmacenHOF(QString ruta, int esperaMs = 3000);
+
+    // Fills places 0..9 of `tabla` from the file.
+    void Cargar(TablaHOF &tabla) const;
+
+    // Fills places 0..9 afresh from the file, ranks the new entry (Origen 10, put in by
+    // Insertar) among them when `conNueva`, and writes the ten places. `tabla` ends as the file
+    // now holds it, or would hold it had the write worked.
+    ResultadoEscritura Guardar(
+        TablaHOF &tabla, bool conNueva, const EscritorArchivo &escritor = EscritorArchivo()) const;
+
+    const QString &Ruta() const { return ruta_; }
+
+private:
+    void Leer(TablaHOF &tabla) const;
+
+    QString ruta_;
+    int esperaMs_;
+};
