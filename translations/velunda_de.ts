@@ -357,6 +357,30 @@ statt eines blinkenden Fensters</translation>
         <extracomment>The name prompt&apos;s question.</extracomment>
         <translation>Wie heißt du?</translation>
     </message>
+    <message>
+        <source>The table was not saved: another copy of Velunda kept the file locked.</source>
+        <translation>Die Tabelle wurde nicht gespeichert: Eine andere Velunda-Kopie sperrte die Datei.</translation>
+    </message>
+    <message>
+        <source>The table was not saved: there is no permission to write the file.</source>
+        <translation>Die Tabelle wurde nicht gespeichert: Keine Berechtigung, die Datei zu schreiben.</translation>
+    </message>
+    <message>
+        <source>The table was not saved: the disk is full.</source>
+        <translation>Die Tabelle wurde nicht gespeichert: Der Datenträger ist voll.</translation>
+    </message>
+    <message>
+        <source>The table was not saved: a folder stands where the file should be.</source>
+        <translation>Die Tabelle wurde nicht gespeichert: Ein Ordner steht an Stelle der Datei.</translation>
+    </message>
+    <message>
+        <source>The table was not saved: the file there could not be read, so it was kept.</source>
+        <translation>Die Tabelle wurde nicht gespeichert: Die Datei war unlesbar und blieb erhalten.</translation>
+    </message>
+    <message>
+        <source>The table was not saved: the file could not be written.</source>
+        <translation>Die Tabelle wurde nicht gespeichert: Die Datei ließ sich nicht schreiben.</translation>
+    </message>
 </context>
 <context>
     <name>frmIntro</name>

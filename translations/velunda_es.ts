@@ -357,6 +357,30 @@ en vez de una ventana que parpadea</translation>
         <extracomment>The name prompt&apos;s question.</extracomment>
         <translation>¿Cómo te llamas?</translation>
     </message>
+    <message>
+        <source>The table was not saved: another copy of Velunda kept the file locked.</source>
+        <translation>No se guardó la tabla: otra copia de Velunda tenía el archivo bloqueado.</translation>
+    </message>
+    <message>
+        <source>The table was not saved: there is no permission to write the file.</source>
+        <translation>No se guardó la tabla: no hay permiso para escribir el archivo.</translation>
+    </message>
+    <message>
+        <source>The table was not saved: the disk is full.</source>
+        <translation>No se guardó la tabla: el disco está lleno.</translation>
+    </message>
+    <message>
+        <source>The table was not saved: a folder stands where the file should be.</source>
+        <translation>No se guardó la tabla: hay una carpeta donde debería estar el archivo.</translation>
+    </message>
+    <message>
+        <source>The table was not saved: the file there could not be read, so it was kept.</source>
+        <translation>No se guardó la tabla: el archivo no se pudo leer y se ha conservado.</translation>
+    </message>
+    <message>
+        <source>The table was not saved: the file could not be written.</source>
+        <translation>No se guardó la tabla: no se pudo escribir el archivo.</translation>
+    </message>
 </context>
 <context>
     <name>frmIntro</name>

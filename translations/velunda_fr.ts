@@ -357,6 +357,30 @@ au lieu d&apos;une fenêtre qui clignote</translation>
         <extracomment>The name prompt&apos;s question.</extracomment>
         <translation>Comment t&apos;appelles-tu ?</translation>
     </message>
+    <message>
+        <source>The table was not saved: another copy of Velunda kept the file locked.</source>
+        <translation>Le tableau n'a pas été enregistré : une autre copie de Velunda bloquait le fichier.</translation>
+    </message>
+    <message>
+        <source>The table was not saved: there is no permission to write the file.</source>
+        <translation>Le tableau n'a pas été enregistré : pas de permission d'écrire le fichier.</translation>
+    </message>
+    <message>
+        <source>The table was not saved: the disk is full.</source>
+        <translation>Le tableau n'a pas été enregistré : le disque est plein.</translation>
+    </message>
+    <message>
+        <source>The table was not saved: a folder stands where the file should be.</source>
+        <translation>Le tableau n'a pas été enregistré : un dossier occupe la place du fichier.</translation>
+    </message>
+    <message>
+        <source>The table was not saved: the file there could not be read, so it was kept.</source>
+        <translation>Le tableau n'a pas été enregistré : le fichier illisible a été conservé.</translation>
+    </message>
+    <message>
+        <source>The table was not saved: the file could not be written.</source>
+        <translation>Le tableau n'a pas été enregistré : le fichier n'a pas pu être écrit.</translation>
+    </message>
 </context>
 <context>
     <name>frmIntro</name>

@@ -27,12 +27,13 @@ public:
     // Event handlers, public so tests can drive exactly what a click does.
     void Command1_Click();
     void Image2_Click();
+    // The one line under the table saying why a save failed (hidden for Ninguno).
+    void MostrarAviso(MotivoFallo motivo, const QString &ruta);
 
 private:
     void Construir();
     void Form_Load();
     void PedirNombre(int32_t puntos);
-    void MostrarAviso(MotivoFallo motivo, const QString &ruta);
 
     Contexto &ctx_;
     TablaHOF tabla_;

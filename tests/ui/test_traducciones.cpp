@@ -186,6 +186,11 @@ TEST_F(Ventanas, EveryTranslatedTextFitsItsControl)
         CabeTodo(juego.get(), codigo);  // the paused panel's text and button too, hidden as they are
         frmHOF hof(ctx, nullptr);       // a row of each difficulty
         CabeTodo(&hof, codigo);
+        for (MotivoFallo m : {MotivoFallo::Bloqueado, MotivoFallo::SinPermiso, MotivoFallo::SinEspacio,
+                 MotivoFallo::NoEsArchivo, MotivoFallo::Ilegible, MotivoFallo::Otro}) {
+            hof.MostrarAviso(m, Ruta());  // each reason a failed save can give
+            CabeTodo(&hof, codigo);
+        }
     }
 }
 
