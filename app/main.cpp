@@ -9,6 +9,7 @@
 #include "Salida.h"
 #include "SonidoConmutable.h"
 #include "SonidoSDL.h"
+#include "UbicacionDatos.h"
 #include "Web.h"
 #include "frmHOF.h"
 #include "frmIntro.h"
@@ -31,7 +32,12 @@ int main(int argc, char **argv)
     SonidoConmutable sonido(sdl, ajustes, [&sdl] { sdl.Cerrar(); });
     WebEscritorio web;
     GeneradorMersenne azar;
-    Contexto ctx{estado, sonido, web, azar, QCoreApplication::applicationDirPath(), {}, {}};
+    // VELUNDA_DATOS_INSTALADOS: where the install layout puts Data/, seen from the program.
+    const UbicacionDatos datos
+        = BuscarDatos(QCoreApplication::applicationDirPath(), QStringLiteral(VELUNDA_DATOS_INSTALADOS));
+    Contexto ctx{estado, sonido, web, azar, datos.dir, {}, {}};
+    if (datos.compartida)
+        ctx.datosEscribibles = [](const QString &) { return false; };
     ctx.terminar = [] { TerminarPrograma(); };
     ctx.ajustes = &ajustes;
     AtajoSonido atajo(ajustes);

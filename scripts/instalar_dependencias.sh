@@ -13,6 +13,7 @@ paquetes=(
   xvfb xauth                       # screenshots and real-window checks
   desktop-file-utils appstream     # validators of the install set
   strace x11-utils                 # the installed game's checks (files read, window shown)
+  dpkg-dev fakeroot lintian        # the Debian package: Depends, building it, checking it
 )
 if [[ "${1:-}" == "--tools" ]]; then
   # Only to remake the art and the cues.

@@ -4,6 +4,7 @@
 
 #include "Aleatorio.h"
 #include "EstadoJuego.h"
+#include "RutaHOF.h"
 #include "Sonido.h"
 
 #include <QString>
@@ -17,7 +18,9 @@ struct Contexto {
     Sonido &sonido;
     Web &web;
     GeneradorUniforme &azar;
-    QString dirApp;  // the folder holding the program; Data/ lies beside it
+    // The folder that holds Data/: the program's own, or the shared data folder of an
+    // installed game.
+    QString dirApp;
 
     std::function<void()> mostrarMenu;   // title menu back on screen, difficulty panel hidden
     std::function<void()> abrirRecords;  // high-score screen, modal over the menu
@@ -28,4 +31,7 @@ struct Contexto {
     Ajustes *ajustes = nullptr;
     // Title menu shown and brought forward just as it was (the high-score screen's OK).
     std::function<void()> traerMenu{};
+    // Whether the high-score table may be kept in Data/. An installed game's Data/ is shared
+    // and owned by the package manager, so even root keeps the table in the per-user copy.
+    PruebaEscritura datosEscribibles = &DirectorioEscribible;
 };

@@ -151,7 +151,7 @@ void frmHOF::Form_Load()
     }
     Shape1_->hide();
 
-    const AlmacenHOF almacen(RutaHOF(ctx_.dirApp));
+    const AlmacenHOF almacen(RutaHOF(ctx_.dirApp, QString(), ctx_.datosEscribibles));
     almacen.Cargar(tabla_);
     bool nueva = false;
     if (ganada) {
