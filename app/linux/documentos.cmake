@@ -21,6 +21,23 @@ function(velunda_comprimir archivo)
   endif()
 endfunction()
 
+# velunda_envolver(<text> <out>): the text as a changelog item, "  * " then lines of at most
+# 80 columns continued with four spaces, as Debian's changelog wants.
+function(velunda_envolver texto salida)
+  string(REPLACE " " ";" palabras "${texto}")
+  set(resultado "")
+  set(linea "  *")
+  foreach(p IN LISTS palabras)
+    string(LENGTH "${linea} ${p}" largo)
+    if(largo GREATER 80 AND NOT linea MATCHES "^ *\\*?$")  # a word longer than a line stays whole
+      string(APPEND resultado "${linea}\n")
+      set(linea "   ")
+    endif()
+    string(APPEND linea " ${p}")
+  endforeach()
+  set(${salida} "${resultado}${linea}\n" PARENT_SCOPE)
+endfunction()
+
 # The notes as each document writes a list.
 set(VELUNDA_NOTAS_XML "")
 set(VELUNDA_NOTAS_MAN "")
@@ -32,7 +49,8 @@ foreach(nota IN LISTS VELUNDA_NOTAS_VERSION)
   string(APPEND VELUNDA_NOTAS_XML "          <li>${xml}</li>\n")
   string(REPLACE "\\" "\\e" man "${nota}")
   string(APPEND VELUNDA_NOTAS_MAN ".IP \\(bu 2\n${man}\n")
-  string(APPEND VELUNDA_NOTAS_CHANGELOG "  * ${nota}\n")
+  velunda_envolver("${nota}" item)
+  string(APPEND VELUNDA_NOTAS_CHANGELOG "${item}")
 endforeach()
 
 # The metainfo: the host and this release.
