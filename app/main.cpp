@@ -6,9 +6,10 @@
 #include "DeseoEscritorio.h"
 #include "EstadoJuego.h"
 #include "Idioma.h"
+#include "ImagenAnticipada.h"
 #include "Salida.h"
 #include "SonidoConmutable.h"
-#include "SonidoSDL.h"
+#include "SonidoOpenAL.h"
 #include "Web.h"
 #include "frmHOF.h"
 #include "frmIntro.h"
@@ -19,6 +20,9 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // The title picture decodes on a worker thread while the menu is being built.
+    AnticiparImagenDatos(
+        QCoreApplication::applicationDirPath(), QStringLiteral("Titulo"), app.devicePixelRatio());
     QApplication::setApplicationName(QStringLiteral("Velunda"));
     QApplication::setOrganizationName(QStringLiteral("Quorlan"));
     // The quit question is the only way out; hiding the menu behind a game is not one.
@@ -27,8 +31,8 @@ int main(int argc, char **argv)
 
     Ajustes ajustes;  // the user's settings file, named after the names above
     EstadoJuego estado;
-    SonidoSDL sdl;
-    SonidoConmutable sonido(sdl, ajustes, [&sdl] { sdl.Cerrar(); });
+    SonidoOpenAL reproductor;
+    SonidoConmutable sonido(reproductor, ajustes, [&reproductor] { reproductor.Cerrar(); });
     WebEscritorio web;
     GeneradorMersenne azar;
     Contexto ctx{estado, sonido, web, azar, QCoreApplication::applicationDirPath(), {}, {}};

@@ -1,5 +1,6 @@
 #include "Apariencia.h"
 
+#include "ImagenAnticipada.h"
 #include "Web.h"
 
 #include <QCoreApplication>
@@ -59,17 +60,25 @@ QCursor CursorMano()
 
 QColor ColorDe(int rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
 
-QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad)
+QImage LeerImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad)
 {
     const QString base = dirApp + QStringLiteral("/Data/") + nombre;
     if (densidad > 1.0) {
-        QPixmap doble(base + QStringLiteral("@2x.jpg"));
+        QImage doble(base + QStringLiteral("@2x.jpg"));
         if (!doble.isNull()) {
             doble.setDevicePixelRatio(2.0);
             return doble;
         }
     }
-    return QPixmap(base + QStringLiteral(".jpg"));
+    return QImage(base + QStringLiteral(".jpg"));
+}
+
+QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad)
+{
+    QImage imagen;
+    if (!TomarImagenAnticipada(dirApp, nombre, densidad, imagen))
+        imagen = LeerImagenDatos(dirApp, nombre, densidad);
+    return QPixmap::fromImage(std::move(imagen));
 }
 
 void AplicarApariencia(QWidget *ventana, int ancho, int alto, BotonesVentana botones)

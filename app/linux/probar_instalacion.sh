@@ -80,9 +80,11 @@ arrancar() {
     como=(setpriv --reuid="$usuario" --regid="$(id -gn "$usuario")" --clear-groups)
   fi
   local vigia=()
-  command -v strace >/dev/null && vigia=(strace -f -qq -e trace=openat -o "$traza")
+  # One trace file per thread (-ff): the title picture is read on a worker thread, and
+  # calls of several threads would otherwise be split across lines.
+  command -v strace >/dev/null && vigia=(strace -ff -qq -e trace=openat -o "$traza")
   (cd "$otro" && env -u DISPLAY -u WAYLAND_DISPLAY HOME="$casa" XDG_RUNTIME_DIR= \
-     QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+     QT_QPA_PLATFORM=offscreen ALSOFT_DRIVERS=null \
      "${vigia[@]}" "${como[@]}" timeout "$espera" "$lanzador") >"$salida" 2>&1
   local rc=$?
   if [[ $rc -ne 124 ]]; then
@@ -90,8 +92,8 @@ arrancar() {
     falla "$nombre: the installed game ended with $rc within $espera s instead of staying up"
   fi
   if [[ ${#vigia[@]} -gt 0 ]]; then
-    grep -Eq "\"$(readlink -f "$datos")/Titulo(@2x)?\.jpg\", [^)]*\) = [0-9]+" "$traza" \
-      || { grep Titulo "$traza"; falla "$nombre: the title picture was not read from the installed Data/"; }
+    grep -Eqh "\"$(readlink -f "$datos")/Titulo(@2x)?\.jpg\", [^)]*\) = [0-9]+" "$traza".* \
+      || { grep -h Titulo "$traza".*; falla "$nombre: the title picture was not read from the installed Data/"; }
     echo "$nombre: running after $espera s, title picture read from $progdir/Data"
   else
     echo "$nombre: running after $espera s (strace not installed: files read not checked)"
@@ -118,7 +120,7 @@ chmod -R u+w "$pre/$progdir"
 if command -v xvfb-run >/dev/null && command -v xwininfo >/dev/null; then
   mkdir -p "$tmp/casa-x"
   # shellcheck disable=SC2016  # the inner script expands its own arguments
-  HOME=$tmp/casa-x SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  HOME=$tmp/casa-x ALSOFT_DRIVERS=null QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     cd "$2" || exit 1
     "$1" & pid=$!
     for _ in $(seq 200); do
