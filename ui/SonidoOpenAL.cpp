@@ -5,6 +5,7 @@
 
 #include <AL/al.h>
 #include <AL/alc.h>
+#include <AL/efx.h>
 #include <utility>
 
 SonidoOpenAL::SonidoOpenAL(std::string dispositivo) : nombreDispositivo_(std::move(dispositivo)) { }
@@ -15,8 +16,10 @@ bool SonidoOpenAL::AbrirAudio()
 {
     dispositivo_ = alcOpenDevice(nombreDispositivo_.empty() ? nullptr : nombreDispositivo_.c_str());
     if (dispositivo_) {
-        // Only as many voices as cues can sound at once: OpenAL sizes its mixer by them.
-        const ALCint atributos[] = {ALC_MONO_SOURCES, Canales, ALC_STEREO_SOURCES, Canales, 0};
+        // As many sources as cues can sound at once, and no effect sends (the cues use
+        // none): less for OpenAL to set up.
+        const ALCint atributos[]
+            = {ALC_MONO_SOURCES, Canales, ALC_STEREO_SOURCES, Canales, ALC_MAX_AUXILIARY_SENDS, 0, 0};
         contexto_ = alcCreateContext(dispositivo_, atributos);
     }
     if (contexto_ && alcMakeContextCurrent(contexto_)) {
