@@ -10,7 +10,7 @@
 
 SonidoOpenAL::SonidoOpenAL(std::string dispositivo) : nombreDispositivo_(std::move(dispositivo)) { }
 
-SonidoOpenAL::~SonidoOpenAL() { CerrarAudio(); }
+SonidoOpenAL::~SonidoOpenAL() { Cerrar(); }
 
 bool SonidoOpenAL::AbrirAudio()
 {
@@ -33,12 +33,12 @@ bool SonidoOpenAL::AbrirAudio()
         }
         fuentes_.fill(0);
     }
-    CerrarAudio();
+    Cerrar();
     estado_ = Estado::Mudo;
     return false;
 }
 
-void SonidoOpenAL::CerrarAudio()
+void SonidoOpenAL::Cerrar()
 {
     if (estado_ == Estado::Abierto) {
         alSourceStopv(Canales, fuentes_.data());

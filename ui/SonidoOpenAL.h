@@ -30,7 +30,7 @@ public:
 
     // Stops every cue, forgets the decoded ones and closes the device, which the next cue
     // opens again (trying once more if it could not be opened before).
-    void CerrarAudio();
+    void Cerrar();
 
     // State the player never sees, for tests.
     bool AudioAbierto() const { return estado_ == Estado::Abierto; }

@@ -144,7 +144,7 @@ TEST_F(SonidoOpenALTest, ClosingTheDeviceStopsEveryCueAndTheNextCueOpensItAgain)
     sonido.ReproducirSonido(largo);
     sonido.ReproducirSonido(largo);
     ASSERT_EQ(sonido.CuesSonando(), 2);
-    sonido.CerrarAudio();
+    sonido.Cerrar();
     EXPECT_FALSE(sonido.AudioAbierto());
     EXPECT_EQ(sonido.CuesSonando(), 0);
     EXPECT_EQ(alcGetCurrentContext(), nullptr) << "device still open";
