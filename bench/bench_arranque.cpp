@@ -1,11 +1,14 @@
 // velunda_bench_arranque: starts like the game does and reports the wall-clock moment the
 // title menu first painted and the peak memory so far, then quits. bench/run.sh takes the
 // difference to its launch time and sets it beside the floor program (suelo.cpp).
+#include "Ajustes.h"
 #include "AlPintar.h"
 #include "Aleatorio.h"
+#include "AtajoSonido.h"
 #include "Contexto.h"
 #include "EstadoJuego.h"
 #include "ImagenAnticipada.h"
+#include "SonidoConmutable.h"
 #include "SonidoOpenAL.h"
 #include "Web.h"
 #include "frmIntro.h"
@@ -21,11 +24,18 @@ int main(int argc, char **argv)
             QCoreApplication::applicationDirPath(), QStringLiteral("Titulo"), app.devicePixelRatio());
     AlPintar filtro;
     // The same start as the game's main().
+    QApplication::setApplicationName(QStringLiteral("Velunda"));
+    QApplication::setOrganizationName(QStringLiteral("Quorlan"));
+    Ajustes ajustes;
     EstadoJuego estado;
-    SonidoOpenAL sonido;
+    SonidoOpenAL reproductor;
+    SonidoConmutable sonido(reproductor, ajustes, [&reproductor] { reproductor.Cerrar(); });
     WebEscritorio web;
     GeneradorMersenne azar;
     Contexto ctx{estado, sonido, web, azar, QCoreApplication::applicationDirPath(), {}, {}};
+    ctx.ajustes = &ajustes;
+    AtajoSonido atajo(ajustes);
+    app.installEventFilter(&atajo);
     frmIntro intro(ctx);
     intro.installEventFilter(&filtro);
     intro.show();
