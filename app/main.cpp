@@ -6,7 +6,6 @@
 #include "DeseoEscritorio.h"
 #include "EstadoJuego.h"
 #include "Idioma.h"
-#include "ImagenAnticipada.h"
 #include "Salida.h"
 #include "SonidoConmutable.h"
 #include "SonidoOpenAL.h"
@@ -20,9 +19,6 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    // The title picture decodes on a worker thread while the menu is being built.
-    AnticiparImagenDatos(
-        QCoreApplication::applicationDirPath(), QStringLiteral("Titulo"), app.devicePixelRatio());
     QApplication::setApplicationName(QStringLiteral("Velunda"));
     QApplication::setOrganizationName(QStringLiteral("Quorlan"));
     // The quit question is the only way out; hiding the menu behind a game is not one.

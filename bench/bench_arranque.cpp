@@ -7,7 +7,6 @@
 #include "AtajoSonido.h"
 #include "Contexto.h"
 #include "EstadoJuego.h"
-#include "ImagenAnticipada.h"
 #include "SonidoConmutable.h"
 #include "SonidoOpenAL.h"
 #include "Web.h"
@@ -18,10 +17,6 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    // VELUNDA_BENCH_SIN_ANTICIPAR=1 measures the start without decoding the picture ahead.
-    if (!qEnvironmentVariableIsSet("VELUNDA_BENCH_SIN_ANTICIPAR"))
-        AnticiparImagenDatos(
-            QCoreApplication::applicationDirPath(), QStringLiteral("Titulo"), app.devicePixelRatio());
     AlPintar filtro;
     // The same start as the game's main().
     QApplication::setApplicationName(QStringLiteral("Velunda"));

@@ -1,6 +1,5 @@
 #include "Apariencia.h"
 
-#include "ImagenAnticipada.h"
 #include "Web.h"
 
 #include <QCoreApplication>
@@ -60,25 +59,17 @@ QCursor CursorMano()
 
 QColor ColorDe(int rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
 
-QImage LeerImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad)
+QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad)
 {
     const QString base = dirApp + QStringLiteral("/Data/") + nombre;
     if (densidad > 1.0) {
-        QImage doble(base + QStringLiteral("@2x.jpg"));
+        QPixmap doble(base + QStringLiteral("@2x.jpg"));
         if (!doble.isNull()) {
             doble.setDevicePixelRatio(2.0);
             return doble;
         }
     }
-    return QImage(base + QStringLiteral(".jpg"));
-}
-
-QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad)
-{
-    QImage imagen;
-    if (!TomarImagenAnticipada(dirApp, nombre, densidad, imagen))
-        imagen = LeerImagenDatos(dirApp, nombre, densidad);
-    return QPixmap::fromImage(std::move(imagen));
+    return QPixmap(base + QStringLiteral(".jpg"));
 }
 
 void AplicarApariencia(QWidget *ventana, int ancho, int alto, BotonesVentana botones)

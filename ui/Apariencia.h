@@ -4,7 +4,6 @@
 #include <QColor>
 #include <QCursor>
 #include <QFont>
-#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -23,10 +22,7 @@ QColor ColorDe(int rgbPacked);
 
 // A picture from the Data folder beside the program ("Titulo" reads Data/Titulo.jpg); on
 // high-density screens the sharper "@2x" file is taken when it is there. Null if missing.
-// Takes the picture decoded ahead (ImagenAnticipada.h) when it is this one.
 QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad);
-// The same picture decoded as an image, which any thread may do.
-QImage LeerImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad);
 
 enum class BotonesVentana { CerrarYMinimizar, SoloCerrar };
 

@@ -80,9 +80,7 @@ arrancar() {
     como=(setpriv --reuid="$usuario" --regid="$(id -gn "$usuario")" --clear-groups)
   fi
   local vigia=()
-  # One trace file per thread (-ff): the title picture is read on a worker thread, and
-  # calls of several threads would otherwise be split across lines.
-  command -v strace >/dev/null && vigia=(strace -ff -qq -e trace=openat -o "$traza")
+  command -v strace >/dev/null && vigia=(strace -f -qq -e trace=openat -o "$traza")
   (cd "$otro" && env -u DISPLAY -u WAYLAND_DISPLAY HOME="$casa" XDG_RUNTIME_DIR= \
      QT_QPA_PLATFORM=offscreen ALSOFT_DRIVERS=null \
      "${vigia[@]}" "${como[@]}" timeout "$espera" "$lanzador") >"$salida" 2>&1
@@ -92,8 +90,8 @@ arrancar() {
     falla "$nombre: the installed game ended with $rc within $espera s instead of staying up"
   fi
   if [[ ${#vigia[@]} -gt 0 ]]; then
-    grep -Eqh "\"$(readlink -f "$datos")/Titulo(@2x)?\.jpg\", [^)]*\) = [0-9]+" "$traza".* \
-      || { grep -h Titulo "$traza".*; falla "$nombre: the title picture was not read from the installed Data/"; }
+    grep -Eq "\"$(readlink -f "$datos")/Titulo(@2x)?\.jpg\", [^)]*\) = [0-9]+" "$traza" \
+      || { grep Titulo "$traza"; falla "$nombre: the title picture was not read from the installed Data/"; }
     echo "$nombre: running after $espera s, title picture read from $progdir/Data"
   else
     echo "$nombre: running after $espera s (strace not installed: files read not checked)"
