@@ -136,7 +136,8 @@ TEST_F(Comodidades, CalmFlashingSettingHoldsTheGameScreensColour)
     estado.TiempoRestante = 3.f;
     f->tmrFlash_Timer();
     f->tmrFlash_Timer();
-    EXPECT_EQ(f->palette().color(QPalette::Window), QColor(255, 150, 150));
+    // The colour the window shows: a corner of its background.
+    EXPECT_EQ(f->grab().toImage().pixelColor(2, 2), QColor(255, 150, 150));
 }
 
 TEST_F(Comodidades, MSilencesTheCuesAnywhereButInATextBoxAndTheSettingsWindowFollows)
