@@ -7,6 +7,7 @@
 #include "AtajoSonido.h"
 #include "Contexto.h"
 #include "EstadoJuego.h"
+#include "Idioma.h"
 #include "SonidoConmutable.h"
 #include "SonidoOpenAL.h"
 #include "Web.h"
@@ -21,6 +22,7 @@ int main(int argc, char **argv)
     // The same start as the game's main().
     QApplication::setApplicationName(QStringLiteral("Velunda"));
     QApplication::setOrganizationName(QStringLiteral("Quorlan"));
+    CargarIdiomaDelSistema();
     Ajustes ajustes;
     EstadoJuego estado;
     SonidoOpenAL reproductor;
