@@ -8,7 +8,7 @@
 #include "Idioma.h"
 #include "Salida.h"
 #include "SonidoConmutable.h"
-#include "SonidoSDL.h"
+#include "SonidoOpenAL.h"
 #include "UbicacionDatos.h"
 #include "Web.h"
 #include "frmHOF.h"
@@ -28,8 +28,8 @@ int main(int argc, char **argv)
 
     Ajustes ajustes;  // the user's settings file, named after the names above
     EstadoJuego estado;
-    SonidoSDL sdl;
-    SonidoConmutable sonido(sdl, ajustes, [&sdl] { sdl.Cerrar(); });
+    SonidoOpenAL reproductor;
+    SonidoConmutable sonido(reproductor, ajustes, [&reproductor] { reproductor.Cerrar(); });
     WebEscritorio web;
     GeneradorMersenne azar;
     // VELUNDA_DATOS_INSTALADOS: where the install layout puts Data/, seen from the program.

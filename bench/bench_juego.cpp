@@ -8,7 +8,7 @@
 #include "Contexto.h"
 #include "Controles.h"
 #include "EstadoJuego.h"
-#include "SonidoSDL.h"
+#include "SonidoOpenAL.h"
 #include "Web.h"
 #include "frmMain.h"
 
@@ -195,7 +195,7 @@ int Clic(int veces)
 
 int SonidoLlamada(int rondas)
 {
-    SonidoSDL s;
+    SonidoOpenAL s;
     const std::string ruta = QCoreApplication::applicationDirPath().toStdString() + "/Data/vale.mp3";
     QElapsedTimer t;
     t.start();
@@ -206,7 +206,7 @@ int SonidoLlamada(int rondas)
     std::vector<double> libres, ocupados;
     for (int r = 0; r < rondas; ++r) {
         Esperar(600);
-        for (int k = 0; k < SonidoSDL::Canales - 1; ++k) {
+        for (int k = 0; k < SonidoOpenAL::Canales - 1; ++k) {
             t.restart();
             s.ReproducirSonido(ruta);
             libres.push_back(t.nsecsElapsed() / 1e3);

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/instalar_dependencias.sh
-export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+export QT_QPA_PLATFORM=offscreen ALSOFT_DRIVERS=null
 
 # CI builds with warnings as errors; at home a warning should not stop a test run.
 werror=OFF

@@ -15,6 +15,8 @@
 #include <QCloseEvent>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 
 namespace {
@@ -53,7 +55,9 @@ frmMain::frmMain(Contexto &ctx) : QWidget(nullptr), ctx_(ctx)
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
-    setAutoFillBackground(true);
+    // The window paints its back colour itself (paintEvent), so that a flash repaints only
+    // the background that shows, never every control on it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 
     Construir();
 
@@ -356,9 +360,31 @@ void frmMain::ActivarReloj(bool activo)
 
 void frmMain::FondoVentana(int32_t color)
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, ColorDe(color));
-    setPalette(pal);
+    const QColor c = ColorDe(color);
+    if (c == fondo_)
+        return;
+    fondo_ = c;
+    update(FondoVisible());
+}
+
+QRegion frmMain::FondoVisible() const
+{
+    // Controls that fill their whole rectangle hide the background under them.
+    QRegion r(rect());
+    for (QObject *o : children()) {
+        auto *w = qobject_cast<QWidget *>(o);
+        if (w && !w->isWindow() && w->isVisible()
+            && (w->testAttribute(Qt::WA_OpaquePaintEvent) || w->autoFillBackground()))
+            r -= w->geometry();
+    }
+    return r;
+}
+
+void frmMain::paintEvent(QPaintEvent *ev)
+{
+    QPainter p(this);
+    for (const QRect &r : ev->region())
+        p.fillRect(r, fondo_);
 }
 
 void frmMain::ColocarCuadros(int fila, int top, int32_t color)

@@ -59,6 +59,7 @@ public:
     int FocoTeclado() const { return foco_; }
 
 protected:
+    void paintEvent(QPaintEvent *ev) override;
     void closeEvent(QCloseEvent *ev) override;
     void keyPressEvent(QKeyEvent *ev) override;
     void changeEvent(QEvent *ev) override;
@@ -84,7 +85,9 @@ private:
     int foco_ = -1;
     bool tecladoUsado_ = false;  // from then on a click moves the focus ring too
     bool cerrada_ = false;
+    QColor fondo_{Qt::white};  // the window's own back colour (the time-running-out flash)
     void MostrarMarca();
     void ConstruirPausa();
     std::array<bool, 32> Visibles() const;
+    QRegion FondoVisible() const;
 };

@@ -84,7 +84,7 @@ arrancar() {
   local vigia=()
   command -v strace >/dev/null && vigia=(strace -f -qq -e trace=openat -o "$traza")
   (cd "$otro" && env -u DISPLAY -u WAYLAND_DISPLAY HOME="$casa" XDG_RUNTIME_DIR= \
-     QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+     QT_QPA_PLATFORM=offscreen ALSOFT_DRIVERS=null \
      "${vigia[@]}" "${como[@]}" timeout "$espera" "$lanzador") >"$salida" 2>&1
   local rc=$?
   if [[ $rc -ne 124 ]]; then
@@ -124,7 +124,7 @@ chmod -R u+w "$pre"
 if command -v xvfb-run >/dev/null && command -v xwininfo >/dev/null; then
   mkdir -p "$tmp/casa-x"
   # shellcheck disable=SC2016  # the inner script expands its own arguments
-  HOME=$tmp/casa-x SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  HOME=$tmp/casa-x ALSOFT_DRIVERS=null QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     cd "$2" || exit 1
     "$1" & pid=$!
     for _ in $(seq 200); do

@@ -119,7 +119,7 @@ jugar() {
   local antes
   antes=$(find "$raiz" -printf '%P %y %m %u %s %T@ %l\n' | sort)
   (cd "$tmp/otro" && env -i PATH=/usr/bin:/bin HOME="$casa" QT_QPA_PLATFORM=offscreen \
-     SDL_AUDIODRIVER=dummy LD_PRELOAD="$tmp/guion.so" \
+     ALSOFT_DRIVERS=null LD_PRELOAD="$tmp/guion.so" \
      "${como[@]}" timeout 60 "$raiz/usr/games/velunda") >"$salida" 2>&1
   local rc=$?
   [[ $rc -eq 0 ]] || { cat "$salida"; falla "$usuario: the game ended with $rc instead of quitting on Yes"; }

@@ -1,4 +1,5 @@
-// One main for every suite: headless Qt and silent SDL, then GoogleTest.
+// One main for every suite: headless Qt and OpenAL's silent output (which plays in
+// real time, so cues sound for their length), then GoogleTest.
 #include <QApplication>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -7,8 +8,8 @@ int main(int argc, char **argv)
 {
     if (!std::getenv("QT_QPA_PLATFORM") || !*std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    if (!std::getenv("SDL_AUDIODRIVER") || !*std::getenv("SDL_AUDIODRIVER"))
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
+    if (!std::getenv("ALSOFT_DRIVERS") || !*std::getenv("ALSOFT_DRIVERS"))
+        setenv("ALSOFT_DRIVERS", "null", 1);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -8,7 +8,7 @@
 #include "FalsosUI.h"
 #include "MarcaFoco.h"
 #include "SonidoConmutable.h"
-#include "SonidoSDL.h"
+#include "SonidoOpenAL.h"
 #include "frmAjustes.h"
 #include "frmAyuda.h"
 #include "frmIntro.h"
@@ -136,7 +136,8 @@ TEST_F(Comodidades, CalmFlashingSettingHoldsTheGameScreensColour)
     estado.TiempoRestante = 3.f;
     f->tmrFlash_Timer();
     f->tmrFlash_Timer();
-    EXPECT_EQ(f->palette().color(QPalette::Window), QColor(255, 150, 150));
+    // The colour the window shows: a corner of its background.
+    EXPECT_EQ(f->grab().toImage().pixelColor(2, 2), QColor(255, 150, 150));
 }
 
 TEST_F(Comodidades, MSilencesTheCuesAnywhereButInATextBoxAndTheSettingsWindowFollows)
@@ -163,16 +164,16 @@ TEST_F(Comodidades, MSilencesTheCuesAnywhereButInATextBoxAndTheSettingsWindowFol
 
 TEST_F(Comodidades, WithSoundOffNoAudioDeviceIsOpenedAndAnOpenOneCloses)
 {
-    SonidoSDL sdl;
-    SonidoConmutable conmutable(sdl, ajustes, [&sdl] { sdl.Cerrar(); });
+    SonidoOpenAL reproductor;
+    SonidoConmutable conmutable(reproductor, ajustes, [&reproductor] { reproductor.Cerrar(); });
     ajustes.Poner(Ajustes::Clave::Sonido, false);
     conmutable.ReproducirSonido(VELUNDA_DATOS_FUENTE "/bien.mp3");
-    EXPECT_FALSE(sdl.AudioAbierto());
+    EXPECT_FALSE(reproductor.AudioAbierto());
     ajustes.Poner(Ajustes::Clave::Sonido, true);
     conmutable.ReproducirSonido(VELUNDA_DATOS_FUENTE "/bien.mp3");
-    ASSERT_TRUE(sdl.AudioAbierto());
+    ASSERT_TRUE(reproductor.AudioAbierto());
     ajustes.Alternar(Ajustes::Clave::Sonido);
-    EXPECT_FALSE(sdl.AudioAbierto());
+    EXPECT_FALSE(reproductor.AudioAbierto());
 }
 
 TEST_F(Comodidades, SettingsOpenFromTheMenuByTheSKeyAndFromTheHelpScreen)

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -285,4 +286,63 @@ TEST_F(Pantalla, CancellingTheLevelJumpGoesToTheFirstLevel)
     QTest::mouseClick(Control<QWidget>(QStringLiteral("imgCHEAT")), Qt::LeftButton);
     EXPECT_EQ(reg->pendientes, 0);
     EXPECT_EQ(estado.NivelActual, 0);
+}
+
+namespace {
+// Counts the paint events each control of a window receives.
+struct Pintados : QObject {
+    std::map<QString, int> n;
+    bool eventFilter(QObject *o, QEvent *ev) override
+    {
+        if (ev->type() == QEvent::Paint)
+            ++n[o->objectName()];
+        return false;
+    }
+    void Vaciar()
+    {
+        for (int k = 0; k < 5; ++k)
+            QApplication::processEvents();
+        n.clear();
+    }
+};
+}  // namespace
+
+TEST_F(Pantalla, AClockTickAndAFlashRepaintOnlyWhatChanged)
+{
+    f->juego().PrepararNivel(0);
+    f->cmdEmpezar_Click();
+    // The test drives the timers by hand.
+    f->tmrJuego.stop();
+    f->tmrAnim.stop();
+    f->tmrFlash.stop();
+    Pintados pintados;
+    f->installEventFilter(&pintados);
+    for (QWidget *w : f->findChildren<QWidget *>())
+        w->installEventFilter(&pintados);
+    pintados.Vaciar();
+
+    f->tmrJuego_Timer();
+    pintados.Vaciar();  // what START and the first tick repainted
+    f->tmrJuego_Timer();
+    for (int k = 0; k < 5; ++k)
+        QApplication::processEvents();
+    EXPECT_GE(pintados.n[QStringLiteral("lblSegundos")], 1);
+    for (const char *quieto : {"lblPuntos", "lblNivel", "lblEncontrados", "Label8", "shpIzq_0"})
+        EXPECT_EQ(pintados.n[QString::fromLatin1(quieto)], 0) << quieto;
+
+    // The flash changes the window's back colour: only the background that shows repaints.
+    int visible = 0;
+    while (estado.Casillas[visible].Visible == false)
+        ++visible;
+    auto *etiqueta = Control(QStringLiteral("lblTextos_%1").arg(visible));
+    pintados.Vaciar();
+    f->FondoVentana(0x0000FF);  // red, packed as the rules keep colours
+    for (int k = 0; k < 5; ++k)
+        QApplication::processEvents();
+    EXPECT_EQ(pintados.n[etiqueta->objectName()], 0);
+    EXPECT_EQ(pintados.n[QStringLiteral("lblSegundos")], 0);
+    EXPECT_GE(pintados.n[QStringLiteral("frmMain")], 1);
+    const QImage imagen = f->grab().toImage();
+    EXPECT_EQ(imagen.pixelColor(2, 2), QColor(Qt::red));
+    EXPECT_EQ(imagen.pixelColor(etiqueta->geometry().topLeft() + QPoint(1, 1)), QColor(Qt::white));
 }
