@@ -6,6 +6,7 @@ set -euo pipefail
 paquetes=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev libsdl2-mixer-dev libgtest-dev libgmock-dev
+  qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite   # the history and its charts
   fonts-liberation
   clang libclang-rt-dev            # the fuzz target
   xvfb xauth                       # screenshots and real-window checks

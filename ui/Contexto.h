@@ -10,6 +10,7 @@
 #include <functional>
 
 class Ajustes;
+class Historial;
 class Web;
 
 struct Contexto {
@@ -26,4 +27,6 @@ struct Contexto {
     std::function<void()> terminar{};
     // The player's settings; without them every comfort keeps its default.
     Ajustes *ajustes = nullptr;
+    // The player's history for this run; null when none is kept.
+    Historial *historial = nullptr;
 };

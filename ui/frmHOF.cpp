@@ -4,6 +4,7 @@
 #include "Controles.h"
 #include "RutaHOF.h"
 #include "Web.h"
+#include "frmProgreso.h"
 
 #include <QDate>
 #include <QInputDialog>
@@ -113,6 +114,12 @@ void frmHOF::Construir()
     Command1_->setDefault(true);
     Command1_->setFocus();
     connect(Command1_, &QPushButton::clicked, this, &frmHOF::Command1_Click);
+
+    // The player's own history, beside OK in the free part of the bottom row.
+    auto *progreso = new QPushButton(tr("PROGRESS"), this);
+    progreso->setObjectName(QStringLiteral("cmdProgreso"));
+    progreso->setGeometry(520, 376, 97, 25);
+    connect(progreso, &QPushButton::clicked, this, &frmHOF::cmdProgreso_Click);
 }
 
 void frmHOF::Form_Load()
@@ -186,6 +193,8 @@ void frmHOF::Command1_Click()
 }
 
 void frmHOF::Image2_Click() { AbrirWeb(ctx_); }
+
+void frmHOF::cmdProgreso_Click() { AbrirProgreso(ctx_, this); }
 
 void AbrirRecords(Contexto &ctx, QWidget *padre)
 {

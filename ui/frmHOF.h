@@ -25,6 +25,7 @@ public:
     // Event handlers, public so tests can drive exactly what a click does.
     void Command1_Click();
     void Image2_Click();
+    void cmdProgreso_Click();
 
 private:
     void Construir();

@@ -3,6 +3,7 @@
 #include "Ajustes.h"
 #include "Apariencia.h"
 #include "Controles.h"
+#include "Historial.h"
 #include "MarcaFoco.h"
 #include "Mensajes.h"
 #include "NavegacionTeclado.h"
@@ -64,6 +65,7 @@ frmMain::frmMain(Contexto &ctx) : QWidget(nullptr), ctx_(ctx)
     // Load: the back-to-menu picture first, then the rules set up palette, levels and board.
     CargarImagenMenu();
     juego_ = std::make_unique<Juego>(ctx_.estado, *this, ctx_.sonido, ctx_.azar, ctx_.dirApp.toStdString());
+    juego_->Observar(ctx_.historial);
     juego_->CargaInicial();
     if (Ajustes *a = ctx_.ajustes) {
         juego_->PonerDestelloTranquilo(a->Valor(Ajustes::Clave::DestelloTranquilo));
@@ -402,6 +404,7 @@ void frmMain::closeEvent(QCloseEvent *ev)
         return;
     }
     cerrada_ = true;
+    juego_->Abandonar();  // after a win the game is already reported
     if (!ctx_.estado.PartidaGanada)
         ctx_.estado.PuntosTotales = 0;
     tmrJuego.stop();

@@ -1,0 +1,203 @@
+// The progress window over a seeded history: the values behind its charts and numbers,
+// the first-run invitation, the one line that says why history is off, the CSV export
+// through the file prompt, and the two ways in (high scores, the P key on the menu).
+#include "AlmacenHistorial.h"
+#include "Contexto.h"
+#include "Controles.h"
+#include "Falsos.h"
+#include "FalsosUI.h"
+#include "Historial.h"
+#include "frmHOF.h"
+#include "frmIntro.h"
+#include "frmProgreso.h"
+
+#include <QChartView>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <memory>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+const QDateTime kHora(QDate(2026, 5, 2), QTime(18, 30), Qt::UTC);
+
+tResultadoNivel Terminado(int nivel, float usados, int necesarios, int dificultad)
+{
+    tResultadoNivel r;
+    r.Dificultad = dificultad;
+    r.Nivel = nivel;
+    r.SegundosPermitidos = 30;
+    r.SegundosUsados = usados;
+    r.Encontrados = r.Necesarios = necesarios;
+    r.Fin = FinNivel::Terminado;
+    return r;
+}
+
+// Runs `respuesta` on the next modal window that opens (any kind), polling the event loop
+// from inside the call that opens it. Returns the flag that says it came.
+std::shared_ptr<bool> AlAbrirse(std::function<void(QWidget *)> respuesta)
+{
+    auto hecho = std::make_shared<bool>(false);
+    auto sondeo = std::make_shared<QTimer>();
+    auto inicio = std::make_shared<QElapsedTimer>();
+    inicio->start();
+    sondeo->setInterval(10);
+    QObject::connect(sondeo.get(), &QTimer::timeout, [=] {
+        QWidget *w = QApplication::activeModalWidget();
+        if (w && w->isVisible()) {
+            sondeo->stop();
+            *hecho = true;
+            respuesta(w);
+        } else if (inicio->elapsed() > 5000) {
+            sondeo->stop();
+        }
+    });
+    sondeo->start();
+    return hecho;
+}
+
+struct Progreso : ::testing::Test {
+    QTemporaryDir dir;
+    QString Ruta() const { return dir.filePath(QStringLiteral("history.sqlite")); }
+
+    // Three games: two NORMAL (reaching levels 2 and 3), one HARD (level 1, a wrong click).
+    void Sembrar()
+    {
+        AlmacenHistorial a(Ruta());
+        ASSERT_TRUE(a.Abrir());
+        const qint64 p1 = *a.EmpezarPartida(kHora, Normal);
+        a.GuardarNivel(p1, kHora, Terminado(1, 6, 3, Normal));  // 2 s per match
+        a.TerminarPartida(p1, kHora.addSecs(60), tResultadoPartida{Normal, 2, 2400, false});
+        const qint64 p2 = *a.EmpezarPartida(kHora.addSecs(120), Normal);
+        a.GuardarNivel(p2, kHora, Terminado(1, 3, 3, Normal));  // 1 s per match
+        a.GuardarNivel(p2, kHora, Terminado(2, 8, 2, Normal));  // 4 s per match
+        a.TerminarPartida(p2, kHora.addSecs(180), tResultadoPartida{Normal, 3, 5100, false});
+        const qint64 p3 = *a.EmpezarPartida(kHora.addSecs(240), Dificil);
+        tResultadoNivel fallo = Terminado(1, 2, 3, Dificil);
+        fallo.Fin = FinNivel::ClicErroneo;
+        a.GuardarNivel(p3, kHora, fallo);
+        a.TerminarPartida(p3, kHora.addSecs(250), tResultadoPartida{Dificil, 1, 0, false});
+    }
+    static QList<QPointF> Puntos(frmProgreso &f, const char *grafico, const QString &serie)
+    {
+        auto *vista = f.findChild<QChartView *>(QString::fromLatin1(grafico));
+        for (QAbstractSeries *s : vista->chart()->series())
+            if (s->objectName() == serie)
+                return static_cast<QLineSeries *>(s)->points();
+        return {};
+    }
+    static QString Texto(frmProgreso &f, const char *nombre)
+    {
+        return f.findChild<Etiqueta *>(QString::fromLatin1(nombre))->text();
+    }
+};
+}  // namespace
+
+TEST_F(Progreso, ChartsAndNumbersShowTheSeededGames)
+{
+    Sembrar();
+    Historial h(Ruta());
+    frmProgreso f(&h, nullptr);
+
+    const QList<QPointF> normal = Puntos(f, "chtPartidas", QStringLiteral("serPartidas_2"));
+    ASSERT_EQ(normal.size(), 2);
+    EXPECT_EQ(normal[0], QPointF(kHora.toMSecsSinceEpoch(), 2));
+    EXPECT_EQ(normal[1], QPointF(kHora.addSecs(120).toMSecsSinceEpoch(), 3));
+    EXPECT_EQ(Puntos(f, "chtPartidas", QStringLiteral("serPartidas_3")),
+        QList<QPointF>{QPointF(kHora.addSecs(240).toMSecsSinceEpoch(), 1)});
+    EXPECT_TRUE(Puntos(f, "chtPartidas", QStringLiteral("serPartidas_0")).isEmpty());
+
+    EXPECT_EQ(Puntos(f, "chtNiveles", QStringLiteral("serMejor")), (QList<QPointF>{{1, 1.0}, {2, 4.0}}));
+    EXPECT_EQ(Puntos(f, "chtNiveles", QStringLiteral("serMedia")), (QList<QPointF>{{1, 1.5}, {2, 4.0}}));
+
+    EXPECT_TRUE(Texto(f, "lblPartidas").endsWith(QStringLiteral(": 3")));
+    EXPECT_TRUE(Texto(f, "lblNiveles").endsWith(QStringLiteral(": 3")));
+    EXPECT_TRUE(Texto(f, "lblFallos").endsWith(QStringLiteral(": 1")));
+    EXPECT_TRUE(Texto(f, "lblTiempos").endsWith(QStringLiteral(": 0")));
+    EXPECT_TRUE(Texto(f, "lblMejorTotal").endsWith(QStringLiteral(": 5100")));
+    EXPECT_TRUE(Texto(f, "lblTiempoJugado").endsWith(QStringLiteral(": 0:00:19")));
+    EXPECT_TRUE(f.findChild<Etiqueta *>(QStringLiteral("lblVacio"))->isHidden());
+    EXPECT_TRUE(Texto(f, "lblEstado").isEmpty());
+}
+
+TEST_F(Progreso, AFirstRunInvitesToPlayAndAnOffHistorySaysWhy)
+{
+    Historial nueva(Ruta());
+    frmProgreso vacia(&nueva, nullptr);
+    EXPECT_FALSE(vacia.findChild<Etiqueta *>(QStringLiteral("lblVacio"))->isHidden());
+    EXPECT_TRUE(vacia.findChild<QChartView *>(QStringLiteral("chtPartidas"))->isHidden());
+    EXPECT_FALSE(vacia.findChild<QPushButton *>(QStringLiteral("cmdExportar"))->isEnabled());
+    EXPECT_TRUE(Texto(vacia, "lblEstado").isEmpty());
+
+    const QString otra = dir.filePath(QStringLiteral("futura.sqlite"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("futura"));
+        db.setDatabaseName(otra);
+        ASSERT_TRUE(db.open());
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = 7"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("futura"));
+    Historial futura(otra);
+    frmProgreso apagada(&futura, nullptr);
+    const QString estado = Texto(apagada, "lblEstado");
+    EXPECT_FALSE(estado.isEmpty());
+    EXPECT_FALSE(estado.contains(u'\n'));
+    frmProgreso sinHistorial(nullptr, nullptr);
+    EXPECT_NE(estado, Texto(sinHistorial, "lblEstado"));  // each cause its own line
+}
+
+TEST_F(Progreso, ExportWritesTheFileThePlayerChooses)
+{
+    Sembrar();
+    Historial h(Ruta());
+    frmProgreso f(&h, nullptr);
+    const QString destino = dir.filePath(QStringLiteral("mine.csv"));
+    auto r = AlAbrirse([&](QWidget *w) {
+        auto *d = qobject_cast<QFileDialog *>(w);
+        ASSERT_NE(d, nullptr);
+        d->selectFile(destino);
+        static_cast<QDialog *>(d)->accept();  // the file dialog's own accept, reached as a dialog
+    });
+    QTest::mouseClick(f.findChild<QPushButton *>(QStringLiteral("cmdExportar")), Qt::LeftButton);
+    EXPECT_TRUE(*r);
+    QFile csv(destino);
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csv.readAll().count("\r\n"), 1 + 4);  // the header and the four levels played
+}
+
+TEST_F(Progreso, OpensFromHighScoresAndFromTheMenuKeyAndClosesWithEscape)
+{
+    EstadoJuego estado;
+    SonidoFalso sonido;
+    WebFalsa web;
+    GeneradorFijo azar{1};
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Data")));
+    Contexto ctx{estado, sonido, web, azar, dir.path(), {}, {}};
+    Historial h(Ruta());
+    ctx.historial = &h;
+    auto cerrarConEscape = [](QWidget *w) {
+        EXPECT_EQ(w->objectName(), QStringLiteral("frmProgreso"));
+        QTest::keyClick(w, Qt::Key_Escape);
+    };
+
+    frmHOF hof(ctx, nullptr);
+    auto r = AlAbrirse(cerrarConEscape);
+    QTest::mouseClick(hof.findChild<QPushButton *>(QStringLiteral("cmdProgreso")), Qt::LeftButton);
+    EXPECT_TRUE(*r);
+
+    frmIntro menu(ctx);
+    menu.show();
+    r = AlAbrirse(cerrarConEscape);
+    QTest::keyClick(&menu, Qt::Key_P);
+    EXPECT_TRUE(*r);
+}
