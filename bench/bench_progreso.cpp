@@ -48,8 +48,11 @@ void Sembrar(const QString &ruta, int partidas)
             r.Necesarios = 1 + nivel / 5;
             r.SegundosPermitidos = 20;
             const int caso = static_cast<int>(azar() % 10);
-            r.Fin = caso < 7 ? FinNivel::Terminado : caso < 9 ? FinNivel::ClicErroneo : FinNivel::TiempoAgotado;
-            r.SegundosUsados = r.Fin == FinNivel::TiempoAgotado ? 20.f : 2.f + static_cast<float>(azar() % 1500) / 100.f;
+            r.Fin = caso < 7 ? FinNivel::Terminado
+                : caso < 9   ? FinNivel::ClicErroneo
+                             : FinNivel::TiempoAgotado;
+            r.SegundosUsados
+                = r.Fin == FinNivel::TiempoAgotado ? 20.f : 2.f + static_cast<float>(azar() % 1500) / 100.f;
             r.Encontrados = r.Fin == FinNivel::Terminado ? r.Necesarios : 0;
             r.Puntos = r.Fin == FinNivel::Terminado ? static_cast<int32_t>((20 - r.SegundosUsados) * 100) : 0;
             a.GuardarNivel(id, t, r);
@@ -57,7 +60,8 @@ void Sembrar(const QString &ruta, int partidas)
             maximo = std::max(maximo, nivel);
             t = t.addSecs(15);
         }
-        a.TerminarPartida(id, t, tResultadoPartida{dificultad, maximo, static_cast<int32_t>(azar() % 50000), maximo == 50});
+        a.TerminarPartida(
+            id, t, tResultadoPartida{dificultad, maximo, static_cast<int32_t>(azar() % 50000), maximo == 50});
         t = t.addSecs(3600);
     }
     a.Confirmar();

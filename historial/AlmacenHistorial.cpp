@@ -92,7 +92,8 @@ bool AlmacenHistorial::AbrirConexion()
             error = db.lastError();
     }
     if (!abierta || nueva) {
-        estado_ = nueva ? EstadoAlmacen::VersionNueva : EstadoAlmacen::Inaccesible;  // a newer file is left as it is
+        estado_ = nueva ? EstadoAlmacen::VersionNueva
+                        : EstadoAlmacen::Inaccesible;  // a newer file is left as it is
         Cerrar();
         return false;
     }
@@ -132,8 +133,8 @@ bool AlmacenHistorial::MoverAparte()
     if (ruta_ == QLatin1String(":memory:"))
         return false;
     // Kept, not deleted: the player (or a tool) may still recover something from it.
-    const QString destino
-        = ruta_ + QStringLiteral(".bad-") + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddTHHmmss"));
+    const QString destino = ruta_ + QStringLiteral(".bad-")
+        + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddTHHmmss"));
     if (!QFile::rename(ruta_, destino))
         return false;
     for (const char *extra : {"-wal", "-shm"})
@@ -143,7 +144,10 @@ bool AlmacenHistorial::MoverAparte()
     return AbrirConexion();
 }
 
-bool AlmacenHistorial::Empezar() { return Activo() && QSqlDatabase::database(conexion_, false).transaction(); }
+bool AlmacenHistorial::Empezar()
+{
+    return Activo() && QSqlDatabase::database(conexion_, false).transaction();
+}
 
 bool AlmacenHistorial::Confirmar()
 {
@@ -182,26 +186,26 @@ bool AlmacenHistorial::GuardarNivel(qint64 partida, const QDateTime &fin, const 
         return false;
     QSqlError error;
     {
-    QSqlQuery q(QSqlDatabase::database(conexion_, false));
-    q.prepare(QStringLiteral("INSERT INTO niveles (partida, fin, dificultad, nivel, segundos_permitidos,"
-                             " segundos_usados, encontrados, necesarios, puntos, final)"
-                             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant &v : {QVariant(partida), QVariant(Momento(fin)), QVariant(r.Dificultad), QVariant(r.Nivel),
-             QVariant(double(r.SegundosPermitidos)), QVariant(double(r.SegundosUsados)), QVariant(r.Encontrados),
-             QVariant(r.Necesarios), QVariant(r.Puntos),
-             QVariant(QString::fromLatin1(kFinales[static_cast<int>(r.Fin)]))})
-        q.addBindValue(v);
-    bool ok = q.exec();
-    if (ok) {
-        // The game's row follows its levels, so a game cut short still shows how far it got.
-        q.prepare(QStringLiteral("UPDATE partidas SET nivel_maximo = max(nivel_maximo, ?) WHERE id = ?"));
-        q.addBindValue(r.Nivel);
-        q.addBindValue(partida);
-        ok = q.exec();
-    }
-    if (ok)
-        return true;
-    error = q.lastError();
+        QSqlQuery q(QSqlDatabase::database(conexion_, false));
+        q.prepare(QStringLiteral("INSERT INTO niveles (partida, fin, dificultad, nivel, segundos_permitidos,"
+                                 " segundos_usados, encontrados, necesarios, puntos, final)"
+                                 " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        for (const QVariant &v : {QVariant(partida), QVariant(Momento(fin)), QVariant(r.Dificultad),
+                 QVariant(r.Nivel), QVariant(double(r.SegundosPermitidos)),
+                 QVariant(double(r.SegundosUsados)), QVariant(r.Encontrados), QVariant(r.Necesarios),
+                 QVariant(r.Puntos), QVariant(QString::fromLatin1(kFinales[static_cast<int>(r.Fin)]))})
+            q.addBindValue(v);
+        bool ok = q.exec();
+        if (ok) {
+            // The game's row follows its levels, so a game cut short still shows how far it got.
+            q.prepare(QStringLiteral("UPDATE partidas SET nivel_maximo = max(nivel_maximo, ?) WHERE id = ?"));
+            q.addBindValue(r.Nivel);
+            q.addBindValue(partida);
+            ok = q.exec();
+        }
+        if (ok)
+            return true;
+        error = q.lastError();
     }
     Fallo(error);
     return false;
@@ -213,17 +217,18 @@ bool AlmacenHistorial::TerminarPartida(qint64 partida, const QDateTime &fin, con
         return false;
     QSqlError error;
     {
-    QSqlQuery q(QSqlDatabase::database(conexion_, false));
-    q.prepare(QStringLiteral("UPDATE partidas SET fin = ?, nivel_maximo = max(nivel_maximo, ?), total = ?,"
-                             " ganada = ? WHERE id = ?"));
-    q.addBindValue(Momento(fin));
-    q.addBindValue(r.NivelMaximo);
-    q.addBindValue(r.Total);
-    q.addBindValue(r.Ganada ? 1 : 0);
-    q.addBindValue(partida);
-    if (q.exec())
-        return true;
-    error = q.lastError();
+        QSqlQuery q(QSqlDatabase::database(conexion_, false));
+        q.prepare(
+            QStringLiteral("UPDATE partidas SET fin = ?, nivel_maximo = max(nivel_maximo, ?), total = ?,"
+                           " ganada = ? WHERE id = ?"));
+        q.addBindValue(Momento(fin));
+        q.addBindValue(r.NivelMaximo);
+        q.addBindValue(r.Total);
+        q.addBindValue(r.Ganada ? 1 : 0);
+        q.addBindValue(partida);
+        if (q.exec())
+            return true;
+        error = q.lastError();
     }
     Fallo(error);
     return false;
@@ -247,19 +252,19 @@ void AlmacenHistorial::LeerEn(tResumenHistorial &res, QSqlError &error)
 {
     QSqlQuery q(QSqlDatabase::database(conexion_, false));
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT inicio, dificultad, nivel_maximo FROM partidas ORDER BY id"))) {
+    if (!q.exec(QStringLiteral("SELECT dificultad, nivel_maximo FROM partidas ORDER BY id"))) {
         error = q.lastError();
         return;
     }
     while (q.next())
-        res.Partidas.push_back({QDateTime::fromString(q.value(0).toString(), Qt::ISODateWithMs), q.value(1).toInt(),
-            q.value(2).toInt()});
+        res.Partidas.push_back({q.value(0).toInt(), q.value(1).toInt()});
     if (q.exec(QStringLiteral("SELECT coalesce(max(total), 0) FROM partidas")) && q.next())
         res.MejorTotal = q.value(0).toInt();
     res.PartidasJugadas = static_cast<int>(res.Partidas.size());
 
-    if (!q.exec(QStringLiteral("SELECT nivel, final, veces, segundos_usados, suma_por_acierto, mejor_por_acierto"
-                               " FROM resumen_niveles"))) {
+    if (!q.exec(
+            QStringLiteral("SELECT nivel, final, veces, segundos_usados, suma_por_acierto, mejor_por_acierto"
+                           " FROM resumen_niveles"))) {
         error = q.lastError();
         return;
     }
@@ -290,28 +295,29 @@ bool AlmacenHistorial::ExportarCSV(const QString &archivo)
     QByteArray texto;
     QSqlError error;
     {
-    QSqlQuery q(QSqlDatabase::database(conexion_, false));
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT n.partida, p.inicio, n.fin, n.dificultad, n.nivel, n.segundos_permitidos,"
-                               " n.segundos_usados, n.encontrados, n.necesarios, n.puntos, n.final,"
-                               " p.nivel_maximo, p.total, p.ganada"
-                               " FROM niveles n JOIN partidas p ON p.id = n.partida ORDER BY n.id")))
-        error = q.lastError();
-    // Written by hand: Qt has no CSV writer, and every value is a number or a fixed word
-    // without commas or quotes. The column names stay English in every language, so a
-    // spreadsheet or script made for one file reads the next.
-    texto = "game,game_started,level_ended,difficulty,level,seconds_allowed,seconds_used,"
-                       "matches_found,matches_needed,points,outcome,game_highest_level,game_total,game_won\r\n";
-    while (q.next()) {
-        const int dificultad = q.value(3).toInt();
-        QStringList campos{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
-            NombreDificultad(dificultad),
-            q.value(4).toString(), QString::number(q.value(5).toDouble(), 'f', 2),
-            QString::number(q.value(6).toDouble(), 'f', 2), q.value(7).toString(), q.value(8).toString(),
-            q.value(9).toString(), q.value(10).toString(), q.value(11).toString(), q.value(12).toString(),
-            q.value(13).toInt() ? QStringLiteral("yes") : QStringLiteral("no")};
-        texto += campos.join(u',').toUtf8() + "\r\n";
-    }
+        QSqlQuery q(QSqlDatabase::database(conexion_, false));
+        q.setForwardOnly(true);
+        if (!q.exec(QStringLiteral(
+                "SELECT n.partida, p.inicio, n.fin, n.dificultad, n.nivel, n.segundos_permitidos,"
+                " n.segundos_usados, n.encontrados, n.necesarios, n.puntos, n.final,"
+                " p.nivel_maximo, p.total, p.ganada"
+                " FROM niveles n JOIN partidas p ON p.id = n.partida ORDER BY n.id")))
+            error = q.lastError();
+        // Written by hand: Qt has no CSV writer, and every value is a number or a fixed word
+        // without commas or quotes. The column names stay English in every language, so a
+        // spreadsheet or script made for one file reads the next.
+        texto = "game,game_started,level_ended,difficulty,level,seconds_allowed,seconds_used,"
+                "matches_found,matches_needed,points,outcome,game_highest_level,game_total,game_won\r\n";
+        while (q.next()) {
+            const int dificultad = q.value(3).toInt();
+            QStringList campos{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                NombreDificultad(dificultad), q.value(4).toString(),
+                QString::number(q.value(5).toDouble(), 'f', 2),
+                QString::number(q.value(6).toDouble(), 'f', 2), q.value(7).toString(), q.value(8).toString(),
+                q.value(9).toString(), q.value(10).toString(), q.value(11).toString(), q.value(12).toString(),
+                q.value(13).toInt() ? QStringLiteral("yes") : QStringLiteral("no")};
+            texto += campos.join(u',').toUtf8() + "\r\n";
+        }
     }
     if (error.isValid()) {
         Fallo(error);
@@ -323,5 +329,6 @@ bool AlmacenHistorial::ExportarCSV(const QString &archivo)
 
 QString RutaHistorial()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/history.sqlite");
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+        + QStringLiteral("/history.sqlite");
 }

@@ -66,7 +66,8 @@ bool Historial::EscribirUno(const Pendiente &p)
     if (const auto *n = std::get_if<tResultadoNivel>(&p.suceso)) {
         if (!partida_) {
             // A game is kept from its first level played: one left before START is not.
-            partida_ = almacen_.EmpezarPartida(inicioPartida_.isValid() ? inicioPartida_ : p.momento, n->Dificultad);
+            partida_ = almacen_.EmpezarPartida(
+                inicioPartida_.isValid() ? inicioPartida_ : p.momento, n->Dificultad);
             if (!partida_)
                 return false;
         }

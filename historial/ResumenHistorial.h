@@ -1,8 +1,7 @@
 // What the progress window shows, read from the history in one go: each game's highest
-// level, the best and average seconds per match of every level, and the totals.
+// level (oldest game first), the best and average seconds per match of every level, and the totals.
 #pragma once
 
-#include <QDateTime>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -10,7 +9,6 @@
 constexpr int kNivelesHistorial = 50;
 
 struct tPuntoPartida {
-    QDateTime Inicio;  // UTC
     int Dificultad = 0;
     int NivelMaximo = 1;
 };

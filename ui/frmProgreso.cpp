@@ -8,7 +8,6 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QDateTimeAxis>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -112,9 +111,11 @@ void frmProgreso::Construir()
     lblVacio_->setFont(FuenteVentana(13.5));
     lblVacio_->hide();
 
-    const char *nombres[] = {"lblPartidas", "lblNiveles", "lblFallos", "lblTiempos", "lblMejorTotal", "lblTiempoJugado"};
+    const char *nombres[]
+        = {"lblPartidas", "lblNiveles", "lblFallos", "lblTiempos", "lblMejorTotal", "lblTiempoJugado"};
     for (int i = 0; i < 6; ++i) {
-        auto *l = new Etiqueta(this, QString::fromLatin1(nombres[i]), QRect(16 + 244 * (i % 3), 356 + 28 * (i / 3), 232, 25));
+        auto *l = new Etiqueta(
+            this, QString::fromLatin1(nombres[i]), QRect(16 + 244 * (i % 3), 356 + 28 * (i / 3), 232, 25));
         l->PonerFondo(Melocoton);
         l->PonerBorde(true);
         l->setFont(FuenteVentana(9.75, true));
@@ -156,13 +157,15 @@ void frmProgreso::Form_Load()
 
 void frmProgreso::LlenarPartidas(const tResumenHistorial &r)
 {
+    // Games in the order they were played, not on a calendar: an evening of ten games and
+    // a single game a week later each stay readable.
     QChart *chart = chtPartidas_->chart();
     std::array<QList<QPointF>, 4> puntos;
-    for (const tPuntoPartida &p : r.Partidas)
-        puntos[std::clamp(p.Dificultad, 0, 3)].append(
-            QPointF(static_cast<qreal>(p.Inicio.toMSecsSinceEpoch()), p.NivelMaximo));
-
-    auto *ejeX = new QDateTimeAxis;
+    for (std::size_t i = 0; i < r.Partidas.size(); ++i) {
+        const tPuntoPartida &p = r.Partidas[i];
+        puntos[std::clamp(p.Dificultad, 0, 3)].append(QPointF(static_cast<qreal>(i + 1), p.NivelMaximo));
+    }
+    auto *ejeX = new QValueAxis;
     auto *ejeY = new QValueAxis;
     Eje(ejeX);
     Eje(ejeY);
@@ -171,7 +174,8 @@ void frmProgreso::LlenarPartidas(const tResumenHistorial &r)
     for (int d = 0; d < 4; ++d) {
         if (puntos[d].isEmpty())
             continue;
-        QLineSeries *s = Serie(chart, NombreDificultad(d), QStringLiteral("serPartidas_%1").arg(d), ColorDificultad(d));
+        QLineSeries *s
+            = Serie(chart, NombreDificultad(d), QStringLiteral("serPartidas_%1").arg(d), ColorDificultad(d));
         s->setPointsVisible(puntos[d].size() <= kMaxMarcadores);
         s->replace(puntos[d]);
         s->attachAxis(ejeX);
@@ -181,15 +185,10 @@ void frmProgreso::LlenarPartidas(const tResumenHistorial &r)
     ejeY->setTickCount(6);
     ejeY->setLabelFormat(QStringLiteral("%d"));
     ejeY->setTitleText(tr("level"));
-    if (r.Partidas.empty())
-        return;
-    const QDateTime primero = r.Partidas.front().Inicio.toLocalTime();
-    const QDateTime ultimo = r.Partidas.back().Inicio.toLocalTime();
-    // A margin either side, so the first and last games are not drawn on the frame.
-    const qint64 margen = std::max<qint64>(primero.secsTo(ultimo) / 20, 60);
-    ejeX->setRange(primero.addSecs(-margen), ultimo.addSecs(margen));
-    ejeX->setFormat(primero.daysTo(ultimo) < 2 ? QStringLiteral("HH:mm") : QStringLiteral("yyyy-MM-dd"));
-    ejeX->setTickCount(4);
+    ejeX->setRange(0, std::max<qreal>(static_cast<qreal>(r.Partidas.size()) + 1, 4));
+    ejeX->applyNiceNumbers();
+    ejeX->setLabelFormat(QStringLiteral("%d"));
+    ejeX->setTitleText(tr("game, oldest first"));
 }
 
 void frmProgreso::LlenarNiveles(const tResumenHistorial &r)
@@ -278,7 +277,8 @@ bool frmProgreso::Exportar(const QString &archivo)
     if (almacen && almacen->ExportarCSV(archivo))
         return true;
     QMessageBox caja(QMessageBox::NoIcon, QStringLiteral("Velunda"),
-        tr("The history could not be written to %1.").arg(QDir::toNativeSeparators(archivo)), QMessageBox::Ok, this);
+        tr("The history could not be written to %1.").arg(QDir::toNativeSeparators(archivo)), QMessageBox::Ok,
+        this);
     caja.exec();
     return false;
 }

@@ -1,5 +1,5 @@
 // The progress window: the player's history in pictures. The highest level reached in each
-// game over time, coloured by difficulty; the best and average seconds per match of every
+// game, game after game, coloured by difficulty; the best and average seconds per match of every
 // level; a few totals; an export of every level played as CSV. It only reads the history.
 // A first run shows an invitation to play instead of empty charts, and when the history is
 // off for this run, one line says why.

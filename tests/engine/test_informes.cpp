@@ -28,11 +28,18 @@ TEST(Informes, EachWayALevelEndsIsReportedOnceWithItsValues)
         int encontrados;  // -1: all the level needs
     };
     const Caso casos[] = {
-        {FinNivel::Terminado, [](MesaObservada &m) { for (int i : m.Aciertos()) m.juego.ClicEtiqueta(i); }, -1},
-        {FinNivel::ClicErroneo, [](MesaObservada &m) {
-             m.juego.ClicEtiqueta(m.Aciertos()[0]);
-             m.juego.ClicEtiqueta(m.UnFallo());
-         }, 1},
+        {FinNivel::Terminado,
+            [](MesaObservada &m) {
+                for (int i : m.Aciertos())
+                    m.juego.ClicEtiqueta(i);
+            },
+            -1},
+        {FinNivel::ClicErroneo,
+            [](MesaObservada &m) {
+                m.juego.ClicEtiqueta(m.Aciertos()[0]);
+                m.juego.ClicEtiqueta(m.UnFallo());
+            },
+            1},
         {FinNivel::TiempoAgotado, [](MesaObservada &m) { m.Ticks(100000); }, 0},
         {FinNivel::SaltoNivel, [](MesaObservada &m) { m.juego.SaltarNivel("12"); }, 0},
         {FinNivel::Abandono, [](MesaObservada &m) { m.juego.Abandonar(); }, 0},
@@ -51,7 +58,8 @@ TEST(Informes, EachWayALevelEndsIsReportedOnceWithItsValues)
         EXPECT_EQ(r.Nivel, 7);  // as shown
         EXPECT_EQ(r.Dificultad, Facil);
         EXPECT_FLOAT_EQ(r.SegundosPermitidos, permitidos);
-        EXPECT_NEAR(r.SegundosUsados, c.fin == FinNivel::TiempoAgotado ? permitidos : 3.f, 0.01f) << int(c.fin);
+        EXPECT_NEAR(r.SegundosUsados, c.fin == FinNivel::TiempoAgotado ? permitidos : 3.f, 0.01f)
+            << int(c.fin);
         EXPECT_EQ(r.Necesarios, necesarios);
         EXPECT_EQ(r.Encontrados, c.encontrados < 0 ? necesarios : c.encontrados);
         if (c.fin == FinNivel::Terminado)
