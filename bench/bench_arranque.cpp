@@ -5,6 +5,7 @@
 #include "Aleatorio.h"
 #include "Contexto.h"
 #include "EstadoJuego.h"
+#include "Historial.h"
 #include "SonidoSDL.h"
 #include "Web.h"
 #include "frmIntro.h"
@@ -58,6 +59,8 @@ int main(int argc, char **argv)
     WebEscritorio web;
     GeneradorMersenne azar;
     Contexto ctx{estado, sonido, web, azar, QCoreApplication::applicationDirPath(), {}, {}};
+    Historial historial(RutaHistorial());
+    ctx.historial = &historial;
     frmIntro intro(ctx);
     intro.installEventFilter(&filtro);
     intro.show();

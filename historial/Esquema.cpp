@@ -61,9 +61,9 @@ const std::vector<Paso> kPasos{
 };
 }  // namespace
 
-bool MigrarEsquema(QSqlDatabase &db, int versionActual, QSqlError *error)
+bool MigrarEsquema(QSqlDatabase &db, int versionActual, QSqlError *error, int hasta)
 {
-    for (int v = versionActual; v < kVersionEsquema; ++v) {
+    for (int v = versionActual; v < hasta; ++v) {
         if (!db.transaction()) {
             if (error)
                 *error = db.lastError();

@@ -7,6 +7,7 @@
 
 constexpr int kVersionEsquema = 2;
 
-// Runs the steps from the file's version up to kVersionEsquema, each step in its own
-// transaction. False when a step fails (the file keeps the last whole step).
-bool MigrarEsquema(QSqlDatabase &db, int versionActual, QSqlError *error = nullptr);
+// Runs the steps from the file's version up to `hasta`, each step in its own transaction.
+// False when a step fails (the file keeps the last whole step).
+bool MigrarEsquema(
+    QSqlDatabase &db, int versionActual, QSqlError *error = nullptr, int hasta = kVersionEsquema);

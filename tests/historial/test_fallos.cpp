@@ -1,6 +1,7 @@
 // The history never stands in the game's way: each state a file can be in, the upgrade of
 // an older file, and the recorder that writes only once the event loop is free.
 #include "AlmacenHistorial.h"
+#include "Esquema.h"
 #include "Historial.h"
 #include "Sembrar.h"
 
@@ -147,29 +148,18 @@ TEST(MigracionHistorial, AVersionOneFileGainsItsLevelSummaryFromTheLevelsAlready
     QTemporaryDir dir;
     const QString ruta = dir.filePath(QStringLiteral("history.sqlite"));
     {
-        // A file as the first release of the history left it.
+        // A file as the first layout left it, with three levels played.
         Conexion c(ruta, "v1");
+        QSqlDatabase db = QSqlDatabase::database(c.nombre);
+        ASSERT_TRUE(MigrarEsquema(db, 0, nullptr, 1));
         for (const char *sql : {
-                 "CREATE TABLE partidas (id INTEGER PRIMARY KEY, inicio TEXT NOT NULL, fin TEXT,"
-                 " dificultad INTEGER NOT NULL, nivel_maximo INTEGER NOT NULL, total INTEGER NOT NULL "
-                 "DEFAULT 0,"
-                 " ganada INTEGER NOT NULL DEFAULT 0)",
-                 "CREATE TABLE niveles (id INTEGER PRIMARY KEY, partida INTEGER NOT NULL REFERENCES "
-                 "partidas(id),"
-                 " fin TEXT NOT NULL, dificultad INTEGER NOT NULL, nivel INTEGER NOT NULL,"
-                 " segundos_permitidos REAL NOT NULL, segundos_usados REAL NOT NULL, encontrados INTEGER NOT "
-                 "NULL,"
-                 " necesarios INTEGER NOT NULL, puntos INTEGER NOT NULL, final TEXT NOT NULL)",
-                 "CREATE INDEX niveles_partida ON niveles(partida)",
-                 "INSERT INTO partidas VALUES (1, '2026-01-05T09:00:00.000Z', '2026-01-05T09:10:00.000Z', 2, "
-                 "3, 900, 0)",
+                 "INSERT INTO partidas VALUES (1, '2026-01-05T09:00:00.000Z', NULL, 2, 3, 900, 0)",
                  "INSERT INTO niveles VALUES (1, 1, '2026-01-05T09:01:00.000Z', 2, 3, 20, 6, 3, 3, 1400, "
                  "'finished')",
                  "INSERT INTO niveles VALUES (2, 1, '2026-01-05T09:02:00.000Z', 2, 3, 20, 3, 3, 3, 1700, "
                  "'finished')",
                  "INSERT INTO niveles VALUES (3, 1, '2026-01-05T09:03:00.000Z', 2, 4, 20, 2, 0, 3, 0, "
                  "'wrong_click')",
-                 "PRAGMA user_version = 1",
              })
             ASSERT_TRUE(c.Ejecutar(QString::fromLatin1(sql))) << sql;
     }

@@ -7,8 +7,11 @@
 #include "Falsos.h"
 #include "FalsosUI.h"
 #include "Historial.h"
+#include "Modales.h"
+#include "Sembrar.h"
 #include "frmHOF.h"
 #include "frmIntro.h"
+#include "frmMain.h"
 #include "frmProgreso.h"
 
 #include <QApplication>
@@ -30,43 +33,35 @@
 namespace {
 const QDateTime kHora(QDate(2026, 5, 2), QTime(18, 30), Qt::UTC);
 
-tResultadoNivel Terminado(int nivel, float usados, int necesarios, int dificultad)
-{
-    tResultadoNivel r;
-    r.Dificultad = dificultad;
-    r.Nivel = nivel;
-    r.SegundosPermitidos = 30;
-    r.SegundosUsados = usados;
-    r.Encontrados = r.Necesarios = necesarios;
-    r.Fin = FinNivel::Terminado;
-    return r;
-}
-
 // Runs `respuesta` on the next modal window that opens (any kind), polling the event loop
-// from inside the call that opens it. Returns the flag that says it came.
-std::shared_ptr<bool> AlAbrirse(std::function<void(QWidget *)> respuesta)
-{
-    auto hecho = std::make_shared<bool>(false);
-    auto sondeo = std::make_shared<QTimer>();
-    auto inicio = std::make_shared<QElapsedTimer>();
-    inicio->start();
-    sondeo->setInterval(10);
-    QObject::connect(sondeo.get(), &QTimer::timeout, [=] {
-        QWidget *w = QApplication::activeModalWidget();
-        if (w && w->isVisible()) {
-            sondeo->stop();
-            *hecho = true;
-            respuesta(w);
-        } else if (inicio->elapsed() > 5000) {
-            sondeo->stop();
-        }
-    });
-    sondeo->start();
-    return hecho;
-}
+// from inside the call that opens it; `hecho` says it came. Keep it alive until then.
+struct AlAbrirse {
+    QTimer sondeo;
+    QElapsedTimer inicio;
+    bool hecho = false;
+    explicit AlAbrirse(std::function<void(QWidget *)> respuesta)
+    {
+        inicio.start();
+        QObject::connect(&sondeo, &QTimer::timeout, [this, respuesta] {
+            QWidget *w = QApplication::activeModalWidget();
+            if ((w && w->isVisible()) || inicio.elapsed() > 5000)
+                sondeo.stop();
+            if (w && w->isVisible()) {
+                hecho = true;
+                respuesta(w);
+            }
+        });
+        sondeo.start(10);
+    }
+};
 
 struct Progreso : ::testing::Test {
     QTemporaryDir dir;
+    EstadoJuego estado;
+    SonidoFalso sonido;
+    WebFalsa web;
+    GeneradorFijo azar{5};
+    Contexto ctx{estado, sonido, web, azar, dir.path(), {}, {}};
     QString Ruta() const { return dir.filePath(QStringLiteral("history.sqlite")); }
 
     // Three games: two NORMAL (reaching levels 2 and 3), one HARD (level 1, a wrong click).
@@ -75,16 +70,14 @@ struct Progreso : ::testing::Test {
         AlmacenHistorial a(Ruta());
         ASSERT_TRUE(a.Abrir());
         const qint64 p1 = *a.EmpezarPartida(kHora, Normal);
-        a.GuardarNivel(p1, kHora, Terminado(1, 6, 3, Normal));  // 2 s per match
+        a.GuardarNivel(p1, kHora, Nivel(1, FinNivel::Terminado, 6, 3, Normal));  // 2 s per match
         a.TerminarPartida(p1, kHora.addSecs(60), tResultadoPartida{Normal, 2, 2400, false});
         const qint64 p2 = *a.EmpezarPartida(kHora.addSecs(120), Normal);
-        a.GuardarNivel(p2, kHora, Terminado(1, 3, 3, Normal));  // 1 s per match
-        a.GuardarNivel(p2, kHora, Terminado(2, 8, 2, Normal));  // 4 s per match
+        a.GuardarNivel(p2, kHora, Nivel(1, FinNivel::Terminado, 3, 3, Normal));  // 1 s per match
+        a.GuardarNivel(p2, kHora, Nivel(2, FinNivel::Terminado, 8, 2, Normal));  // 4 s per match
         a.TerminarPartida(p2, kHora.addSecs(180), tResultadoPartida{Normal, 3, 5100, false});
         const qint64 p3 = *a.EmpezarPartida(kHora.addSecs(240), Dificil);
-        tResultadoNivel fallo = Terminado(1, 2, 3, Dificil);
-        fallo.Fin = FinNivel::ClicErroneo;
-        a.GuardarNivel(p3, kHora, fallo);
+        a.GuardarNivel(p3, kHora, Nivel(1, FinNivel::ClicErroneo, 2, 3, Dificil));
         a.TerminarPartida(p3, kHora.addSecs(250), tResultadoPartida{Dificil, 1, 0, false});
     }
     static QList<QPointF> Puntos(frmProgreso &f, const char *grafico, const QString &serie)
@@ -161,14 +154,14 @@ TEST_F(Progreso, ExportWritesTheFileThePlayerChooses)
     Historial h(Ruta());
     frmProgreso f(&h, nullptr);
     const QString destino = dir.filePath(QStringLiteral("mine.csv"));
-    auto r = AlAbrirse([&](QWidget *w) {
+    AlAbrirse r([&](QWidget *w) {
         auto *d = qobject_cast<QFileDialog *>(w);
         ASSERT_NE(d, nullptr);
         d->selectFile(destino);
         static_cast<QDialog *>(d)->accept();  // the file dialog's own accept, reached as a dialog
     });
     QTest::mouseClick(f.findChild<QPushButton *>(QStringLiteral("cmdExportar")), Qt::LeftButton);
-    EXPECT_TRUE(*r);
+    EXPECT_TRUE(r.hecho);
     QFile csv(destino);
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     EXPECT_EQ(csv.readAll().count("\r\n"), 1 + 4);  // the header and the four levels played
@@ -176,12 +169,7 @@ TEST_F(Progreso, ExportWritesTheFileThePlayerChooses)
 
 TEST_F(Progreso, OpensFromHighScoresAndFromTheMenuKeyAndClosesWithEscape)
 {
-    EstadoJuego estado;
-    SonidoFalso sonido;
-    WebFalsa web;
-    GeneradorFijo azar{1};
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Data")));
-    Contexto ctx{estado, sonido, web, azar, dir.path(), {}, {}};
     Historial h(Ruta());
     ctx.historial = &h;
     auto cerrarConEscape = [](QWidget *w) {
@@ -190,13 +178,40 @@ TEST_F(Progreso, OpensFromHighScoresAndFromTheMenuKeyAndClosesWithEscape)
     };
 
     frmHOF hof(ctx, nullptr);
-    auto r = AlAbrirse(cerrarConEscape);
+    AlAbrirse desdeRecords(cerrarConEscape);
     QTest::mouseClick(hof.findChild<QPushButton *>(QStringLiteral("cmdProgreso")), Qt::LeftButton);
-    EXPECT_TRUE(*r);
+    EXPECT_TRUE(desdeRecords.hecho);
 
     frmIntro menu(ctx);
     menu.show();
-    r = AlAbrirse(cerrarConEscape);
+    AlAbrirse desdeMenu(cerrarConEscape);
     QTest::keyClick(&menu, Qt::Key_P);
-    EXPECT_TRUE(*r);
+    EXPECT_TRUE(desdeMenu.hecho);
+}
+
+TEST_F(Progreso, AGameLeftOnTheGameScreenReachesTheHistoryWithItsWrongClick)
+{
+    Historial h(Ruta());
+    ctx.historial = &h;
+    estado.DificultadActual = Facil;
+    ContestadorAutomatico ok;
+    auto *juego = new frmMain(ctx);
+    juego->show();
+    juego->juego().PrepararNivel(0);
+    juego->cmdEmpezar_Click();
+    for (int i = 0; i < kNumCasillas; ++i)
+        if (estado.Casillas[i].Visible && !estado.Casillas[i].EsAcierto()) {
+            juego->lblTextos_Click(i);
+            break;
+        }
+    juego->cmdEmpezar_Click();
+    juego->imgVolverAlMenu_Click();  // closes and deletes the screen
+    QCoreApplication::processEvents();
+    ASSERT_NE(h.Almacen(), nullptr);
+    const tResumenHistorial r = h.Almacen()->Leer();
+    ASSERT_EQ(r.PartidasJugadas, 1);
+    EXPECT_EQ(r.Partidas[0].Dificultad, Facil);
+    EXPECT_EQ(r.ClicsErroneos, 1);
+    EXPECT_EQ(r.NivelesSuperados, 0);
+    EXPECT_EQ(ok.textos().size(), 1);
 }
