@@ -5,6 +5,7 @@
 #include "Contexto.h"
 #include "DeseoEscritorio.h"
 #include "EstadoJuego.h"
+#include "Historial.h"
 #include "Idioma.h"
 #include "Salida.h"
 #include "SonidoConmutable.h"
@@ -42,6 +43,8 @@ int main(int argc, char **argv)
     ctx.ajustes = &ajustes;
     AtajoSonido atajo(ajustes);
     app.installEventFilter(&atajo);
+    Historial historial(RutaHistorial());  // opens its file on the first level played
+    ctx.historial = &historial;
 
     frmIntro menu(ctx);  // sets ctx.mostrarMenu
     ctx.abrirRecords = [&ctx, &menu] { AbrirRecords(ctx, &menu); };

@@ -7,6 +7,7 @@
 #include "AtajoSonido.h"
 #include "Contexto.h"
 #include "EstadoJuego.h"
+#include "Historial.h"
 #include "Idioma.h"
 #include "SonidoConmutable.h"
 #include "SonidoOpenAL.h"
@@ -33,6 +34,8 @@ int main(int argc, char **argv)
     ctx.ajustes = &ajustes;
     AtajoSonido atajo(ajustes);
     app.installEventFilter(&atajo);
+    Historial historial(RutaHistorial());
+    ctx.historial = &historial;
     frmIntro intro(ctx);
     intro.installEventFilter(&filtro);
     intro.show();

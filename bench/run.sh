@@ -91,3 +91,6 @@ fila "ReproducirSonido, first call (opens device, decodes)" "$(echo "$out" | val
 fila "ReproducirSonido, cached cue started: median" "$(echo "$out" | valor sonido_mediana_us) us" "well under 1 ms"
 fila "  p99" "$(echo "$out" | valor sonido_p99_us) us" ""
 fila "  every channel busy (cue skipped): median" "$(echo "$out" | valor sonido_ocupado_mediana_us) us" ""
+
+# The progress window over 10 000 recorded games (its own script, same table).
+bash bench/progreso.sh "$dir"

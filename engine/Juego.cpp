@@ -5,6 +5,8 @@
 #include "Niveles.h"
 #include "Paleta.h"
 
+#include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace {
@@ -38,6 +40,8 @@ void Juego::CargaInicial()
     e_.PuntosTotales = 0;
     for (int i = 0; i < kNumCasillas; ++i)
         PintarCasilla(i);
+    if (observador_)
+        observador_->PartidaEmpezada();
 }
 
 int Juego::Aleatorio(int bajo, int alto) { return ::Aleatorio(azar_, bajo, alto); }
@@ -68,6 +72,7 @@ void Juego::PrepararNivel(int nivel)
     pantalla_.MostrarPanelMensaje(true);
     e_.Casillas.fill(tCasilla{});
     e_.NivelActual = static_cast<int16_t>(nivel);
+    nivelMaximo_ = std::max(nivelMaximo_, nivel);
     e_.NivelEnJuego = e_.Niveles[nivel];
     const tNivel &n = e_.NivelEnJuego;
     for (int j = nivel; j < kNumNiveles; ++j)
@@ -124,6 +129,7 @@ void Juego::Empezar()
     pantalla_.MostrarPanelMensaje(false);
     relojActivo_ = true;
     pantalla_.ActivarReloj(true);
+    nivelEnJuego_ = true;
 }
 
 void Juego::TickReloj()
@@ -143,6 +149,7 @@ void Juego::TickReloj()
         if (c.Visible && !c.Encontrada && c.EsAcierto())
             pantalla_.FondoEtiqueta(i, kRosaPerdida);
     }
+    InformarNivel(FinNivel::TiempoAgotado);
     Retroceder(Aviso::TiempoAgotado);
 }
 
@@ -154,6 +161,7 @@ void Juego::ClicEtiqueta(int i)
     if (!c.Visible || c.Encontrada)
         return;
     if (!c.EsAcierto()) {
+        InformarNivel(FinNivel::ClicErroneo);
         Retroceder(Aviso::Fallo);
         return;
     }
@@ -170,6 +178,7 @@ void Juego::ClicEtiqueta(int i)
     PararReloj();
     // Points are the hundredths the seconds display shows, not the float behind it.
     const int32_t puntos = Centesimas(Formato00(e_.TiempoRestante));
+    InformarNivel(FinNivel::Terminado, puntos);
     const float usado = e_.TiempoNivel - e_.TiempoRestante;
     const float porAcierto = usado / static_cast<float>(objetivo);
     Informe informe;
@@ -197,6 +206,7 @@ void Juego::GanarPartida()
     for (int i = 0; i <= e_.NivelActual; ++i)
         total += e_.PuntosNivel[i];
     e_.PuntosTotales = total;
+    InformarPartida(true);
     sonido_.ReproducirSonido(RutaDatos("que_bueno_eres_tio.mp3"));
     Informe informe;
     informe.tipo = Aviso::Victoria;
@@ -221,7 +231,53 @@ void Juego::Retroceder(Aviso causa)
     PrepararNivel(destino);
 }
 
-void Juego::SaltarNivel(std::string_view respuesta) { PrepararNivel(NivelDeRespuesta(respuesta)); }
+void Juego::SaltarNivel(std::string_view respuesta)
+{
+    InformarNivel(FinNivel::SaltoNivel);
+    PrepararNivel(NivelDeRespuesta(respuesta));
+}
+
+void Juego::Abandonar()
+{
+    InformarNivel(FinNivel::Abandono);
+    InformarPartida(false);
+}
+
+void Juego::InformarNivel(FinNivel fin, int32_t puntos)
+{
+    if (!nivelEnJuego_)
+        return;
+    nivelEnJuego_ = false;
+    if (!observador_)
+        return;
+    tResultadoNivel r;
+    r.Dificultad = static_cast<int>(std::lround(e_.DificultadActual));
+    r.Nivel = e_.NivelActual + 1;
+    r.SegundosPermitidos = e_.TiempoNivel;
+    r.SegundosUsados = e_.TiempoNivel - e_.TiempoRestante;
+    r.Encontrados = encontrados_;
+    r.Necesarios = e_.NivelEnJuego.Aciertos;
+    r.Puntos = puntos;
+    r.Fin = fin;
+    observador_->NivelTerminado(r);
+}
+
+void Juego::InformarPartida(bool ganada)
+{
+    if (partidaInformada_)
+        return;
+    partidaInformada_ = true;
+    if (!observador_)
+        return;
+    tResultadoPartida r;
+    r.Dificultad = static_cast<int>(std::lround(e_.DificultadActual));
+    r.NivelMaximo = nivelMaximo_ + 1;
+    // Entries from the level in play upwards are 0, except the last level's once won:
+    // the sum is the score on screen, or the winning total.
+    r.Total = std::accumulate(e_.PuntosNivel.begin(), e_.PuntosNivel.end(), 0);
+    r.Ganada = ganada;
+    observador_->PartidaTerminada(r);
+}
 
 void Juego::TickAnimacion()
 {

@@ -4,6 +4,7 @@
 
 #include "Aleatorio.h"
 #include "EstadoJuego.h"
+#include "ObservadorPartida.h"
 #include "PantallaJuego.h"
 #include "Sonido.h"
 
@@ -46,6 +47,11 @@ public:
     // causa: Aviso::Fallo (a wrong click) or Aviso::TiempoAgotado.
     void Retroceder(Aviso causa);
 
+    // Who hears how levels and the game end (nobody when null).
+    void Observar(ObservadorPartida *observador) { observador_ = observador; }
+    // The player leaves the game screen: the level in play and the game end here.
+    void Abandonar();
+
     bool RelojActivo() const { return relojActivo_; }
     // While the screen shows the level goal, START is the only way on.
     bool EsperandoEmpezar() const { return panelVisible_; }
@@ -57,6 +63,9 @@ private:
     void PararReloj();
     void MostrarContadores();
     std::string RutaDatos(const char *archivo) const;
+    // Reported once per level, and only for a level that was started.
+    void InformarNivel(FinNivel fin, int32_t puntos = 0);
+    void InformarPartida(bool ganada);
 
     EstadoJuego &e_;
     PantallaJuego &pantalla_;
@@ -70,4 +79,9 @@ private:
     bool destelloTranquilo_ = false;
     int encontrados_ = 0;            // what the found counter shows
     int32_t colorFondo_ = 0xFFFFFF;  // the screen's background, which the flash toggles
+
+    ObservadorPartida *observador_ = nullptr;
+    bool nivelEnJuego_ = false;  // START pressed and the level's end not yet reported
+    bool partidaInformada_ = false;
+    int nivelMaximo_ = 0;
 };

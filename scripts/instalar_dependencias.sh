@@ -8,6 +8,7 @@ paquetes=(
   qt6-base-dev libopenal-dev libmpg123-dev libgtest-dev libgmock-dev
   qt6-tools-dev qt6-l10n-tools     # lupdate/lrelease: the translations compiled into the game
   qt6-translations-l10n            # Qt's own button texts, loaded only with a game translation
+  qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite   # the history and its charts
   fonts-liberation
   clang libclang-rt-dev            # the fuzz target
   xvfb xauth                       # screenshots and real-window checks

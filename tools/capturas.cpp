@@ -7,6 +7,7 @@
 #include "Aleatorio.h"
 #include "Contexto.h"
 #include "EstadoJuego.h"
+#include "Historial.h"
 #include "Idioma.h"
 #include "Web.h"
 #include "frmAjustes.h"
@@ -14,15 +15,18 @@
 #include "frmHOF.h"
 #include "frmIntro.h"
 #include "frmMain.h"
+#include "frmProgreso.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -181,6 +185,61 @@ int main(int argc, char **argv)
         nombre.stop();
         records.show();
         ok &= Guardar(&records, archivo("records"));
+    }
+
+    // The progress window of a new player: empty, then after three games played on the
+    // real game screen (every box answered with OK), into a history of its own.
+    {
+        QTemporaryDir datos;
+        Historial historial(datos.filePath(QStringLiteral("history.sqlite")));
+        ctx.historial = &historial;
+        {
+            frmProgreso vacio(&historial, nullptr);
+            vacio.show();
+            ok &= Guardar(&vacio, salida + QStringLiteral("/progreso_vacio.png"));
+        }
+        QTimer cajas;
+        cajas.setInterval(20);
+        QObject::connect(&cajas, &QTimer::timeout, [] {
+            if (auto *m = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                m->accept();
+        });
+        cajas.start();
+        struct Partida {
+            Dificultad dificultad;
+            int superados;      // levels finished before the wrong click
+            int ticksPorNivel;  // clock ticks before the matches are found
+        };
+        for (const Partida &p : {Partida{Normal, 4, 260}, Partida{Facil, 7, 200}, Partida{Normal, 9, 170}}) {
+            estado.DificultadActual = p.dificultad;
+            auto *juego = new frmMain(ctx);
+            juego->show();
+            juego->juego().PrepararNivel(0);
+            for (int n = 0; n < p.superados; ++n) {
+                juego->cmdEmpezar_Click();
+                for (int t = 0; t < p.ticksPorNivel + 40 * n; ++t)
+                    juego->tmrJuego_Timer();
+                std::vector<int> aciertos;  // taken first: the last one deals the next board
+                for (int i = 0; i < kNumCasillas; ++i)
+                    if (estado.Casillas[i].Visible && estado.Casillas[i].EsAcierto())
+                        aciertos.push_back(i);
+                for (int i : aciertos)
+                    juego->lblTextos_Click(i);
+            }
+            juego->cmdEmpezar_Click();
+            for (int i = 0; i < kNumCasillas; ++i)
+                if (estado.Casillas[i].Visible && !estado.Casillas[i].EsAcierto()) {
+                    juego->lblTextos_Click(i);
+                    break;
+                }
+            juego->imgVolverAlMenu_Click();
+            Esperar(50);
+        }
+        cajas.stop();
+        frmProgreso progreso(&historial, nullptr);
+        progreso.show();
+        ok &= Guardar(&progreso, salida + QStringLiteral("/progreso.png"));
+        ctx.historial = nullptr;
     }
     return ok ? 0 : 1;
 }

@@ -11,6 +11,7 @@
 #include <functional>
 
 class Ajustes;
+class Historial;
 class Web;
 
 struct Contexto {
@@ -34,4 +35,6 @@ struct Contexto {
     // Whether the high-score table may be kept in Data/. An installed game's Data/ is shared
     // and owned by the package manager, so even root keeps the table in the per-user copy.
     PruebaEscritura datosEscribibles = &DirectorioEscribible;
+    // The player's history for this run; null when none is kept.
+    Historial *historial = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "Controles.h"
 #include "RutaHOF.h"
 #include "Web.h"
+#include "frmProgreso.h"
 
 #include <QDate>
 #include <QDir>
@@ -133,6 +134,11 @@ void frmHOF::Construir()
     lblAviso_->PonerColorTexto(kRojoAviso);
     lblAviso_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblAviso_->hide();
+    // The player's own history, beside OK in the free part of the bottom row.
+    auto *progreso = new QPushButton(tr("PROGRESS"), this);
+    progreso->setObjectName(QStringLiteral("cmdProgreso"));
+    progreso->setGeometry(520, 376, 97, 25);
+    connect(progreso, &QPushButton::clicked, this, &frmHOF::cmdProgreso_Click);
 }
 
 void frmHOF::Form_Load()
@@ -245,6 +251,8 @@ void frmHOF::Command1_Click()
 }
 
 void frmHOF::Image2_Click() { AbrirWeb(ctx_); }
+
+void frmHOF::cmdProgreso_Click() { AbrirProgreso(ctx_, this); }
 
 void AbrirRecords(Contexto &ctx, QWidget *padre)
 {

@@ -27,6 +27,7 @@ public:
     // Event handlers, public so tests can drive exactly what a click does.
     void Command1_Click();
     void Image2_Click();
+    void cmdProgreso_Click();
     // The one line under the table saying why a save failed (hidden for Ninguno).
     void MostrarAviso(MotivoFallo motivo, const QString &ruta);
 

@@ -9,6 +9,7 @@
 #include "frmAjustes.h"
 #include "frmAyuda.h"
 #include "frmMain.h"
+#include "frmProgreso.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -197,6 +198,9 @@ void frmIntro::keyPressEvent(QKeyEvent *ev)
         break;
     case Qt::Key_S:
         AbrirAjustes(ctx_, this);
+        return;
+    case Qt::Key_P:
+        AbrirProgreso(ctx_, this);
         return;
     default:
         break;

@@ -5,6 +5,7 @@
 #include "Arte.h"
 #include "Controles.h"
 #include "Estilo.h"
+#include "Historial.h"
 #include "Idioma.h"
 #include "MarcaFoco.h"
 #include "Mensajes.h"
@@ -72,6 +73,7 @@ frmMain::frmMain(Contexto &ctx) : QWidget(nullptr), ctx_(ctx)
     // Load: the back-to-menu picture first, then the rules set up palette, levels and board.
     CargarImagenMenu();
     juego_ = std::make_unique<Juego>(ctx_.estado, *this, ctx_.sonido, ctx_.azar, ctx_.dirApp.toStdString());
+    juego_->Observar(ctx_.historial);
     juego_->CargaInicial();
     if (Ajustes *a = ctx_.ajustes) {
         juego_->PonerDestelloTranquilo(a->Valor(Ajustes::Clave::DestelloTranquilo));
@@ -452,6 +454,7 @@ void frmMain::closeEvent(QCloseEvent *ev)
         return;
     }
     cerrada_ = true;
+    juego_->Abandonar();  // after a win the game is already reported
     if (!ctx_.estado.PartidaGanada)
         ctx_.estado.PuntosTotales = 0;
     tmrJuego.stop();

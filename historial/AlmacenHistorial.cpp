@@ -1,0 +1,334 @@
+#include "AlmacenHistorial.h"
+
+#include "Esquema.h"
+#include "TablaHOF.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QVariant>
+#include <atomic>
+
+namespace {
+// SQLite's primary result codes, as Qt passes them on in nativeErrorCode().
+constexpr int kOcupado = 5, kBloqueado = 6, kSoloLectura = 8, kDanado = 11, kNoEsBaseDatos = 26;
+
+const char *const kFinales[] = {"finished", "wrong_click", "time_over", "level_jump", "left"};
+
+QString Momento(const QDateTime &t) { return t.toUTC().toString(Qt::ISODateWithMs); }
+
+int Codigo(const QSqlError &e) { return e.nativeErrorCode().toInt() & 0xFF; }
+
+QString NuevaConexion()
+{
+    static std::atomic<int> siguiente{0};
+    return QStringLiteral("velunda_historial_%1").arg(siguiente++);
+}
+}  // namespace
+
+AlmacenHistorial::AlmacenHistorial(QString ruta) : ruta_(std::move(ruta)), conexion_(NuevaConexion()) { }
+
+AlmacenHistorial::~AlmacenHistorial() { Cerrar(); }
+
+void AlmacenHistorial::Cerrar()
+{
+    if (QSqlDatabase::contains(conexion_)) {
+        QSqlDatabase::database(conexion_, false).close();
+        QSqlDatabase::removeDatabase(conexion_);
+    }
+}
+
+bool AlmacenHistorial::Abrir()
+{
+    if (estado_ != EstadoAlmacen::Cerrado)
+        return Activo();
+    if (ruta_ != QLatin1String(":memory:")) {
+        const QFileInfo archivo(ruta_);
+        if (!QDir().mkpath(archivo.absolutePath()) || (archivo.exists() && !archivo.isFile())) {
+            estado_ = EstadoAlmacen::Inaccesible;
+            return false;
+        }
+        // SQLite would quietly open such a file read-only; the journal needs the folder too.
+        if ((archivo.exists() && !archivo.isWritable()) || !QFileInfo(archivo.absolutePath()).isWritable()) {
+            estado_ = EstadoAlmacen::SoloLectura;
+            return false;
+        }
+    }
+    if (AbrirConexion())
+        return true;
+    return false;
+}
+
+bool AlmacenHistorial::AbrirConexion()
+{
+    QSqlError error;
+    bool abierta = false, nueva = false;
+    {
+        // Every handle on the connection goes out of scope before Cerrar() removes it.
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conexion_);
+        db.setDatabaseName(ruta_);
+        // Never wait for another program's lock: a busy file turns the history off instead.
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+        abierta = db.open();
+        int version = 0;
+        if (abierta) {
+            QSqlQuery q(db);
+            // The first read of the file: a file that is not a database fails here. WAL with
+            // normal syncing: a commit costs no flush to disk, and a crash loses at most the
+            // last level, never the file.
+            if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+                error = q.lastError();
+            else if ((version = q.value(0).toInt()) > kVersionEsquema)
+                nueva = true;
+            else if (!q.exec(QStringLiteral("PRAGMA journal_mode = WAL"))
+                || !q.exec(QStringLiteral("PRAGMA synchronous = NORMAL")))
+                error = q.lastError();
+        }
+        if (abierta && !nueva && !error.isValid() && !MigrarEsquema(db, version, &error) && !error.isValid())
+            error = db.lastError();
+    }
+    if (!abierta || nueva) {
+        estado_ = nueva ? EstadoAlmacen::VersionNueva
+                        : EstadoAlmacen::Inaccesible;  // a newer file is left as it is
+        Cerrar();
+        return false;
+    }
+    estado_ = EstadoAlmacen::Abierto;
+    if (error.isValid())
+        return Fallo(error) && Activo();
+    return true;
+}
+
+bool AlmacenHistorial::Fallo(const QSqlError &error)
+{
+    switch (Codigo(error)) {
+    case kOcupado:
+    case kBloqueado:
+        estado_ = EstadoAlmacen::Bloqueado;
+        break;
+    case kSoloLectura:
+        estado_ = EstadoAlmacen::SoloLectura;
+        break;
+    case kDanado:
+    case kNoEsBaseDatos:
+        if (apartado_.isEmpty() && MoverAparte())
+            return true;
+        estado_ = EstadoAlmacen::Inaccesible;
+        break;
+    default:
+        estado_ = EstadoAlmacen::Inaccesible;
+        break;
+    }
+    Cerrar();
+    return false;
+}
+
+bool AlmacenHistorial::MoverAparte()
+{
+    Cerrar();
+    if (ruta_ == QLatin1String(":memory:"))
+        return false;
+    // Kept, not deleted: the player (or a tool) may still recover something from it.
+    const QString destino = ruta_ + QStringLiteral(".bad-")
+        + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddTHHmmss"));
+    if (!QFile::rename(ruta_, destino))
+        return false;
+    for (const char *extra : {"-wal", "-shm"})
+        QFile::rename(ruta_ + QLatin1String(extra), destino + QLatin1String(extra));
+    apartado_ = destino;
+    estado_ = EstadoAlmacen::Cerrado;
+    return AbrirConexion();
+}
+
+bool AlmacenHistorial::Empezar()
+{
+    return Activo() && QSqlDatabase::database(conexion_, false).transaction();
+}
+
+bool AlmacenHistorial::Confirmar()
+{
+    if (!Activo())
+        return false;
+    QSqlDatabase db = QSqlDatabase::database(conexion_, false);
+    if (db.commit())
+        return true;
+    const QSqlError error = db.lastError();
+    db.rollback();
+    Fallo(error);
+    return false;
+}
+
+std::optional<qint64> AlmacenHistorial::EmpezarPartida(const QDateTime &inicio, int dificultad)
+{
+    if (!Activo())
+        return std::nullopt;
+    QSqlError error;
+    {
+        QSqlQuery q(QSqlDatabase::database(conexion_, false));
+        q.prepare(QStringLiteral("INSERT INTO partidas (inicio, dificultad, nivel_maximo) VALUES (?, ?, 1)"));
+        q.addBindValue(Momento(inicio));
+        q.addBindValue(dificultad);
+        if (q.exec())
+            return q.lastInsertId().toLongLong();
+        error = q.lastError();
+    }
+    Fallo(error);
+    return std::nullopt;
+}
+
+bool AlmacenHistorial::GuardarNivel(qint64 partida, const QDateTime &fin, const tResultadoNivel &r)
+{
+    if (!Activo())
+        return false;
+    QSqlError error;
+    {
+        QSqlQuery q(QSqlDatabase::database(conexion_, false));
+        q.prepare(QStringLiteral("INSERT INTO niveles (partida, fin, dificultad, nivel, segundos_permitidos,"
+                                 " segundos_usados, encontrados, necesarios, puntos, final)"
+                                 " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        for (const QVariant &v : {QVariant(partida), QVariant(Momento(fin)), QVariant(r.Dificultad),
+                 QVariant(r.Nivel), QVariant(double(r.SegundosPermitidos)),
+                 QVariant(double(r.SegundosUsados)), QVariant(r.Encontrados), QVariant(r.Necesarios),
+                 QVariant(r.Puntos), QVariant(QString::fromLatin1(kFinales[static_cast<int>(r.Fin)]))})
+            q.addBindValue(v);
+        bool ok = q.exec();
+        if (ok) {
+            // The game's row follows its levels, so a game cut short still shows how far it got.
+            q.prepare(QStringLiteral("UPDATE partidas SET nivel_maximo = max(nivel_maximo, ?) WHERE id = ?"));
+            q.addBindValue(r.Nivel);
+            q.addBindValue(partida);
+            ok = q.exec();
+        }
+        if (ok)
+            return true;
+        error = q.lastError();
+    }
+    Fallo(error);
+    return false;
+}
+
+bool AlmacenHistorial::TerminarPartida(qint64 partida, const QDateTime &fin, const tResultadoPartida &r)
+{
+    if (!Activo())
+        return false;
+    QSqlError error;
+    {
+        QSqlQuery q(QSqlDatabase::database(conexion_, false));
+        q.prepare(
+            QStringLiteral("UPDATE partidas SET fin = ?, nivel_maximo = max(nivel_maximo, ?), total = ?,"
+                           " ganada = ? WHERE id = ?"));
+        q.addBindValue(Momento(fin));
+        q.addBindValue(r.NivelMaximo);
+        q.addBindValue(r.Total);
+        q.addBindValue(r.Ganada ? 1 : 0);
+        q.addBindValue(partida);
+        if (q.exec())
+            return true;
+        error = q.lastError();
+    }
+    Fallo(error);
+    return false;
+}
+
+tResumenHistorial AlmacenHistorial::Leer()
+{
+    tResumenHistorial res;
+    if (!Activo())
+        return res;
+    QSqlError error;
+    LeerEn(res, error);
+    if (error.isValid()) {
+        Fallo(error);
+        return {};
+    }
+    return res;
+}
+
+void AlmacenHistorial::LeerEn(tResumenHistorial &res, QSqlError &error)
+{
+    QSqlQuery q(QSqlDatabase::database(conexion_, false));
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT dificultad, nivel_maximo FROM partidas ORDER BY id"))) {
+        error = q.lastError();
+        return;
+    }
+    while (q.next())
+        res.Partidas.push_back({q.value(0).toInt(), q.value(1).toInt()});
+    if (q.exec(QStringLiteral("SELECT coalesce(max(total), 0) FROM partidas")) && q.next())
+        res.MejorTotal = q.value(0).toInt();
+    res.PartidasJugadas = static_cast<int>(res.Partidas.size());
+
+    if (!q.exec(
+            QStringLiteral("SELECT nivel, final, veces, segundos_usados, suma_por_acierto, mejor_por_acierto"
+                           " FROM resumen_niveles"))) {
+        error = q.lastError();
+        return;
+    }
+    while (q.next()) {
+        const int nivel = q.value(0).toInt();
+        const QString final = q.value(1).toString();
+        const int veces = q.value(2).toInt();
+        res.SegundosJugados += q.value(3).toDouble();
+        if (final == QLatin1String(kFinales[int(FinNivel::ClicErroneo)]))
+            res.ClicsErroneos += veces;
+        else if (final == QLatin1String(kFinales[int(FinNivel::TiempoAgotado)]))
+            res.TiemposAgotados += veces;
+        else if (final == QLatin1String(kFinales[int(FinNivel::Terminado)]) && nivel >= 1
+            && nivel <= kNivelesHistorial) {
+            res.NivelesSuperados += veces;
+            tMarcaNivel &m = res.Niveles[nivel - 1];
+            m.Veces = veces;
+            m.Media = q.value(4).toDouble() / veces;
+            m.Mejor = q.value(5).toDouble();
+        }
+    }
+}
+
+bool AlmacenHistorial::ExportarCSV(const QString &archivo)
+{
+    if (!Activo())
+        return false;
+    QByteArray texto;
+    QSqlError error;
+    {
+        QSqlQuery q(QSqlDatabase::database(conexion_, false));
+        q.setForwardOnly(true);
+        if (!q.exec(QStringLiteral(
+                "SELECT n.partida, p.inicio, n.fin, n.dificultad, n.nivel, n.segundos_permitidos,"
+                " n.segundos_usados, n.encontrados, n.necesarios, n.puntos, n.final,"
+                " p.nivel_maximo, p.total, p.ganada"
+                " FROM niveles n JOIN partidas p ON p.id = n.partida ORDER BY n.id")))
+            error = q.lastError();
+        // Written by hand: Qt has no CSV writer, and every value is a number or a fixed word
+        // without commas or quotes. The column names stay English in every language, so a
+        // spreadsheet or script made for one file reads the next.
+        texto = "game,game_started,level_ended,difficulty,level,seconds_allowed,seconds_used,"
+                "matches_found,matches_needed,points,outcome,game_highest_level,game_total,game_won\r\n";
+        while (q.next()) {
+            const int dificultad = q.value(3).toInt();
+            QStringList campos{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                NombreDificultad(dificultad), q.value(4).toString(),
+                QString::number(q.value(5).toDouble(), 'f', 2),
+                QString::number(q.value(6).toDouble(), 'f', 2), q.value(7).toString(), q.value(8).toString(),
+                q.value(9).toString(), q.value(10).toString(), q.value(11).toString(), q.value(12).toString(),
+                q.value(13).toInt() ? QStringLiteral("yes") : QStringLiteral("no")};
+            texto += campos.join(u',').toUtf8() + "\r\n";
+        }
+    }
+    if (error.isValid()) {
+        Fallo(error);
+        return false;
+    }
+    QSaveFile salida(archivo);
+    return salida.open(QIODevice::WriteOnly) && salida.write(texto) == texto.size() && salida.commit();
+}
+
+QString RutaHistorial()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+        + QStringLiteral("/history.sqlite");
+}

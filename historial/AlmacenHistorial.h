@@ -1,0 +1,65 @@
+// The history database: one SQLite file per player, opened through Qt SQL. It writes the
+// records the rules hand over and reads the summary the progress window shows. It has no
+// widgets; tests give it ":memory:".
+//
+// Whatever state the file is in, nothing here may stop or slow the game: a damaged file
+// is renamed aside and a new one started; a locked, read-only, unreachable or newer file
+// turns the history off (Estado() says which), and every call after that does nothing.
+#pragma once
+
+#include "ObservadorPartida.h"
+#include "ResumenHistorial.h"
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QString>
+#include <optional>
+
+enum class EstadoAlmacen { Cerrado, Abierto, Bloqueado, SoloLectura, VersionNueva, Inaccesible };
+
+class QSqlError;
+
+class AlmacenHistorial {
+public:
+    explicit AlmacenHistorial(QString ruta);
+    ~AlmacenHistorial();
+    AlmacenHistorial(const AlmacenHistorial &) = delete;
+    AlmacenHistorial &operator=(const AlmacenHistorial &) = delete;
+
+    // Opens the file, creating it and its folder, and brings its layout up to date.
+    bool Abrir();
+    EstadoAlmacen Estado() const { return estado_; }
+    bool Activo() const { return estado_ == EstadoAlmacen::Abierto; }
+    // Where a damaged file was moved during this run (empty if none was).
+    QString ArchivoApartado() const { return apartado_; }
+
+    // A new game row; its id, or nothing when the history is off.
+    std::optional<qint64> EmpezarPartida(const QDateTime &inicio, int dificultad);
+    bool GuardarNivel(qint64 partida, const QDateTime &fin, const tResultadoNivel &r);
+    bool TerminarPartida(qint64 partida, const QDateTime &fin, const tResultadoPartida &r);
+
+    // Groups writes into one transaction (one commit for a level and its game's update).
+    bool Empezar();
+    bool Confirmar();
+
+    tResumenHistorial Leer();
+    // Every level played, one row each with its game, as comma-separated values.
+    bool ExportarCSV(const QString &archivo);
+
+private:
+    bool AbrirConexion();
+    void Cerrar();
+    // Turns a failed statement into the store's state; a damaged file is moved aside and
+    // a new one opened, in which case it returns true (the caller may try again).
+    bool Fallo(const QSqlError &error);
+    bool MoverAparte();
+    void LeerEn(tResumenHistorial &res, QSqlError &error);
+
+    QString ruta_;
+    QString conexion_;
+    QString apartado_;
+    EstadoAlmacen estado_ = EstadoAlmacen::Cerrado;
+};
+
+// The history file in the player's own data folder.
+QString RutaHistorial();

@@ -1,0 +1,92 @@
+// The migration steps. A step is never changed once released: a new need is a new step.
+#include "Esquema.h"
+
+#include <QSqlQuery>
+#include <QString>
+#include <initializer_list>
+#include <vector>
+
+namespace {
+using Paso = std::vector<const char *>;
+
+const std::vector<Paso> kPasos{
+    // 1: games and levels. Moments are ISO 8601 in UTC; levels are numbered as shown (1..50);
+    // `final` is finished, wrong_click, time_over, level_jump or left.
+    {
+        "CREATE TABLE partidas ("
+        " id INTEGER PRIMARY KEY,"
+        " inicio TEXT NOT NULL,"
+        " fin TEXT,"  // null while the game is under way, or when it was cut short
+        " dificultad INTEGER NOT NULL,"
+        " nivel_maximo INTEGER NOT NULL,"
+        " total INTEGER NOT NULL DEFAULT 0,"
+        " ganada INTEGER NOT NULL DEFAULT 0)",
+        "CREATE TABLE niveles ("
+        " id INTEGER PRIMARY KEY,"
+        " partida INTEGER NOT NULL REFERENCES partidas(id),"
+        " fin TEXT NOT NULL,"
+        " dificultad INTEGER NOT NULL,"
+        " nivel INTEGER NOT NULL,"
+        " segundos_permitidos REAL NOT NULL,"
+        " segundos_usados REAL NOT NULL,"
+        " encontrados INTEGER NOT NULL,"
+        " necesarios INTEGER NOT NULL,"
+        " puntos INTEGER NOT NULL,"
+        " final TEXT NOT NULL)",
+        "CREATE INDEX niveles_partida ON niveles(partida)",
+    },
+    // 2: a running summary per level and ending, kept by a trigger, so the progress window
+    // reads a few hundred rows instead of every level ever played.
+    {
+        "CREATE TABLE resumen_niveles ("
+        " nivel INTEGER NOT NULL,"
+        " final TEXT NOT NULL,"
+        " veces INTEGER NOT NULL,"
+        " segundos_usados REAL NOT NULL,"
+        " suma_por_acierto REAL NOT NULL,"
+        " mejor_por_acierto REAL NOT NULL,"
+        " PRIMARY KEY (nivel, final)) WITHOUT ROWID",
+        "INSERT INTO resumen_niveles"
+        " SELECT nivel, final, count(*), sum(segundos_usados), sum(segundos_usados / necesarios),"
+        " min(segundos_usados / necesarios) FROM niveles GROUP BY nivel, final",
+        "CREATE TRIGGER niveles_resumen AFTER INSERT ON niveles BEGIN"
+        " INSERT INTO resumen_niveles VALUES (NEW.nivel, NEW.final, 1, NEW.segundos_usados,"
+        " NEW.segundos_usados / NEW.necesarios, NEW.segundos_usados / NEW.necesarios)"
+        " ON CONFLICT (nivel, final) DO UPDATE SET veces = veces + 1,"
+        " segundos_usados = segundos_usados + excluded.segundos_usados,"
+        " suma_por_acierto = suma_por_acierto + excluded.suma_por_acierto,"
+        " mejor_por_acierto = min(mejor_por_acierto, excluded.mejor_por_acierto);"
+        " END",
+    },
+};
+}  // namespace
+
+bool MigrarEsquema(QSqlDatabase &db, int versionActual, QSqlError *error, int hasta)
+{
+    for (int v = versionActual; v < hasta; ++v) {
+        if (!db.transaction()) {
+            if (error)
+                *error = db.lastError();
+            return false;
+        }
+        bool ok = true;
+        {
+            QSqlQuery q(db);
+            for (const char *sql : kPasos[v])
+                ok = ok && q.exec(QString::fromUtf8(sql));
+            ok = ok && q.exec(QStringLiteral("PRAGMA user_version = %1").arg(v + 1));
+            if (!ok && error)
+                *error = q.lastError();
+        }
+        if (ok && !db.commit()) {
+            ok = false;
+            if (error)
+                *error = db.lastError();
+        }
+        if (!ok) {
+            db.rollback();
+            return false;
+        }
+    }
+    return true;
+}

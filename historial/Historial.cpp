@@ -1,0 +1,83 @@
+#include "Historial.h"
+
+#include <QTimer>
+
+Historial::Historial(QString ruta, QObject *padre) : QObject(padre), almacen_(std::move(ruta)) { }
+
+Historial::~Historial() { Escribir(); }
+
+void Historial::PartidaEmpezada() { Anotar(Empezada{}); }
+
+void Historial::NivelTerminado(const tResultadoNivel &r) { Anotar(r); }
+
+void Historial::PartidaTerminada(const tResultadoPartida &r) { Anotar(r); }
+
+void Historial::Anotar(Suceso s)
+{
+    const EstadoAlmacen e = almacen_.Estado();
+    if (e != EstadoAlmacen::Cerrado && e != EstadoAlmacen::Abierto)
+        return;  // off for this run
+    pendientes_.push_back({QDateTime::currentDateTimeUtc(), std::move(s)});
+    if (!programado_) {
+        programado_ = true;
+        QTimer::singleShot(0, this, &Historial::Escribir);
+    }
+}
+
+AlmacenHistorial *Historial::Almacen()
+{
+    almacen_.Abrir();
+    return almacen_.Activo() ? &almacen_ : nullptr;
+}
+
+void Historial::Escribir()
+{
+    programado_ = false;
+    if (pendientes_.empty())
+        return;
+    std::vector<Pendiente> lote;
+    lote.swap(pendientes_);
+    if (!Almacen())
+        return;
+    // One transaction for the batch; a file found damaged is replaced by the store, and
+    // the batch goes into the new one.
+    for (int intento = 0; intento < 2; ++intento) {
+        const std::optional<qint64> partida = partida_;
+        const QString apartado = almacen_.ArchivoApartado();
+        bool ok = almacen_.Empezar();
+        for (const Pendiente &p : lote)
+            ok = ok && EscribirUno(p);
+        if (ok && almacen_.Confirmar())
+            return;
+        if (!almacen_.Activo())
+            return;
+        // A new file has no row for the game under way: the batch's first level makes one.
+        partida_ = almacen_.ArchivoApartado() == apartado ? partida : std::nullopt;
+    }
+}
+
+bool Historial::EscribirUno(const Pendiente &p)
+{
+    if (std::holds_alternative<Empezada>(p.suceso)) {
+        inicioPartida_ = p.momento;
+        partida_.reset();
+        return true;
+    }
+    if (const auto *n = std::get_if<tResultadoNivel>(&p.suceso)) {
+        if (!partida_) {
+            // A game is kept from its first level played: one left before START is not.
+            partida_ = almacen_.EmpezarPartida(
+                inicioPartida_.isValid() ? inicioPartida_ : p.momento, n->Dificultad);
+            if (!partida_)
+                return false;
+        }
+        return almacen_.GuardarNivel(*partida_, p.momento, *n);
+    }
+    const auto &fin = std::get<tResultadoPartida>(p.suceso);
+    if (!partida_)
+        return true;
+    const bool ok = almacen_.TerminarPartida(*partida_, p.momento, fin);
+    if (ok)
+        partida_.reset();
+    return ok;
+}

@@ -1,0 +1,51 @@
+// The run's history: hears the rules through ObservadorPartida, stamps each record with
+// the moment it arrives and writes it a moment later, once the event loop is free again
+// (while the outcome's message box is open, or after the next level's set-up), never
+// inside a click or a clock tick. The file is opened on the first write or read, never at
+// start-up; when the store turns itself off, records are dropped for the rest of the run.
+#pragma once
+
+#include "AlmacenHistorial.h"
+#include "ObservadorPartida.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <memory>
+#include <optional>
+#include <variant>
+#include <vector>
+
+class Historial : public QObject, public ObservadorPartida {
+    Q_OBJECT
+public:
+    explicit Historial(QString ruta, QObject *padre = nullptr);
+    ~Historial() override;
+
+    void PartidaEmpezada() override;
+    void NivelTerminado(const tResultadoNivel &r) override;
+    void PartidaTerminada(const tResultadoPartida &r) override;
+
+    // Writes whatever is waiting now (the progress window does, before it reads).
+    void Escribir();
+    // The open store, or null when the history is off for this run.
+    AlmacenHistorial *Almacen();
+    EstadoAlmacen Estado() const { return almacen_.Estado(); }
+    QString ArchivoApartado() const { return almacen_.ArchivoApartado(); }
+
+private:
+    struct Empezada { };
+    using Suceso = std::variant<Empezada, tResultadoNivel, tResultadoPartida>;
+    struct Pendiente {
+        QDateTime momento;
+        Suceso suceso;
+    };
+    void Anotar(Suceso s);
+    bool EscribirUno(const Pendiente &p);
+
+    AlmacenHistorial almacen_;
+    std::vector<Pendiente> pendientes_;
+    bool programado_ = false;
+    // The game being written: its start, and its row once its first level is stored.
+    QDateTime inicioPartida_;
+    std::optional<qint64> partida_;
+};

@@ -1,0 +1,292 @@
+#include "frmProgreso.h"
+
+#include "Apariencia.h"
+#include "Controles.h"
+#include "Estilo.h"
+#include "Historial.h"
+#include "TablaHOF.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineSeries>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+const QColor kFondo(192, 192, 255);
+const QColor kAzul(0, 0, 255);
+
+// One colour of the game's palette per difficulty: VERY EASY green, EASY blue, NORMAL
+// orange, HARD red.
+QColor ColorDificultad(int d)
+{
+    static const int kIndices[] = {1, 2, 7, 0};
+    return ColorPaleta(kIndices[std::clamp(d, 0, 3)]);
+}
+
+// Past this many points a series is drawn as a line only: markers would hide each other.
+constexpr int kMaxMarcadores = 150;
+
+QChartView *Grafico(QWidget *padre, const char *nombre, QRect lugar, const QString &titulo)
+{
+    auto *chart = new QChart;
+    chart->setTitle(titulo);
+    chart->setTitleFont(FuenteVentana(9.75, true));
+    chart->setTitleBrush(kAzul);
+    chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->legend()->setFont(FuenteVentana(8.25));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    auto *vista = new QChartView(chart, padre);
+    vista->setObjectName(QString::fromLatin1(nombre));
+    vista->setGeometry(lugar);
+    vista->setRenderHint(QPainter::Antialiasing);
+    vista->setFrameShape(QFrame::Box);
+    vista->setFocusPolicy(Qt::NoFocus);
+    return vista;
+}
+
+void Eje(QAbstractAxis *eje)
+{
+    eje->setLabelsFont(FuenteVentana(8.25));
+    eje->setTitleFont(FuenteVentana(8.25, true));
+}
+
+QLineSeries *Serie(QChart *chart, const QString &nombre, const QString &objeto, const QColor &color)
+{
+    auto *s = new QLineSeries;
+    s->setName(nombre);
+    s->setObjectName(objeto);
+    QPen pluma(color);
+    pluma.setWidthF(2);
+    s->setPen(pluma);
+    chart->addSeries(s);
+    return s;
+}
+
+QString Duracion(double segundos)
+{
+    const auto s = static_cast<qint64>(std::llround(segundos));
+    return QStringLiteral("%1:%2:%3")
+        .arg(s / 3600)
+        .arg(s / 60 % 60, 2, 10, QChar(u'0'))
+        .arg(s % 60, 2, 10, QChar(u'0'));
+}
+}  // namespace
+
+frmProgreso::frmProgreso(Historial *historial, QWidget *padre) : QDialog(padre), historial_(historial)
+{
+    setObjectName(QStringLiteral("frmProgreso"));
+    AplicarApariencia(this, 752, 480, BotonesVentana::SoloCerrar);
+    setWindowFlag(Qt::Dialog);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kFondo);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    Construir();
+    Form_Load();
+}
+
+void frmProgreso::Construir()
+{
+    auto *titulo = new Etiqueta(this, QStringLiteral("Label1"), QRect(16, 8, 720, 41), tr("YOUR PROGRESS"));
+    titulo->setFont(FuenteVentana(24, true));
+    titulo->PonerColorTexto(kAzul);
+
+    chtPartidas_ = Grafico(this, "chtPartidas", QRect(16, 56, 356, 288), tr("HIGHEST LEVEL IN EACH GAME"));
+    chtNiveles_ = Grafico(this, "chtNiveles", QRect(380, 56, 356, 288), tr("SECONDS PER MATCH, BY LEVEL"));
+
+    lblVacio_ = new Etiqueta(this, QStringLiteral("lblVacio"), QRect(16, 56, 720, 288),
+        tr("No games yet.\n\nPlay a game from the title menu, then come back here\nto see how you improve."));
+    lblVacio_->PonerFondo(Qt::white);
+    lblVacio_->PonerBorde(true);
+    lblVacio_->PonerColorTexto(kAzul);
+    lblVacio_->setFont(FuenteVentana(13.5));
+    lblVacio_->hide();
+
+    const char *nombres[]
+        = {"lblPartidas", "lblNiveles", "lblFallos", "lblTiempos", "lblMejorTotal", "lblTiempoJugado"};
+    for (int i = 0; i < 6; ++i) {
+        auto *l = new Etiqueta(
+            this, QString::fromLatin1(nombres[i]), QRect(16 + 244 * (i % 3), 356 + 28 * (i / 3), 232, 25));
+        l->PonerFondo(Melocoton);
+        l->PonerBorde(true);
+        l->setFont(FuenteVentana(9.75, true));
+        lblNumeros_[i] = l;
+    }
+
+    lblEstado_ = new Etiqueta(this, QStringLiteral("lblEstado"), QRect(16, 448, 464, 17));
+    lblEstado_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblEstado_->PonerColorTexto(QColor(192, 0, 0));
+
+    cmdAceptar_ = new QPushButton(tr("OK"), this);
+    cmdAceptar_->setObjectName(QStringLiteral("cmdAceptar"));
+    cmdAceptar_->setGeometry(664, 444, 73, 25);
+    cmdAceptar_->setDefault(true);
+    cmdAceptar_->setFocus();
+    connect(cmdAceptar_, &QPushButton::clicked, this, &frmProgreso::cmdAceptar_Click);
+    cmdExportar_ = new QPushButton(tr("EXPORT CSV..."), this);
+    cmdExportar_->setObjectName(QStringLiteral("cmdExportar"));
+    cmdExportar_->setGeometry(520, 444, 137, 25);
+    connect(cmdExportar_, &QPushButton::clicked, this, &frmProgreso::cmdExportar_Click);
+}
+
+void frmProgreso::Form_Load()
+{
+    if (historial_)
+        historial_->Escribir();  // what the last game left waiting
+    AlmacenHistorial *almacen = historial_ ? historial_->Almacen() : nullptr;
+    const tResumenHistorial r = almacen ? almacen->Leer() : tResumenHistorial{};
+    const bool vacio = r.Partidas.empty();
+    chtPartidas_->setVisible(!vacio);
+    chtNiveles_->setVisible(!vacio);
+    lblVacio_->setVisible(vacio);
+    cmdExportar_->setEnabled(!vacio && almacen);
+    LlenarPartidas(r);
+    LlenarNiveles(r);
+    LlenarNumeros(r);
+    lblEstado_->setText(TextoEstado());
+}
+
+void frmProgreso::LlenarPartidas(const tResumenHistorial &r)
+{
+    // Games in the order they were played, not on a calendar: an evening of ten games and
+    // a single game a week later each stay readable.
+    QChart *chart = chtPartidas_->chart();
+    std::array<QList<QPointF>, 4> puntos;
+    for (std::size_t i = 0; i < r.Partidas.size(); ++i) {
+        const tPuntoPartida &p = r.Partidas[i];
+        puntos[std::clamp(p.Dificultad, 0, 3)].append(QPointF(static_cast<qreal>(i + 1), p.NivelMaximo));
+    }
+    auto *ejeX = new QValueAxis;
+    auto *ejeY = new QValueAxis;
+    Eje(ejeX);
+    Eje(ejeY);
+    chart->addAxis(ejeX, Qt::AlignBottom);
+    chart->addAxis(ejeY, Qt::AlignLeft);
+    for (int d = 0; d < 4; ++d) {
+        if (puntos[d].isEmpty())
+            continue;
+        QLineSeries *s
+            = Serie(chart, NombreDificultad(d), QStringLiteral("serPartidas_%1").arg(d), ColorDificultad(d));
+        s->setPointsVisible(puntos[d].size() <= kMaxMarcadores);
+        s->replace(puntos[d]);
+        s->attachAxis(ejeX);
+        s->attachAxis(ejeY);
+    }
+    ejeY->setRange(0, 50);
+    ejeY->setTickCount(6);
+    ejeY->setLabelFormat(QStringLiteral("%d"));
+    ejeY->setTitleText(tr("level"));
+    ejeX->setRange(0, std::max<qreal>(static_cast<qreal>(r.Partidas.size()) + 1, 4));
+    ejeX->applyNiceNumbers();
+    ejeX->setLabelFormat(QStringLiteral("%d"));
+    ejeX->setTitleText(tr("game, oldest first"));
+}
+
+void frmProgreso::LlenarNiveles(const tResumenHistorial &r)
+{
+    QChart *chart = chtNiveles_->chart();
+    QList<QPointF> mejor, media;
+    double maximo = 1;
+    for (int i = 0; i < kNivelesHistorial; ++i) {
+        const tMarcaNivel &m = r.Niveles[i];
+        if (m.Veces == 0)
+            continue;
+        mejor.append(QPointF(i + 1, m.Mejor));
+        media.append(QPointF(i + 1, m.Media));
+        maximo = std::max(maximo, m.Media);
+    }
+    auto *ejeX = new QValueAxis;
+    auto *ejeY = new QValueAxis;
+    Eje(ejeX);
+    Eje(ejeY);
+    chart->addAxis(ejeX, Qt::AlignBottom);
+    chart->addAxis(ejeY, Qt::AlignLeft);
+    QLineSeries *sMedia = Serie(chart, tr("Average"), QStringLiteral("serMedia"), ColorPaleta(2));
+    QLineSeries *sMejor = Serie(chart, tr("Best"), QStringLiteral("serMejor"), ColorPaleta(1));
+    for (QLineSeries *s : {sMedia, sMejor}) {
+        s->setPointsVisible(true);
+        s->replace(s == sMejor ? mejor : media);
+        s->attachAxis(ejeX);
+        s->attachAxis(ejeY);
+    }
+    ejeX->setRange(0, 50);
+    ejeX->setTickCount(6);
+    ejeX->setLabelFormat(QStringLiteral("%d"));
+    ejeX->setTitleText(tr("level"));
+    ejeY->setRange(0, std::ceil(maximo));
+    ejeY->applyNiceNumbers();
+    ejeY->setLabelFormat(QStringLiteral("%.1f"));
+    ejeY->setTitleText(tr("seconds"));
+}
+
+void frmProgreso::LlenarNumeros(const tResumenHistorial &r)
+{
+    lblNumeros_[0]->setText(tr("Games played: %1").arg(r.PartidasJugadas));
+    lblNumeros_[1]->setText(tr("Levels cleared: %1").arg(r.NivelesSuperados));
+    lblNumeros_[2]->setText(tr("Wrong clicks: %1").arg(r.ClicsErroneos));
+    lblNumeros_[3]->setText(tr("Time-outs: %1").arg(r.TiemposAgotados));
+    lblNumeros_[4]->setText(tr("Best total: %1").arg(r.MejorTotal));
+    lblNumeros_[5]->setText(tr("Time played: %1").arg(Duracion(r.SegundosJugados)));
+}
+
+QString frmProgreso::TextoEstado() const
+{
+    if (!historial_)
+        return tr("History is not kept in this run.");
+    switch (historial_->Estado()) {
+    case EstadoAlmacen::Bloqueado:
+        return tr("History is off for now: another program is using its file.");
+    case EstadoAlmacen::SoloLectura:
+        return tr("History is off: its file or folder cannot be written.");
+    case EstadoAlmacen::VersionNueva:
+        return tr("History is off: its file comes from a newer Velunda.");
+    case EstadoAlmacen::Inaccesible:
+        return tr("History is off: its file cannot be opened.");
+    case EstadoAlmacen::Cerrado:
+    case EstadoAlmacen::Abierto:
+        break;
+    }
+    if (!historial_->ArchivoApartado().isEmpty())
+        return tr("The history file was damaged: kept as %1, a new one started.")
+            .arg(QFileInfo(historial_->ArchivoApartado()).fileName());
+    return QString();
+}
+
+void frmProgreso::cmdExportar_Click()
+{
+    const QString inicial = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+        + QStringLiteral("/velunda-history.csv");
+    const QString archivo
+        = QFileDialog::getSaveFileName(this, tr("Export history"), inicial, tr("CSV files (*.csv)"));
+    if (!archivo.isEmpty())
+        Exportar(archivo);
+}
+
+bool frmProgreso::Exportar(const QString &archivo)
+{
+    AlmacenHistorial *almacen = historial_ ? historial_->Almacen() : nullptr;
+    if (almacen && almacen->ExportarCSV(archivo))
+        return true;
+    QMessageBox caja(QMessageBox::NoIcon, QStringLiteral("Velunda"),
+        tr("The history could not be written to %1.").arg(QDir::toNativeSeparators(archivo)), QMessageBox::Ok,
+        this);
+    caja.exec();
+    return false;
+}
+
+void frmProgreso::cmdAceptar_Click() { accept(); }
+
+void AbrirProgreso(Contexto &ctx, QWidget *padre)
+{
+    frmProgreso progreso(ctx.historial, padre);
+    progreso.exec();
+}
