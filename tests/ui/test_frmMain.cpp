@@ -120,7 +120,7 @@ TEST_F(Pantalla, ThreeTimersAtTheirPacesTheDecorativeOnesFromTheLoadAllStoppedOn
     f->juego().PrepararNivel(0);
     estado.TiempoRestante = 1;
     EXPECT_TRUE(
-        QTest::qWaitFor([&] { return f->palette().color(QPalette::Window) == QColor(255, 0, 0); }, 3000));
+        QTest::qWaitFor([&] { return f->grab().toImage().pixelColor(3, 240) == QColor(255, 0, 0); }, 3000));
     f->juego().PrepararNivel(0);
     f->cmdEmpezar_Click();
     EXPECT_TRUE(f->tmrJuego.isActive());
