@@ -381,6 +381,10 @@ statt eines blinkenden Fensters</translation>
         <source>The table was not saved: the file could not be written.</source>
         <translation>Die Tabelle wurde nicht gespeichert: Die Datei ließ sich nicht schreiben.</translation>
     </message>
+    <message>
+        <source>PROGRESS</source>
+        <translation>FORTSCHRITT</translation>
+    </message>
 </context>
 <context>
     <name>frmIntro</name>
@@ -489,6 +493,119 @@ MIT ENTER GEHT ES WEITER</translation>
     <message>
         <source>GO ON</source>
         <translation>WEITER</translation>
+    </message>
+</context>
+<context>
+    <name>frmProgreso</name>
+    <message>
+        <source>YOUR PROGRESS</source>
+        <translation>DEIN FORTSCHRITT</translation>
+    </message>
+    <message>
+        <source>HIGHEST LEVEL IN EACH GAME</source>
+        <translation>HÖCHSTE STUFE JE SPIEL</translation>
+    </message>
+    <message>
+        <source>SECONDS PER MATCH, BY LEVEL</source>
+        <translation>SEKUNDEN PRO TREFFER, JE STUFE</translation>
+    </message>
+    <message>
+        <source>No games yet.
+
+Play a game from the title menu, then come back here
+to see how you improve.</source>
+        <translation>Noch keine Spiele.
+
+Spiel eine Runde aus dem Hauptmenü und komm dann hierher zurück,
+um zu sehen, wie du besser wirst.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>EXPORT CSV...</source>
+        <translation>CSV EXPORTIEREN...</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>game, oldest first</source>
+        <translation>Spiel, ältestes zuerst</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Bestwert</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Games played: %1</source>
+        <translation>Gespielte Spiele: %1</translation>
+    </message>
+    <message>
+        <source>Levels cleared: %1</source>
+        <translation>Geschaffte Stufen: %1</translation>
+    </message>
+    <message>
+        <source>Wrong clicks: %1</source>
+        <translation>Falsche Klicks: %1</translation>
+    </message>
+    <message>
+        <source>Time-outs: %1</source>
+        <translation>Zeit abgelaufen: %1</translation>
+    </message>
+    <message>
+        <source>Best total: %1</source>
+        <translation>Bestes Ergebnis: %1</translation>
+    </message>
+    <message>
+        <source>Time played: %1</source>
+        <translation>Spielzeit: %1</translation>
+    </message>
+    <message>
+        <source>History is not kept in this run.</source>
+        <translation>Der Verlauf wird in dieser Sitzung nicht geführt.</translation>
+    </message>
+    <message>
+        <source>History is off for now: another program is using its file.</source>
+        <translation>Verlauf vorerst aus: Ein anderes Programm benutzt seine Datei.</translation>
+    </message>
+    <message>
+        <source>History is off: its file or folder cannot be written.</source>
+        <translation>Verlauf aus: Seine Datei oder sein Ordner ist nicht beschreibbar.</translation>
+    </message>
+    <message>
+        <source>History is off: its file comes from a newer Velunda.</source>
+        <translation>Verlauf aus: Seine Datei stammt von einer neueren Velunda-Version.</translation>
+    </message>
+    <message>
+        <source>History is off: its file cannot be opened.</source>
+        <translation>Verlauf aus: Seine Datei lässt sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>The history file was damaged: kept as %1, a new one started.</source>
+        <translation>Die Verlaufsdatei war beschädigt: als %1 aufbewahrt, eine neue wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>Export history</source>
+        <translation>Verlauf exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history could not be written to %1.</source>
+        <translation>Der Verlauf konnte nicht nach %1 geschrieben werden.</translation>
     </message>
 </context>
 </TS>

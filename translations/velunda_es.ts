@@ -381,6 +381,10 @@ en vez de una ventana que parpadea</translation>
         <source>The table was not saved: the file could not be written.</source>
         <translation>No se guardó la tabla: no se pudo escribir el archivo.</translation>
     </message>
+    <message>
+        <source>PROGRESS</source>
+        <translation>PROGRESO</translation>
+    </message>
 </context>
 <context>
     <name>frmIntro</name>
@@ -489,6 +493,119 @@ PULSA INTRO PARA SEGUIR</translation>
     <message>
         <source>GO ON</source>
         <translation>SEGUIR</translation>
+    </message>
+</context>
+<context>
+    <name>frmProgreso</name>
+    <message>
+        <source>YOUR PROGRESS</source>
+        <translation>TU PROGRESO</translation>
+    </message>
+    <message>
+        <source>HIGHEST LEVEL IN EACH GAME</source>
+        <translation>NIVEL MÁS ALTO EN CADA PARTIDA</translation>
+    </message>
+    <message>
+        <source>SECONDS PER MATCH, BY LEVEL</source>
+        <translation>SEGUNDOS POR ACIERTO, POR NIVEL</translation>
+    </message>
+    <message>
+        <source>No games yet.
+
+Play a game from the title menu, then come back here
+to see how you improve.</source>
+        <translation>Todavía no hay partidas.
+
+Juega una partida desde el menú principal y vuelve aquí
+para ver cómo mejoras.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>EXPORT CSV...</source>
+        <translation>EXPORTAR CSV...</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>nivel</translation>
+    </message>
+    <message>
+        <source>game, oldest first</source>
+        <translation>partida, de la más antigua a la más reciente</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Mejor</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>Games played: %1</source>
+        <translation>Partidas jugadas: %1</translation>
+    </message>
+    <message>
+        <source>Levels cleared: %1</source>
+        <translation>Niveles superados: %1</translation>
+    </message>
+    <message>
+        <source>Wrong clicks: %1</source>
+        <translation>Clics erróneos: %1</translation>
+    </message>
+    <message>
+        <source>Time-outs: %1</source>
+        <translation>Tiempos agotados: %1</translation>
+    </message>
+    <message>
+        <source>Best total: %1</source>
+        <translation>Mejor total: %1</translation>
+    </message>
+    <message>
+        <source>Time played: %1</source>
+        <translation>Tiempo jugado: %1</translation>
+    </message>
+    <message>
+        <source>History is not kept in this run.</source>
+        <translation>El historial no se guarda en esta sesión.</translation>
+    </message>
+    <message>
+        <source>History is off for now: another program is using its file.</source>
+        <translation>Historial desactivado por ahora: otro programa está usando su archivo.</translation>
+    </message>
+    <message>
+        <source>History is off: its file or folder cannot be written.</source>
+        <translation>Historial desactivado: no se puede escribir su archivo o carpeta.</translation>
+    </message>
+    <message>
+        <source>History is off: its file comes from a newer Velunda.</source>
+        <translation>Historial desactivado: su archivo es de una versión más nueva de Velunda.</translation>
+    </message>
+    <message>
+        <source>History is off: its file cannot be opened.</source>
+        <translation>Historial desactivado: no se puede abrir su archivo.</translation>
+    </message>
+    <message>
+        <source>The history file was damaged: kept as %1, a new one started.</source>
+        <translation>El archivo del historial estaba dañado: se guardó como %1 y se empezó uno nuevo.</translation>
+    </message>
+    <message>
+        <source>Export history</source>
+        <translation>Exportar historial</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history could not be written to %1.</source>
+        <translation>No se pudo escribir el historial en %1.</translation>
     </message>
 </context>
 </TS>

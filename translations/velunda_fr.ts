@@ -359,27 +359,31 @@ au lieu d&apos;une fenêtre qui clignote</translation>
     </message>
     <message>
         <source>The table was not saved: another copy of Velunda kept the file locked.</source>
-        <translation>Le tableau n'a pas été enregistré : une autre copie de Velunda bloquait le fichier.</translation>
+        <translation>Le tableau n&apos;a pas été enregistré : une autre copie de Velunda bloquait le fichier.</translation>
     </message>
     <message>
         <source>The table was not saved: there is no permission to write the file.</source>
-        <translation>Le tableau n'a pas été enregistré : pas de permission d'écrire le fichier.</translation>
+        <translation>Le tableau n&apos;a pas été enregistré : pas de permission d&apos;écrire le fichier.</translation>
     </message>
     <message>
         <source>The table was not saved: the disk is full.</source>
-        <translation>Le tableau n'a pas été enregistré : le disque est plein.</translation>
+        <translation>Le tableau n&apos;a pas été enregistré : le disque est plein.</translation>
     </message>
     <message>
         <source>The table was not saved: a folder stands where the file should be.</source>
-        <translation>Le tableau n'a pas été enregistré : un dossier occupe la place du fichier.</translation>
+        <translation>Le tableau n&apos;a pas été enregistré : un dossier occupe la place du fichier.</translation>
     </message>
     <message>
         <source>The table was not saved: the file there could not be read, so it was kept.</source>
-        <translation>Le tableau n'a pas été enregistré : le fichier illisible a été conservé.</translation>
+        <translation>Le tableau n&apos;a pas été enregistré : le fichier illisible a été conservé.</translation>
     </message>
     <message>
         <source>The table was not saved: the file could not be written.</source>
-        <translation>Le tableau n'a pas été enregistré : le fichier n'a pas pu être écrit.</translation>
+        <translation>Le tableau n&apos;a pas été enregistré : le fichier n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>PROGRESS</source>
+        <translation>PROGRÈS</translation>
     </message>
 </context>
 <context>
@@ -489,6 +493,119 @@ ENTRÉE POUR REPRENDRE</translation>
     <message>
         <source>GO ON</source>
         <translation>REPRENDRE</translation>
+    </message>
+</context>
+<context>
+    <name>frmProgreso</name>
+    <message>
+        <source>YOUR PROGRESS</source>
+        <translation>TES PROGRÈS</translation>
+    </message>
+    <message>
+        <source>HIGHEST LEVEL IN EACH GAME</source>
+        <translation>NIVEAU LE PLUS HAUT DE CHAQUE PARTIE</translation>
+    </message>
+    <message>
+        <source>SECONDS PER MATCH, BY LEVEL</source>
+        <translation>SECONDES PAR BONNE RÉPONSE, PAR NIVEAU</translation>
+    </message>
+    <message>
+        <source>No games yet.
+
+Play a game from the title menu, then come back here
+to see how you improve.</source>
+        <translation>Pas encore de partie.
+
+Joue une partie depuis le menu principal, puis reviens ici
+pour voir tes progrès.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>EXPORT CSV...</source>
+        <translation>EXPORTER CSV...</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>niveau</translation>
+    </message>
+    <message>
+        <source>game, oldest first</source>
+        <translation>partie, de la plus ancienne à la plus récente</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Meilleur</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>Games played: %1</source>
+        <translation>Parties jouées : %1</translation>
+    </message>
+    <message>
+        <source>Levels cleared: %1</source>
+        <translation>Niveaux réussis : %1</translation>
+    </message>
+    <message>
+        <source>Wrong clicks: %1</source>
+        <translation>Clics erronés : %1</translation>
+    </message>
+    <message>
+        <source>Time-outs: %1</source>
+        <translation>Temps écoulés : %1</translation>
+    </message>
+    <message>
+        <source>Best total: %1</source>
+        <translation>Meilleur total : %1</translation>
+    </message>
+    <message>
+        <source>Time played: %1</source>
+        <translation>Temps de jeu : %1</translation>
+    </message>
+    <message>
+        <source>History is not kept in this run.</source>
+        <translation>L&apos;historique n&apos;est pas tenu pendant cette session.</translation>
+    </message>
+    <message>
+        <source>History is off for now: another program is using its file.</source>
+        <translation>Historique désactivé pour l&apos;instant : un autre programme utilise son fichier.</translation>
+    </message>
+    <message>
+        <source>History is off: its file or folder cannot be written.</source>
+        <translation>Historique désactivé : son fichier ou son dossier n&apos;est pas accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>History is off: its file comes from a newer Velunda.</source>
+        <translation>Historique désactivé : son fichier vient d&apos;une version plus récente de Velunda.</translation>
+    </message>
+    <message>
+        <source>History is off: its file cannot be opened.</source>
+        <translation>Historique désactivé : son fichier ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>The history file was damaged: kept as %1, a new one started.</source>
+        <translation>Le fichier de l&apos;historique était endommagé : conservé sous %1, un nouveau a été commencé.</translation>
+    </message>
+    <message>
+        <source>Export history</source>
+        <translation>Exporter l&apos;historique</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history could not be written to %1.</source>
+        <translation>L&apos;historique n&apos;a pas pu être écrit dans %1.</translation>
     </message>
 </context>
 </TS>

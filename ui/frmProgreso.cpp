@@ -122,8 +122,10 @@ void frmProgreso::Construir()
         lblNumeros_[i] = l;
     }
 
-    lblEstado_ = new Etiqueta(this, QStringLiteral("lblEstado"), QRect(16, 448, 464, 17));
-    lblEstado_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Up to two lines, ending on the buttons' row: a moved-aside file's name is long.
+    lblEstado_ = new Etiqueta(this, QStringLiteral("lblEstado"), QRect(16, 420, 496, 45));
+    lblEstado_->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    lblEstado_->setWordWrap(true);
     lblEstado_->PonerColorTexto(QColor(192, 0, 0));
 
     cmdAceptar_ = new QPushButton(tr("OK"), this);

@@ -15,6 +15,7 @@
 #include "frmHOF.h"
 #include "frmIntro.h"
 #include "frmMain.h"
+#include "frmProgreso.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -177,6 +178,8 @@ TEST_F(Ventanas, EveryTranslatedTextFitsItsControl)
         CabeTodo(&ayuda, codigo);
         frmAjustes opciones(ajustes, &ayuda);
         CabeTodo(&opciones, codigo);
+        frmProgreso progreso(nullptr, &menu);  // the empty state, the numbers and a reason line
+        CabeTodo(&progreso, codigo);
         // The widest goal (level 50 at VERY EASY) and every colour word on a word label.
         estado.DificultadActual = MuyFacil;
         auto juego = std::make_unique<frmMain>(ctx);
