@@ -141,11 +141,11 @@ TEST_F(Progreso, AFirstRunInvitesToPlayAndAnOffHistorySaysWhy)
     QSqlDatabase::removeDatabase(QStringLiteral("futura"));
     Historial futura(otra);
     frmProgreso apagada(&futura, nullptr);
-    const QString estado = Texto(apagada, "lblEstado");
-    EXPECT_FALSE(estado.isEmpty());
-    EXPECT_FALSE(estado.contains(u'\n'));
+    const QString razon = Texto(apagada, "lblEstado");
+    EXPECT_FALSE(razon.isEmpty());
+    EXPECT_FALSE(razon.contains(u'\n'));
     frmProgreso sinHistorial(nullptr, nullptr);
-    EXPECT_NE(estado, Texto(sinHistorial, "lblEstado"));  // each cause its own line
+    EXPECT_NE(razon, Texto(sinHistorial, "lblEstado"));  // each cause its own line
 }
 
 TEST_F(Progreso, ExportWritesTheFileThePlayerChooses)
