@@ -86,3 +86,11 @@ void AplicarApariencia(QWidget *ventana, int ancho, int alto, BotonesVentana bot
     ventana->setFixedSize(ancho, alto);
     ventana->setFont(FuenteVentana(8.25));
 }
+
+void PonerFondoOpaco(QWidget *w, const QColor &color)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, color);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}

@@ -24,6 +24,9 @@ QColor ColorDe(int rgbPacked);
 // high-density screens the sharper "@2x" file is taken when it is there. Null if missing.
 QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad);
 
+// An opaque back colour for a window, panel or label (Qt leaves child widgets see-through).
+void PonerFondoOpaco(QWidget *w, const QColor &color);
+
 enum class BotonesVentana { CerrarYMinimizar, SoloCerrar };
 
 // Caption, icon, cursor, fixed client size and border buttons of a top-level window.

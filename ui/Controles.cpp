@@ -35,13 +35,7 @@ Etiqueta::Etiqueta(QWidget *padre, const QString &nombre, QRect lugar, const QSt
     PonerColorTexto(Qt::black);
 }
 
-void Etiqueta::PonerFondo(const QColor &c)
-{
-    QPalette p = palette();
-    p.setColor(QPalette::Window, c);
-    setPalette(p);
-    setAutoFillBackground(true);
-}
+void Etiqueta::PonerFondo(const QColor &c) { PonerFondoOpaco(this, c); }
 
 void Etiqueta::FondoTransparente() { setAutoFillBackground(false); }
 
@@ -204,8 +198,5 @@ Panel::Panel(QWidget *padre, const QString &nombre, QRect lugar, const QColor &f
     Colocar(this, nombre, lugar);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, fondo);
-    setPalette(p);
-    setAutoFillBackground(true);
+    PonerFondoOpaco(this, fondo);
 }

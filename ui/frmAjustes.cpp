@@ -11,10 +11,7 @@ frmAjustes::frmAjustes(Ajustes &ajustes, QWidget *padre) : QDialog(padre), ajust
     setObjectName(QStringLiteral("frmAjustes"));
     AplicarApariencia(this, 440, 233, BotonesVentana::SoloCerrar);
     setWindowFlag(Qt::Dialog);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    PonerFondoOpaco(this, Qt::white);
 
     // Laid out like the help screen: a light blue heading, then the choices.
     auto *titulo = new Etiqueta(this, QStringLiteral("lblTitulo"), QRect(24, 8, 393, 25), tr("SETTINGS"));

@@ -76,10 +76,7 @@ frmAyuda::frmAyuda(Contexto &ctx, QWidget *padre) : QDialog(padre), ctx_(ctx)
     setObjectName(QStringLiteral("frmAyuda"));
     AplicarApariencia(this, 650, 441, BotonesVentana::SoloCerrar);
     setWindowFlag(Qt::Dialog);  // stays a dialog of the menu for the window manager
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    PonerFondoOpaco(this, Qt::white);
 
     Construir();
     Form_Load();

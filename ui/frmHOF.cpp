@@ -68,10 +68,7 @@ frmHOF::frmHOF(Contexto &ctx, QWidget *padre) : QDialog(padre), ctx_(ctx)
     setObjectName(QStringLiteral("frmHOF"));
     AplicarApariencia(this, 705, 412, BotonesVentana::SoloCerrar);
     setWindowFlag(Qt::Dialog);  // stays a dialog of the menu for the window manager
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, kFondo);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    PonerFondoOpaco(this, kFondo);
 
     Construir();
     Form_Load();

@@ -86,10 +86,7 @@ frmProgreso::frmProgreso(Historial *historial, QWidget *padre) : QDialog(padre),
     setObjectName(QStringLiteral("frmProgreso"));
     AplicarApariencia(this, 752, 480, BotonesVentana::SoloCerrar);
     setWindowFlag(Qt::Dialog);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, kFondo);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    PonerFondoOpaco(this, kFondo);
     Construir();
     Form_Load();
 }
