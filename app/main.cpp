@@ -4,9 +4,11 @@
 #include "AtajoSonido.h"
 #include "Contexto.h"
 #include "DeseoEscritorio.h"
+#include "EntornoQt.h"
 #include "EstadoJuego.h"
 #include "Historial.h"
 #include "Idioma.h"
+#include "ModuloProgreso.h"
 #include "Salida.h"
 #include "SonidoConmutable.h"
 #include "SonidoOpenAL.h"
@@ -20,12 +22,17 @@
 
 int main(int argc, char **argv)
 {
+    PrepararEntornoQt();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velunda"));
     QApplication::setOrganizationName(QStringLiteral("Quorlan"));
     // The quit question is the only way out; hiding the menu behind a game is not one.
     QApplication::setQuitOnLastWindowClosed(false);
     CargarIdiomaDelSistema();  // before any window: every text is taken when it is built
+    // VELUNDA_DATOS_INSTALADOS: where the install layout puts Data/, seen from the program.
+    const UbicacionDatos datos
+        = BuscarDatos(QCoreApplication::applicationDirPath(), QStringLiteral(VELUNDA_DATOS_INSTALADOS));
+    frmIntro::AnticiparImagenes(datos.dir);  // decoded while the rest is set up
 
     Ajustes ajustes;  // the user's settings file, named after the names above
     EstadoJuego estado;
@@ -33,9 +40,6 @@ int main(int argc, char **argv)
     SonidoConmutable sonido(reproductor, ajustes, [&reproductor] { reproductor.Cerrar(); });
     WebEscritorio web;
     GeneradorMersenne azar;
-    // VELUNDA_DATOS_INSTALADOS: where the install layout puts Data/, seen from the program.
-    const UbicacionDatos datos
-        = BuscarDatos(QCoreApplication::applicationDirPath(), QStringLiteral(VELUNDA_DATOS_INSTALADOS));
     Contexto ctx{estado, sonido, web, azar, datos.dir, {}, {}};
     if (datos.compartida)
         ctx.datosEscribibles = [](const QString &) { return false; };
@@ -45,6 +49,9 @@ int main(int argc, char **argv)
     app.installEventFilter(&atajo);
     Historial historial(RutaHistorial());  // opens its file on the first level played
     ctx.historial = &historial;
+    ctx.abrirProgreso = [&ctx](QWidget *padre) {
+        AbrirProgresoDesdeModulo(ctx, padre, QCoreApplication::applicationDirPath());
+    };
 
     frmIntro menu(ctx);  // sets ctx.mostrarMenu
     ctx.abrirRecords = [&ctx, &menu] { AbrirRecords(ctx, &menu); };

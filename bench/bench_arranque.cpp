@@ -6,9 +6,11 @@
 #include "Aleatorio.h"
 #include "AtajoSonido.h"
 #include "Contexto.h"
+#include "EntornoQt.h"
 #include "EstadoJuego.h"
 #include "Historial.h"
 #include "Idioma.h"
+#include "ModuloProgreso.h"
 #include "SonidoConmutable.h"
 #include "SonidoOpenAL.h"
 #include "Web.h"
@@ -18,12 +20,14 @@
 
 int main(int argc, char **argv)
 {
+    PrepararEntornoQt();
     QApplication app(argc, argv);
     AlPintar filtro;
     // The same start as the game's main().
     QApplication::setApplicationName(QStringLiteral("Velunda"));
     QApplication::setOrganizationName(QStringLiteral("Quorlan"));
     CargarIdiomaDelSistema();
+    frmIntro::AnticiparImagenes(QCoreApplication::applicationDirPath());
     Ajustes ajustes;
     EstadoJuego estado;
     SonidoOpenAL reproductor;
@@ -36,6 +40,9 @@ int main(int argc, char **argv)
     app.installEventFilter(&atajo);
     Historial historial(RutaHistorial());
     ctx.historial = &historial;
+    ctx.abrirProgreso = [&ctx](QWidget *padre) {
+        AbrirProgresoDesdeModulo(ctx, padre, QCoreApplication::applicationDirPath());
+    };
     frmIntro intro(ctx);
     intro.installEventFilter(&filtro);
     intro.show();

@@ -4,6 +4,7 @@
 // charts: the median and the worst.
 //   velunda_bench_progreso [games] [runs]
 #include "AlmacenHistorial.h"
+#include "EntornoQt.h"
 #include "Historial.h"
 #include "frmProgreso.h"
 
@@ -70,6 +71,7 @@ void Sembrar(const QString &ruta, int partidas)
 
 int main(int argc, char **argv)
 {
+    PrepararEntornoQt();  // as the game starts
     QApplication app(argc, argv);
     const int partidas = argc > 1 ? std::atoi(argv[1]) : 10000;
     const int veces = argc > 2 ? std::atoi(argv[2]) : 9;

@@ -76,6 +76,14 @@
     </message>
 </context>
 <context>
+    <name>ModuloProgreso</name>
+    <message>
+        <source>The progress window could not be opened.</source>
+        <extracomment>A message box, then the system&apos;s reason on the next line.</extracomment>
+        <translation>Das Fortschrittsfenster konnte nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
     <name>Salida</name>
     <message>
         <source>Quit!</source>

@@ -1,5 +1,6 @@
 #include "Apariencia.h"
 
+#include "ImagenesDatos.h"
 #include "Web.h"
 
 #include <QCoreApplication>
@@ -30,20 +31,48 @@ QFont FuenteVentana(double puntos, bool negrita, bool subrayada)
 }
 
 namespace {
+const QString kIcono = QStringLiteral(":/velunda/icono.png");
+
+QString ArchivoCursor(const QString &nombre, bool doble)
+{
+    return QStringLiteral(":/velunda/") + nombre + (doble ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
+}
+
 QCursor CargarCursor(const QString &nombre, Qt::CursorShape sustituto)
 {
     // On high-density screens the cursor drawn at twice the size keeps its edges sharp.
-    const QString base = QStringLiteral(":/velunda/") + nombre;
-    QPixmap p;
-    if (qApp->devicePixelRatio() > 1.0 && p.load(base + QStringLiteral("@2x.png")))
-        p.setDevicePixelRatio(2.0);
-    else
-        p.load(base + QStringLiteral(".png"));
-    if (p.isNull())
+    QImage imagen;
+    if (qApp->devicePixelRatio() > 1.0) {
+        imagen = TomarImagen(ArchivoCursor(nombre, true));
+        imagen.setDevicePixelRatio(2.0);
+    }
+    if (imagen.isNull())
+        imagen = TomarImagen(ArchivoCursor(nombre, false));
+    if (imagen.isNull())
         return QCursor(sustituto);
-    return QCursor(p, 1, 1);  // the arrow's tip
+    return QCursor(QPixmap::fromImage(imagen), 1, 1);  // the arrow's tip
+}
+
+QIcon IconoVentana()
+{
+    // At 1x, Qt would take the 1x file alone, which may have been read ahead; on a denser
+    // screen it also finds the "@2x" file itself.
+    if (qApp->devicePixelRatio() > 1.0)
+        return QIcon(kIcono);
+    const QImage imagen = TomarImagen(kIcono);
+    return imagen.isNull() ? QIcon() : QIcon(QPixmap::fromImage(imagen));
 }
 }  // namespace
+
+void AnticiparApariencia()
+{
+    const bool doble = qApp->devicePixelRatio() > 1.0;
+    QStringList archivos{ArchivoCursor(QStringLiteral("cursor_flecha"), doble),
+        ArchivoCursor(QStringLiteral("cursor_mano"), doble)};
+    if (!doble)
+        archivos << kIcono;
+    AnticiparImagenes(archivos);
+}
 
 QCursor CursorFlecha()
 {
@@ -59,19 +88,6 @@ QCursor CursorMano()
 
 QColor ColorDe(int rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
 
-QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad)
-{
-    const QString base = dirApp + QStringLiteral("/Data/") + nombre;
-    if (densidad > 1.0) {
-        QPixmap doble(base + QStringLiteral("@2x.jpg"));
-        if (!doble.isNull()) {
-            doble.setDevicePixelRatio(2.0);
-            return doble;
-        }
-    }
-    return QPixmap(base + QStringLiteral(".jpg"));
-}
-
 void AplicarApariencia(QWidget *ventana, int ancho, int alto, BotonesVentana botones)
 {
     Qt::WindowFlags f = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -80,7 +96,7 @@ void AplicarApariencia(QWidget *ventana, int ancho, int alto, BotonesVentana bot
         f |= Qt::WindowMinimizeButtonHint;
     ventana->setWindowFlags(f);
     ventana->setWindowTitle(TituloVentana());
-    static const QIcon icono(QStringLiteral(":/velunda/icono.png"));
+    static const QIcon icono = IconoVentana();
     ventana->setWindowIcon(icono);
     ventana->setCursor(CursorFlecha());
     ventana->setFixedSize(ancho, alto);

@@ -16,13 +16,12 @@ QFont FuenteVentana(double puntos, bool negrita = false, bool subrayada = false)
 
 QCursor CursorFlecha();  // over every window
 QCursor CursorMano();    // over every clickable hotspot
+// Starts reading the cursors' and the icon's pictures on a worker thread, so that the first
+// window finds them ready.
+void AnticiparApariencia();
 
 // Packed red + 256 green + 65536 blue, as the rules keep colours.
 QColor ColorDe(int rgbPacked);
-
-// A picture from the Data folder beside the program ("Titulo" reads Data/Titulo.jpg); on
-// high-density screens the sharper "@2x" file is taken when it is there. Null if missing.
-QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad);
 
 // An opaque back colour for a window, panel or label (Qt leaves child widgets see-through).
 void PonerFondoOpaco(QWidget *w, const QColor &color);

@@ -13,6 +13,7 @@
 class Ajustes;
 class Historial;
 class Web;
+class QWidget;
 
 struct Contexto {
     EstadoJuego &estado;
@@ -37,4 +38,7 @@ struct Contexto {
     PruebaEscritura datosEscribibles = &DirectorioEscribible;
     // The player's history for this run; null when none is kept.
     Historial *historial = nullptr;
+    // The progress window, modal over the given window. The game loads it from its module;
+    // without it the menu's key and the high-score button do nothing.
+    std::function<void(QWidget *)> abrirProgreso{};
 };

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <cmath>
 
 namespace {
@@ -28,6 +29,9 @@ Etiqueta::Etiqueta(QWidget *padre, const QString &nombre, QRect lugar, const QSt
     : QLabel(texto, padre)
 {
     Colocar(this, nombre, lugar);
+    // A label never changes size; saying so spares a layout request to the window at every
+    // new text (the seconds counter changes 50 times a second).
+    setFixedSize(lugar.size());
     setAlignment(Qt::AlignCenter);
     setTextFormat(Qt::PlainText);
     setFont(FuenteVentana(8.25));
@@ -59,6 +63,29 @@ void Etiqueta::PonerBorde(bool borde)
     borde_ = borde;
     setContentsMargins(borde ? QMargins(1, 1, 1, 1) : QMargins());
     update();
+}
+
+void Etiqueta::PonerTextoAhora(const QString &texto)
+{
+    if (texto == text())
+        return;
+    // setText() would queue a repaint, and every queued one wakes the event loop once more.
+    // Only the strip the old and the new text cover is painted again (a few pixels wider for
+    // the glyphs' edges): the rest of the label is its back colour either way.
+    const QRect zona = TiraTexto(text()) | TiraTexto(texto);
+    const bool sinPintar = testAttribute(Qt::WA_UpdatesDisabled);
+    setAttribute(Qt::WA_UpdatesDisabled, true);
+    setText(texto);
+    setAttribute(Qt::WA_UpdatesDisabled, sinPintar);
+    if (!sinPintar)
+        repaint(zona.adjusted(-kHolguraGlifos, 0, kHolguraGlifos, 0) & rect());
+}
+
+QRect Etiqueta::TiraTexto(const QString &texto) const
+{
+    const QRect caja = contentsRect();
+    const QRect t = style()->itemTextRect(fontMetrics(), caja, static_cast<int>(alignment()), isEnabled(), texto);
+    return QRect(t.left(), caja.top(), t.width(), caja.height());
 }
 
 void Etiqueta::paintEvent(QPaintEvent *ev)

@@ -19,6 +19,9 @@ public:
     void PonerColorTexto(const QColor &c);
     QColor ColorTexto() const;
     void PonerBorde(bool borde);
+    // For a counter that changes many times a second: the new text is painted in the
+    // caller's own pass of the event loop instead of in a queued one.
+    void PonerTextoAhora(const QString &texto);
 signals:
     void clicked();
 
@@ -28,6 +31,8 @@ protected:
     void paintEvent(QPaintEvent *ev) override;
 
 private:
+    QRect TiraTexto(const QString &texto) const;  // the label's full height, the text's width
+    static constexpr int kHolguraGlifos = 4;
     bool pulsada_ = false;
     bool borde_ = false;
 };

@@ -5,7 +5,6 @@
 #include "Controles.h"
 #include "RutaHOF.h"
 #include "Web.h"
-#include "frmProgreso.h"
 
 #include <QDate>
 #include <QDir>
@@ -249,7 +248,11 @@ void frmHOF::Command1_Click()
 
 void frmHOF::Image2_Click() { AbrirWeb(ctx_); }
 
-void frmHOF::cmdProgreso_Click() { AbrirProgreso(ctx_, this); }
+void frmHOF::cmdProgreso_Click()
+{
+    if (ctx_.abrirProgreso)
+        ctx_.abrirProgreso(this);
+}
 
 void AbrirRecords(Contexto &ctx, QWidget *padre)
 {

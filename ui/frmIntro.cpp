@@ -4,17 +4,18 @@
 #include "Arte.h"
 #include "Controles.h"
 #include "Idioma.h"
+#include "ImagenesDatos.h"
 #include "Salida.h"
 #include "Web.h"
 #include "frmAjustes.h"
 #include "frmAyuda.h"
 #include "frmMain.h"
-#include "frmProgreso.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
 struct Dificultad {
@@ -110,6 +111,16 @@ void frmIntro::Construir()
     picDificultad_->hide();
 }
 
+void frmIntro::AnticiparImagenes(const QString &dirApp)
+{
+    AnticiparApariencia();  // wanted first, by the window's look
+    // The same title Form_Load takes: none in another language, the primary screen's
+    // density for a window not yet shown (any other density just decodes again).
+    const QScreen *pantalla = QGuiApplication::primaryScreen();
+    if (!TraduccionActiva() && pantalla)
+        AnticiparImagenDatos(dirApp, QStringLiteral("Titulo"), pantalla->devicePixelRatio());
+}
+
 void frmIntro::Form_Load()
 {
     // Without a readable picture the menu paints the same drawing itself, so the choices
@@ -200,7 +211,8 @@ void frmIntro::keyPressEvent(QKeyEvent *ev)
         AbrirAjustes(ctx_, this);
         return;
     case Qt::Key_P:
-        AbrirProgreso(ctx_, this);
+        if (ctx_.abrirProgreso)
+            ctx_.abrirProgreso(this);
         return;
     default:
         break;

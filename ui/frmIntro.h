@@ -21,6 +21,10 @@ public:
     // Takes over ctx.mostrarMenu and ctx.traerMenu: the ways back from the other screens.
     explicit frmIntro(Contexto &ctx);
     ~frmIntro() override;
+    // Starts decoding the pictures the menu will load (the title from `dirApp`, the icon,
+    // the cursors) before the menu is made: they are most of its start-up. Call after the
+    // language is chosen.
+    static void AnticiparImagenes(const QString &dirApp);
 
     // Back on screen after a game: the panel hidden, the window raised.
     void MostrarMenu();

@@ -7,6 +7,7 @@
 #include "Estilo.h"
 #include "Historial.h"
 #include "Idioma.h"
+#include "ImagenesDatos.h"
 #include "MarcaFoco.h"
 #include "Mensajes.h"
 #include "NavegacionTeclado.h"
@@ -252,7 +253,11 @@ void frmMain::FondoEtiqueta(int i, int32_t color) { lblTextos_[i]->PonerFondo(Co
 
 void frmMain::PonerRotulo(Rotulo r, const std::string &texto)
 {
-    Rotular(r)->setText(QString::fromStdString(texto));
+    const QString t = QString::fromStdString(texto);
+    if (r == Rotulo::Segundos)
+        lblSegundos_->PonerTextoAhora(t);  // 50 times a second while the clock runs
+    else
+        Rotular(r)->setText(t);
 }
 
 void frmMain::Objetivo(int nivel, int aciertos, int segundos)

@@ -1,5 +1,5 @@
 # Install-time steps that plain install() rules cannot express: the relative link that puts
-# the program on the path, and a stripped program rid of its .comment section too. Runs
+# the program on the path, and a stripped program and module rid of their .comment sections too. Runs
 # inside cmake_install.cmake, so CMAKE_INSTALL_PREFIX and DESTDIR are those of this install
 # (cmake --install --prefix and CPack work). The manifest gets the path without DESTDIR, as
 # file(INSTALL) records it. VELUNDA_PROGDIR, VELUNDA_BINDIR, VELUNDA_OBJCOPY and
@@ -20,6 +20,8 @@ list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${bindir}/velunda")
 # CMake strips with plain `strip`, which keeps the compiler's name in .comment; Debian's own
 # packaging removes it as well.
 if(CMAKE_INSTALL_DO_STRIP AND VELUNDA_OBJCOPY)
-  execute_process(COMMAND "${VELUNDA_OBJCOPY}" --remove-section=.comment
-                          "$ENV{DESTDIR}${progdir}/velunda" COMMAND_ERROR_IS_FATAL ANY)
+  foreach(archivo velunda velunda_progreso.so)
+    execute_process(COMMAND "${VELUNDA_OBJCOPY}" --remove-section=.comment
+                            "$ENV{DESTDIR}${progdir}/${archivo}" COMMAND_ERROR_IS_FATAL ANY)
+  endforeach()
 endif()

@@ -39,6 +39,7 @@ datos=$pre/$datosdir/Data
 [[ $(readlink -f "$lanzador") == "$(readlink -f "$programa")" ]] \
   || falla "the launcher leads to $(readlink -f "$lanzador"), not to $programa"
 [[ -f $programa && -x $programa ]] || falla "no program at $progdir/velunda"
+[[ -f $pre/$progdir/velunda_progreso.so ]] || falla "no progress window module beside the program"
 
 # Data/ ships whole: every picture, cue and the high-score file, unchanged.
 enviados=0

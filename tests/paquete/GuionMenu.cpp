@@ -1,6 +1,7 @@
 // Plays the unpacked game's title menu as a player would, from inside the game's own process:
 // loaded with LD_PRELOAD, it waits for the title menu, opens the high-score screen, reads its
-// first row, closes it with OK and quits through the quit question. Each step is reported on
+// first row, opens the progress window (the module beside the program) and closes it, closes
+// the high-score screen with OK and quits through the quit question. Each step is reported on
 // stderr as "GUION: ..." for probar_paquete.sh. Nothing of this is in the game itself.
 #include <QApplication>
 #include <QLabel>
@@ -54,6 +55,22 @@ void Paso()
         if (records) {
             auto *nombre = records->findChild<QLabel *>(QStringLiteral("lblNombre_0"));
             Informar(QStringLiteral("high scores shown, first: ") + (nombre ? nombre->text() : QString()));
+            ClicDespues(records->findChild<QPushButton *>(QStringLiteral("cmdProgreso")));
+            paso = 10;
+        }
+        break;
+    case 10:
+        if (QWidget *progreso = VentanaVisible("frmProgreso")) {
+            Informar(QStringLiteral("progress shown: ") + progreso->windowTitle());
+            ClicDespues(progreso->findChild<QPushButton *>(QStringLiteral("cmdAceptar")));
+            paso = 11;
+        } else if (auto *aviso = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            Informar(QStringLiteral("no progress window: ") + aviso->text());
+            paso = 99;
+        }
+        break;
+    case 11:
+        if (records && !VentanaVisible("frmProgreso")) {
             ClicDespues(records->findChild<QPushButton *>(QStringLiteral("Command1")));
             paso = 2;
         }

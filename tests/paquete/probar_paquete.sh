@@ -44,7 +44,7 @@ chmod 755 "$tmp"
 raiz=$tmp/raiz
 dpkg-deb -x "$deb" "$raiz" || falla "dpkg-deb -x"
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
-for so in $(objdump -p "$raiz/usr/lib/games/velunda/velunda" | awk '/NEEDED/ {print $2}'); do
+for so in $(objdump -p "$raiz"/usr/lib/games/velunda/velunda{,_progreso.so} | awk '/NEEDED/ {print $2}' | sort -u); do
   paquete=$(dpkg -S "*/$multiarch/$so" 2>/dev/null | head -n 1 | cut -d: -f1)
   [[ -n $paquete ]] || falla "no package on this machine holds $so"
   [[ $dependencias == *" $paquete "* ]] || falla "Depends lacks $paquete, which holds $so"
@@ -57,6 +57,7 @@ echo "Depends: $(campo Depends)"
 esperados=(
   usr/games/velunda
   usr/lib/games/velunda/velunda
+  usr/lib/games/velunda/velunda_progreso.so
   usr/share/applications/$id.desktop
   usr/share/metainfo/$id.metainfo.xml
   usr/share/man/man6/velunda.6.gz
@@ -107,6 +108,7 @@ chmod 755 "$tmp/guion.so"
 paso_esperado=(
   "menu shown: Velunda - A game by Quorlan! ( get more FREE GAMES at $host )"
   "high scores shown, first: $(grep -m1 '^Nombre=' "$fuente/Data/HOF.rec" | cut -d= -f2 | tr -d '\r')"
+  "progress shown: Velunda - A game by Quorlan! ( get more FREE GAMES at $host )"
   "menu again"
   "quit asked: Are you sure?"
 )
@@ -131,7 +133,7 @@ jugar() {
   local propia=$casa/.local/share/Quorlan/Velunda/HOF.rec
   [[ -f $propia && $(stat -c %U "$propia") == "$usuario" ]] \
     || falla "$usuario: no high-score table of the player's own at $propia"
-  echo "$usuario: menu, high scores and quit through usr/games/velunda; tree untouched;" \
+  echo "$usuario: menu, high scores, progress and quit through usr/games/velunda; tree untouched;" \
        "table kept at ~/.local/share/Quorlan/Velunda/HOF.rec"
 }
 if [[ $(id -u) -eq 0 ]]; then

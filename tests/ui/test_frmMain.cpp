@@ -346,3 +346,26 @@ TEST_F(Pantalla, AClockTickAndAFlashRepaintOnlyWhatChanged)
     EXPECT_EQ(imagen.pixelColor(2, 2), QColor(Qt::red));
     EXPECT_EQ(imagen.pixelColor(etiqueta->geometry().topLeft() + QPoint(1, 1)), QColor(Qt::white));
 }
+
+TEST_F(Pantalla, TheSecondsCounterRepaintedInPlaceLooksFreshlyPainted)
+{
+    f->juego().PrepararNivel(0);
+    f->cmdEmpezar_Click();
+    f->tmrJuego.stop();
+    auto *segundos = Control(QStringLiteral("lblSegundos"));
+    const QRect lugar = segundos->geometry();
+    // What the window shows at the counter's place, against the counter painted afresh.
+    auto enPantalla = [&] {
+        return f->screen()->grabWindow(f->winId(), lugar.x(), lugar.y(), lugar.width(), lugar.height()).toImage();
+    };
+    auto fresco = [&] { return segundos->grab().toImage(); };
+    QApplication::processEvents();
+    // From "10.00" to "9.98" the text narrows: no trace of the wider one may stay.
+    estado.TiempoRestante = 10.02f;
+    for (const char *esperado : {"10.00", "9.98", "9.96"}) {
+        f->tmrJuego_Timer();
+        ASSERT_EQ(segundos->text(), QString::fromLatin1(esperado));
+        EXPECT_EQ(enPantalla().convertToFormat(QImage::Format_RGB32), fresco().convertToFormat(QImage::Format_RGB32))
+            << esperado;
+    }
+}

@@ -12,6 +12,7 @@
 #include "frmHOF.h"
 #include "frmIntro.h"
 #include "frmMain.h"
+#include "ModuloProgreso.h"
 #include "frmProgreso.h"
 
 #include <QApplication>
@@ -177,6 +178,10 @@ TEST_F(Progreso, OpensFromHighScoresAndFromTheMenuKeyAndClosesWithEscape)
         QTest::keyClick(w, Qt::Key_Escape);
     };
 
+    // As the game opens it: from the module built beside the test programs.
+    ctx.abrirProgreso = [this](QWidget *padre) {
+        AbrirProgresoDesdeModulo(ctx, padre, QCoreApplication::applicationDirPath());
+    };
     frmHOF hof(ctx, nullptr);
     AlAbrirse desdeRecords(cerrarConEscape);
     QTest::mouseClick(hof.findChild<QPushButton *>(QStringLiteral("cmdProgreso")), Qt::LeftButton);

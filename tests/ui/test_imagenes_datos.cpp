@@ -1,0 +1,69 @@
+// The pictures read ahead on worker threads, and the progress window's module.
+#include "Contexto.h"
+#include "Falsos.h"
+#include "FalsosUI.h"
+#include "ImagenesDatos.h"
+#include "Modales.h"
+#include "ModuloProgreso.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+const QString kRaiz = QStringLiteral(VELUNDA_SOURCE_DIR);
+
+QImage Directa(const QString &archivo)
+{
+    return QImage(kRaiz + QStringLiteral("/Data/") + archivo).convertToFormat(QImage::Format_RGB32);
+}
+QImage Cargada(const QString &nombre, qreal densidad)
+{
+    return CargarImagenDatos(kRaiz, nombre, densidad).toImage().convertToFormat(QImage::Format_RGB32);
+}
+}  // namespace
+
+TEST(ImagenesDatos, APictureReadAheadIsThePictureOnFile)
+{
+    // The title fills a page of its own; the small picture does not.
+    for (const char *nombre : {"Titulo", "VolverAlMenu"}) {
+        const QString n = QString::fromLatin1(nombre);
+        AnticiparImagenDatos(kRaiz, n, 1.0);
+        const QPixmap leida = CargarImagenDatos(kRaiz, n, 1.0);
+        EXPECT_EQ(leida.devicePixelRatio(), 1.0);
+        EXPECT_EQ(leida.toImage().convertToFormat(QImage::Format_RGB32), Directa(n + QStringLiteral(".jpg"))) << nombre;
+    }
+    // Read ahead at one density and asked at another: the asked one, read then.
+    AnticiparImagenDatos(kRaiz, QStringLiteral("Titulo"), 1.0);
+    const QPixmap doble = CargarImagenDatos(kRaiz, QStringLiteral("Titulo"), 2.0);
+    EXPECT_EQ(doble.devicePixelRatio(), 2.0);
+    EXPECT_EQ(doble.toImage().convertToFormat(QImage::Format_RGB32), Directa(QStringLiteral("Titulo@2x.jpg")));
+    // The read-ahead one was left waiting; it is still taken whole.
+    EXPECT_EQ(Cargada(QStringLiteral("Titulo"), 1.0), Directa(QStringLiteral("Titulo.jpg")));
+    AnticiparImagenDatos(kRaiz, QStringLiteral("NoSuchPicture"), 1.0);
+    EXPECT_TRUE(CargarImagenDatos(kRaiz, QStringLiteral("NoSuchPicture"), 1.0).isNull());
+}
+
+TEST(ImagenesDatos, ResourcePicturesReadAheadAreTakenOnceEach)
+{
+    const QString mano = QStringLiteral(":/velunda/cursor_mano.png");
+    const QString icono = QStringLiteral(":/velunda/icono.png");
+    AnticiparImagenes({mano, icono, QStringLiteral(":/velunda/no_such.png")});
+    EXPECT_EQ(TomarImagen(icono), QImage(icono));
+    EXPECT_EQ(TomarImagen(mano), QImage(mano));
+    EXPECT_EQ(TomarImagen(mano), QImage(mano));  // taken already: read again
+    EXPECT_TRUE(TomarImagen(QStringLiteral(":/velunda/no_such.png")).isNull());
+}
+
+TEST(ModuloProgreso, AMissingModuleIsToldAndTheGameGoesOn)
+{
+    EstadoJuego estado;
+    SonidoFalso sonido;
+    WebFalsa web;
+    GeneradorFijo azar{1};
+    Contexto ctx{estado, sonido, web, azar, QStringLiteral("/no/such/dir"), {}, {}};
+    auto registro = ResponderModales(1, PulsarOk);
+    AbrirProgresoDesdeModulo(ctx, nullptr, QStringLiteral("/no/such/dir"));
+    ASSERT_EQ(registro->textos.size(), 1);
+    EXPECT_TRUE(registro->textos[0].startsWith(QStringLiteral("The progress window could not be opened.\n")))
+        << registro->textos[0].toStdString();
+}

@@ -1,0 +1,22 @@
+// The pictures the windows load: the Data folder's, and the game's own (icon, cursors).
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+#include <QStringList>
+
+// A picture from the Data folder beside the program ("Titulo" reads Data/Titulo.jpg); on
+// high-density screens the sharper "@2x" file is taken when it is there. Null if missing.
+QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad);
+
+// Starts reading that picture on a worker thread; the next CargarImagenDatos of the same
+// picture at the same density takes the result (waiting for it if need be). For the title
+// picture, which is most of the title menu's start-up: it is decoded while the program sets
+// everything else up.
+void AnticiparImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad);
+
+// The same for other pictures (file or resource paths), read in turn on one worker thread.
+void AnticiparImagenes(const QStringList &archivos);
+// The picture read ahead for `archivo` (waiting for it if need be), or read now if it was not.
+QImage TomarImagen(const QString &archivo);
