@@ -5,14 +5,16 @@
 #include <QCoreApplication>
 #include <QLibrary>
 #include <map>
+#include <memory>
 
 void AbrirProgresoDesdeModulo(Contexto &ctx, QWidget *padre, const QString &carpeta)
 {
-    // Loaded once per folder and never unloaded: the window's classes must outlive it.
-    static std::map<QString, QLibrary *> modulos;
-    QLibrary *&modulo = modulos[carpeta];
+    // Loaded once per folder and never unloaded (a QLibrary that goes leaves its library
+    // loaded): the window's classes must outlive every use.
+    static std::map<QString, std::unique_ptr<QLibrary>> modulos;
+    std::unique_ptr<QLibrary> &modulo = modulos[carpeta];
     if (!modulo) {
-        modulo = new QLibrary(carpeta + QStringLiteral("/velunda_progreso"));
+        modulo = std::make_unique<QLibrary>(carpeta + QStringLiteral("/velunda_progreso"));
         // Every symbol bound at load: a broken module fails here, with a message, not later.
         modulo->setLoadHints(QLibrary::ResolveAllSymbolsHint);
     }
