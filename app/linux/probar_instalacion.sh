@@ -83,7 +83,9 @@ arrancar() {
     como=(setpriv --reuid="$usuario" --regid="$(id -gn "$usuario")" --clear-groups)
   fi
   local vigia=()
-  command -v strace >/dev/null && vigia=(strace -f -qq -e trace=openat -o "$traza")
+  # Only the opens that succeeded, each on one whole line (the picture is read on a worker
+  # thread, whose calls would otherwise be split around the main thread's).
+  command -v strace >/dev/null && vigia=(strace -f -qq -e trace=openat -e status=successful -o "$traza")
   (cd "$otro" && env -u DISPLAY -u WAYLAND_DISPLAY HOME="$casa" XDG_RUNTIME_DIR= \
      QT_QPA_PLATFORM=offscreen ALSOFT_DRIVERS=null \
      "${vigia[@]}" "${como[@]}" timeout "$espera" "$lanzador") >"$salida" 2>&1
@@ -93,7 +95,7 @@ arrancar() {
     falla "$nombre: the installed game ended with $rc within $espera s instead of staying up"
   fi
   if [[ ${#vigia[@]} -gt 0 ]]; then
-    grep -Eq "\"$(readlink -f "$datos")/Titulo(@2x)?\.jpg\", [^)]*\) = [0-9]+" "$traza" \
+    grep -Eq "\"$(readlink -f "$datos")/Titulo(@2x)?\.jpg\"" "$traza" \
       || { grep Titulo "$traza"; falla "$nombre: the title picture was not read from the installed Data/"; }
     echo "$nombre: running after $espera s, title picture read from $datosdir/Data"
   else
