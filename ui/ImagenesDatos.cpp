@@ -4,7 +4,6 @@
 #include <QImageReader>
 #include <future>
 #include <map>
-#include <optional>
 #include <sys/mman.h>
 #include <vector>
 
@@ -57,46 +56,41 @@ QImage LeerImagenDatos(const QString &base, qreal densidad)
     return LeerArchivo(base + QStringLiteral(".jpg"));
 }
 
-struct Anticipada {
-    QString base;
-    qreal densidad;
-    std::future<QImage> imagen;
-};
-std::optional<Anticipada> &Pendiente()
-{
-    static std::optional<Anticipada> p;
-    return p;
-}
-
-// The other pictures read ahead, by path; each is taken once.
+// The pictures read ahead, by key (a path, or a Data picture at a density); each is taken once.
 std::map<QString, std::shared_future<QImage>> &Adelantadas()
 {
     static std::map<QString, std::shared_future<QImage>> m;
     return m;
 }
 
+// The picture read ahead under `clave`, or `leer()` now if there is none.
+template <class Leer> QImage Tomar(const QString &clave, Leer leer)
+{
+    auto &m = Adelantadas();
+    const auto it = m.find(clave);
+    if (it == m.end())
+        return leer();
+    QImage imagen = it->second.get();
+    m.erase(it);  // the picture's only holder from here: a pixmap takes it without a copy
+    return imagen;
+}
+
 QString Base(const QString &dirApp, const QString &nombre) { return dirApp + QStringLiteral("/Data/") + nombre; }
+QString ClaveDatos(const QString &base, qreal densidad) { return base + QStringLiteral(" @") + QString::number(densidad); }
 }  // namespace
 
 void AnticiparImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad)
 {
     const QString base = Base(dirApp, nombre);
-    // QImage, unlike QPixmap, may be made away from the main thread.
-    Pendiente() = Anticipada{base, densidad, std::async(std::launch::async, LeerImagenDatos, base, densidad)};
+    // QImage, unlike QPixmap, may be made away from the main thread. The last holder of an
+    // async future waits for its thread, so an untaken picture is waited for at exit.
+    Adelantadas()[ClaveDatos(base, densidad)] = std::async(std::launch::async, LeerImagenDatos, base, densidad).share();
 }
 
 QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad)
 {
     const QString base = Base(dirApp, nombre);
-    std::optional<Anticipada> &p = Pendiente();
-    QImage imagen;
-    if (p && p->base == base && p->densidad == densidad) {
-        imagen = p->imagen.get();
-        p.reset();
-    } else {
-        imagen = LeerImagenDatos(base, densidad);
-    }
-    return QPixmap::fromImage(std::move(imagen));
+    return QPixmap::fromImage(Tomar(ClaveDatos(base, densidad), [&] { return LeerImagenDatos(base, densidad); }));
 }
 
 void AnticiparImagenes(const QStringList &archivos)
@@ -114,11 +108,5 @@ void AnticiparImagenes(const QStringList &archivos)
 
 QImage TomarImagen(const QString &archivo)
 {
-    auto &m = Adelantadas();
-    const auto it = m.find(archivo);
-    if (it == m.end())
-        return LeerArchivo(archivo);
-    const QImage imagen = it->second.get();
-    m.erase(it);
-    return imagen;
+    return Tomar(archivo, [&] { return LeerArchivo(archivo); });
 }
