@@ -11,7 +11,7 @@
 #include "ModuloProgreso.h"
 #include "Salida.h"
 #include "SonidoConmutable.h"
-#include "SonidoOpenAL.h"
+#include "SonidoModulo.h"
 #include "UbicacionDatos.h"
 #include "Web.h"
 #include "frmHOF.h"
@@ -23,20 +23,23 @@
 int main(int argc, char **argv)
 {
     PrepararEntornoQt();
+    // VELUNDA_DATOS_INSTALADOS: where the install layout puts Data/, seen from the program.
+    const QString desdePrograma = QStringLiteral(VELUNDA_DATOS_INSTALADOS);
+    // The first pictures are decoded while Qt starts (its own idea of the folder, below, is the same).
+    if (const QString programa = CarpetaDelPrograma(); !programa.isEmpty())
+        frmIntro::AnticiparAlArrancar(BuscarDatos(programa, desdePrograma).dir);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velunda"));
     QApplication::setOrganizationName(QStringLiteral("Quorlan"));
     // The quit question is the only way out; hiding the menu behind a game is not one.
     QApplication::setQuitOnLastWindowClosed(false);
     CargarIdiomaDelSistema();  // before any window: every text is taken when it is built
-    // VELUNDA_DATOS_INSTALADOS: where the install layout puts Data/, seen from the program.
-    const UbicacionDatos datos
-        = BuscarDatos(QCoreApplication::applicationDirPath(), QStringLiteral(VELUNDA_DATOS_INSTALADOS));
+    const UbicacionDatos datos = BuscarDatos(QCoreApplication::applicationDirPath(), desdePrograma);
     frmIntro::AnticiparImagenes(datos.dir);  // decoded while the rest is set up
 
     Ajustes ajustes;  // the user's settings file, named after the names above
     EstadoJuego estado;
-    SonidoOpenAL reproductor;
+    SonidoModulo reproductor(QCoreApplication::applicationDirPath());
     SonidoConmutable sonido(reproductor, ajustes, [&reproductor] { reproductor.Cerrar(); });
     WebEscritorio web;
     GeneradorMersenne azar;
@@ -60,5 +63,10 @@ int main(int argc, char **argv)
     // Asked a moment after the menu is up, so start-up never waits for the desktop.
     QTimer::singleShot(1000, &ajustes,
         [&ajustes] { PreguntarDeseoCalma([&ajustes](bool d) { ajustes.PonerDeseoCalma(d); }); });
+    // The cue player too, so the first cue has nothing to load; with sound off, not yet.
+    QTimer::singleShot(250, &ajustes, [&ajustes, &reproductor] {
+        if (ajustes.Valor(Ajustes::Clave::Sonido))
+            reproductor.Cargar();
+    });
     return app.exec();
 }

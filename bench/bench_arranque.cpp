@@ -12,7 +12,8 @@
 #include "Idioma.h"
 #include "ModuloProgreso.h"
 #include "SonidoConmutable.h"
-#include "SonidoOpenAL.h"
+#include "SonidoModulo.h"
+#include "UbicacionDatos.h"
 #include "Web.h"
 #include "frmIntro.h"
 
@@ -21,6 +22,7 @@
 int main(int argc, char **argv)
 {
     PrepararEntornoQt();
+    frmIntro::AnticiparAlArrancar(CarpetaDelPrograma());
     QApplication app(argc, argv);
     AlPintar filtro;
     // The same start as the game's main().
@@ -30,7 +32,7 @@ int main(int argc, char **argv)
     frmIntro::AnticiparImagenes(QCoreApplication::applicationDirPath());
     Ajustes ajustes;
     EstadoJuego estado;
-    SonidoOpenAL reproductor;
+    SonidoModulo reproductor(QCoreApplication::applicationDirPath());
     SonidoConmutable sonido(reproductor, ajustes, [&reproductor] { reproductor.Cerrar(); });
     WebEscritorio web;
     GeneradorMersenne azar;

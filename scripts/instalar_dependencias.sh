@@ -5,7 +5,7 @@ set -euo pipefail
 
 paquetes=(
   build-essential cmake ninja-build pkg-config git
-  qt6-base-dev libopenal-dev libmpg123-dev libgtest-dev libgmock-dev
+  qt6-base-dev libopenal-dev libmpg123-dev libjpeg-dev libpng-dev libgtest-dev libgmock-dev
   qt6-tools-dev qt6-l10n-tools     # lupdate/lrelease: the translations compiled into the game
   qt6-translations-l10n            # Qt's own button texts, loaded only with a game translation
   qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite   # the history and its charts

@@ -64,9 +64,9 @@ QIcon IconoVentana()
 }
 }  // namespace
 
-void AnticiparApariencia()
+void AnticiparApariencia(qreal densidad)
 {
-    const bool doble = qApp->devicePixelRatio() > 1.0;
+    const bool doble = densidad > 1.0;
     QStringList archivos{ArchivoCursor(QStringLiteral("cursor_flecha"), doble),
         ArchivoCursor(QStringLiteral("cursor_mano"), doble)};
     if (!doble)

@@ -16,9 +16,10 @@ QFont FuenteVentana(double puntos, bool negrita = false, bool subrayada = false)
 
 QCursor CursorFlecha();  // over every window
 QCursor CursorMano();    // over every clickable hotspot
-// Starts reading the cursors' and the icon's pictures on a worker thread, so that the first
-// window finds them ready.
-void AnticiparApariencia();
+// Starts reading the cursors' and the icon's pictures for a screen of that density on a worker
+// thread, so that the first window finds them ready. May be called before the application
+// object exists.
+void AnticiparApariencia(qreal densidad);
 
 // Packed red + 256 green + 65536 blue, as the rules keep colours.
 QColor ColorDe(int rgbPacked);

@@ -72,7 +72,19 @@ void Etiqueta::PonerTextoAhora(const QString &texto)
     // setText() would queue a repaint, and every queued one wakes the event loop once more.
     // Only the strip the old and the new text cover is painted again (a few pixels wider for
     // the glyphs' edges): the rest of the label is its back colour either way.
-    const QRect zona = TiraTexto(text()) | TiraTexto(texto);
+    const QRect nueva = TiraTexto(texto);
+    const QRect vieja = TiraTexto(text());
+    QRect zona = vieja | nueva;
+    // A text as wide as the old one lies where it did, so the characters both begin with
+    // stay as they are: the strip starts at the first that changes (most ticks, the last).
+    if (vieja == nueva && layoutDirection() == Qt::LeftToRight) {
+        const QString antes = text();
+        qsizetype comun = 0;
+        while (comun < antes.size() && comun < texto.size() && antes[comun] == texto[comun])
+            ++comun;
+        zona.setLeft(zona.left() + fontMetrics().horizontalAdvance(texto.left(comun)));
+    }
+    tira_ = {texto, nueva, font(), contentsRect(), alignment()};
     const bool sinPintar = testAttribute(Qt::WA_UpdatesDisabled);
     setAttribute(Qt::WA_UpdatesDisabled, true);
     setText(texto);
@@ -84,6 +96,10 @@ void Etiqueta::PonerTextoAhora(const QString &texto)
 QRect Etiqueta::TiraTexto(const QString &texto) const
 {
     const QRect caja = contentsRect();
+    // The strip of the text now shown was measured when it was set (laying out a text is
+    // a good part of a tick's work), unless the label has changed since.
+    if (texto == tira_.texto && caja == tira_.caja && alignment() == tira_.alineacion && font() == tira_.fuente)
+        return tira_.tira;
     const QRect t = style()->itemTextRect(fontMetrics(), caja, static_cast<int>(alignment()), isEnabled(), texto);
     return QRect(t.left(), caja.top(), t.width(), caja.height());
 }

@@ -33,6 +33,13 @@ protected:
 private:
     QRect TiraTexto(const QString &texto) const;  // the label's full height, the text's width
     static constexpr int kHolguraGlifos = 4;
+    struct Tira {
+        QString texto;
+        QRect tira;
+        QFont fuente;
+        QRect caja;
+        Qt::Alignment alineacion;
+    } tira_;  // the strip of the last text set by PonerTextoAhora
     bool pulsada_ = false;
     bool borde_ = false;
 };

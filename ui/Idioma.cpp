@@ -72,11 +72,16 @@ void QuitarIdioma()
 
 bool TraduccionActiva() { return Activos().juego != nullptr; }
 
-void CargarIdiomaDelSistema()
+QString IdiomaDelSistema()
 {
     // The C locale is English whatever LANGUAGE says, as gettext programs behave.
     const QLocale sistema = QLocale::system();
     if (sistema.language() == QLocale::C)
-        return;
-    InstalarIdioma(ElegirIdioma(sistema.uiLanguages(), IdiomasDisponibles()));
+        return QString();
+    return ElegirIdioma(sistema.uiLanguages(), IdiomasDisponibles());
+}
+
+void CargarIdiomaDelSistema()
+{
+    InstalarIdioma(IdiomaDelSistema());
 }

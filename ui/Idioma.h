@@ -23,3 +23,5 @@ bool TraduccionActiva();
 // At start-up: the language the system's locale asks for (LANGUAGE, LC_ALL, LC_MESSAGES,
 // LANG, as the desktop sets them).
 void CargarIdiomaDelSistema();
+// The code of that language, empty for English; known before the application object exists.
+QString IdiomaDelSistema();

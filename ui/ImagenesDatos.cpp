@@ -1,7 +1,11 @@
 #include "ImagenesDatos.h"
 
+#include "LeerJpeg.h"
+#include "LeerPng.h"
+
 #include <QImage>
 #include <QImageReader>
+#include <QFileInfo>
 #include <future>
 #include <map>
 #include <sys/mman.h>
@@ -15,10 +19,13 @@ constexpr size_t kPaginaGrande = 2u << 20;
 // page is faulted in at once. Where the kernel has none to give, these are the usual pages.
 QImage ImagenEnPaginaGrande(QSize tam, QImage::Format formato)
 {
+    // A reader that could not read the header tells no format, or not one of QImage's.
+    if (formato <= QImage::Format_Invalid || formato >= QImage::NImageFormats || !tam.isValid())
+        return QImage();
     const qsizetype porLinea = ((qsizetype(tam.width()) * QImage::toPixelFormat(formato).bitsPerPixel() + 31) >> 5) << 2;
     const qsizetype bytes = porLinea * tam.height();
     // Small pictures are not worth a huge page; larger ones than one do not fit.
-    if (formato == QImage::Format_Invalid || bytes < qsizetype(kPaginaGrande / 2) || bytes > qsizetype(kPaginaGrande))
+    if (bytes < qsizetype(kPaginaGrande / 2) || bytes > qsizetype(kPaginaGrande))
         return QImage();
     // Twice the size, to cut an aligned huge page out of it.
     void *zona = mmap(nullptr, 2 * kPaginaGrande, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -34,9 +41,11 @@ QImage ImagenEnPaginaGrande(QSize tam, QImage::Format formato)
     return QImage(datos, tam.width(), tam.height(), porLinea, formato, [](void *d) { munmap(d, kPaginaGrande); }, datos);
 }
 
-QImage LeerArchivo(const QString &archivo)
+// With a format, the file is read as that format and no other image plugin is loaded.
+QImage LeerArchivo(const QString &archivo, const QByteArray &formato = {})
 {
-    QImageReader lector(archivo);
+    QImageReader lector(archivo, formato);
+    lector.setAutoDetectImageFormat(formato.isEmpty());
     // The reader decodes into an image of the right size and format it is handed.
     QImage imagen = ImagenEnPaginaGrande(lector.size(), lector.imageFormat());
     if (!lector.read(&imagen))
@@ -44,16 +53,28 @@ QImage LeerArchivo(const QString &archivo)
     return imagen;
 }
 
-QImage LeerImagenDatos(const QString &base, qreal densidad)
+// The game's own pictures: with libpng, else with Qt's reader as the format their names end with.
+QImage LeerPropia(const QString &archivo)
+{
+    QImage imagen = LeerPng(archivo);
+    return imagen.isNull() ? LeerArchivo(archivo, QFileInfo(archivo).suffix().toLatin1()) : imagen;
+}
+
+// The Data pictures are JPEG files, read without Qt's plugins: this may run before the
+// application object exists.
+QImage LeerJpegDatos(const QString &archivo) { return LeerJpeg(archivo, ImagenEnPaginaGrande); }
+
+// `base`.jpg, or on high-density screens the sharper `base`@2x.jpg when it is there.
+QImage LeerImagenDatos(const QString &base, qreal densidad, QImage (*leer)(const QString &) = LeerJpegDatos)
 {
     if (densidad > 1.0) {
-        QImage doble = LeerArchivo(base + QStringLiteral("@2x.jpg"));
+        QImage doble = leer(base + QStringLiteral("@2x.jpg"));
         if (!doble.isNull()) {
             doble.setDevicePixelRatio(2.0);
             return doble;
         }
     }
-    return LeerArchivo(base + QStringLiteral(".jpg"));
+    return leer(base + QStringLiteral(".jpg"));
 }
 
 // The pictures read ahead, by key (a path, or a Data picture at a density); each is taken once.
@@ -76,7 +97,8 @@ template <class Leer> QImage Tomar(const QString &clave, Leer leer)
 }
 
 QString Base(const QString &dirApp, const QString &nombre) { return dirApp + QStringLiteral("/Data/") + nombre; }
-QString ClaveDatos(const QString &base, qreal densidad) { return base + QStringLiteral(" @") + QString::number(densidad); }
+QString PrefijoClave(const QString &base) { return base + QStringLiteral(" @"); }
+QString ClaveDatos(const QString &base, qreal densidad) { return PrefijoClave(base) + QString::number(densidad); }
 }  // namespace
 
 void AnticiparImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad)
@@ -84,13 +106,22 @@ void AnticiparImagenDatos(const QString &dirApp, const QString &nombre, qreal de
     const QString base = Base(dirApp, nombre);
     // QImage, unlike QPixmap, may be made away from the main thread. The last holder of an
     // async future waits for its thread, so an untaken picture is waited for at exit.
-    Adelantadas()[ClaveDatos(base, densidad)] = std::async(std::launch::async, LeerImagenDatos, base, densidad).share();
+    Adelantadas()[ClaveDatos(base, densidad)] = std::async(std::launch::async, [base, densidad] { return LeerImagenDatos(base, densidad); }).share();
 }
 
 QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad)
 {
     const QString base = Base(dirApp, nombre);
-    return QPixmap::fromImage(Tomar(ClaveDatos(base, densidad), [&] { return LeerImagenDatos(base, densidad); }));
+    QImage imagen = Tomar(ClaveDatos(base, densidad), [&] { return LeerImagenDatos(base, densidad); });
+    // The same picture read ahead at another density is not wanted now (by then it is read).
+    auto &m = Adelantadas();
+    const QString prefijo = PrefijoClave(base);
+    for (auto it = m.lower_bound(prefijo); it != m.end() && it->first.startsWith(prefijo);)
+        it = m.erase(it);
+    // What libjpeg would not read, Qt's readers may (a CMYK JPEG, say).
+    if (imagen.isNull())
+        imagen = LeerImagenDatos(base, densidad, [](const QString &a) { return LeerArchivo(a); });
+    return QPixmap::fromImage(std::move(imagen));
 }
 
 void AnticiparImagenes(const QStringList &archivos)
@@ -102,11 +133,13 @@ void AnticiparImagenes(const QStringList &archivos)
     static std::vector<std::future<void>> hilos;
     hilos.push_back(std::async(std::launch::async, [archivos, promesas = std::move(promesas)]() mutable {
         for (qsizetype i = 0; i < archivos.size(); ++i)
-            promesas[i].set_value(LeerArchivo(archivos[i]));
+            promesas[i].set_value(LeerPng(archivos[i]));
     }));
 }
 
 QImage TomarImagen(const QString &archivo)
 {
-    return Tomar(archivo, [&] { return LeerArchivo(archivo); });
+    // Not read ahead, or not by libpng: read now, by Qt's reader if need be.
+    const QImage imagen = Tomar(archivo, [] { return QImage(); });
+    return imagen.isNull() ? LeerPropia(archivo) : imagen;
 }

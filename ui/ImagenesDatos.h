@@ -16,7 +16,8 @@ QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal de
 // everything else up.
 void AnticiparImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad);
 
-// The same for other pictures (file or resource paths), read in turn on one worker thread.
+// The same for the game's own PNG pictures (file or resource paths), read in turn on one
+// worker thread. Both may be called before the application object exists.
 void AnticiparImagenes(const QStringList &archivos);
 // The picture read ahead for `archivo` (waiting for it if need be), or read now if it was not.
 QImage TomarImagen(const QString &archivo);

@@ -10,3 +10,9 @@ UbicacionDatos BuscarDatos(const QString &dirPrograma, const QString &desdeProgr
         return {dirPrograma, false};
     return {QDir::cleanPath(QDir(dirPrograma).filePath(desdePrograma)), true};
 }
+
+QString CarpetaDelPrograma()
+{
+    const QFileInfo programa(QStringLiteral("/proc/self/exe"));
+    return programa.isSymLink() ? QFileInfo(programa.canonicalFilePath()).path() : QString();
+}

@@ -16,3 +16,7 @@ struct UbicacionDatos {
 // program wins; without one the install layout's folder is taken, whether it exists or not
 // (a missing picture is drawn by the game itself).
 UbicacionDatos BuscarDatos(const QString &dirPrograma, const QString &desdePrograma);
+
+// The running program's folder before the application object exists, which Qt needs to
+// tell it: read from /proc/self/exe, as Qt reads it on Linux. Empty where that is missing.
+QString CarpetaDelPrograma();

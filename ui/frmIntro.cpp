@@ -111,13 +111,23 @@ void frmIntro::Construir()
     picDificultad_->hide();
 }
 
+void frmIntro::AnticiparAlArrancar(const QString &dirApp)
+{
+    // Form_Load takes no picture in another language. The screen's density is not known yet.
+    if (IdiomaDelSistema().isEmpty())
+        AnticiparImagenDatos(dirApp, QStringLiteral("Titulo"), 1.0);
+    AnticiparApariencia(1.0);
+}
+
 void frmIntro::AnticiparImagenes(const QString &dirApp)
 {
-    AnticiparApariencia();  // wanted first, by the window's look
-    // The same title Form_Load takes: none in another language, the primary screen's
-    // density for a window not yet shown (any other density just decodes again).
+    // The primary screen's density, for a window not yet shown (any other one just decodes
+    // again); the title, as Form_Load takes it.
     const QScreen *pantalla = QGuiApplication::primaryScreen();
-    if (!TraduccionActiva() && pantalla)
+    if (!pantalla || pantalla->devicePixelRatio() == 1.0)
+        return;
+    AnticiparApariencia(pantalla->devicePixelRatio());
+    if (!TraduccionActiva())
         AnticiparImagenDatos(dirApp, QStringLiteral("Titulo"), pantalla->devicePixelRatio());
 }
 

@@ -21,9 +21,12 @@ public:
     // Takes over ctx.mostrarMenu and ctx.traerMenu: the ways back from the other screens.
     explicit frmIntro(Contexto &ctx);
     ~frmIntro() override;
-    // Starts decoding the pictures the menu will load (the title from `dirApp`, the icon,
-    // the cursors) before the menu is made: they are most of its start-up. Call after the
-    // language is chosen.
+    // Starts decoding the pictures the menu will load before the menu is made: they are most
+    // of its start-up. The title from `dirApp`, the icon and the cursors, as the first thing
+    // the program does, before the application object exists: for a screen of normal density,
+    // in English.
+    static void AnticiparAlArrancar(const QString &dirApp);
+    // Then, once the language is chosen, those of a denser screen if it is one.
     static void AnticiparImagenes(const QString &dirApp);
 
     // Back on screen after a game: the panel hidden, the window raised.

@@ -20,7 +20,7 @@ list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${bindir}/velunda")
 # CMake strips with plain `strip`, which keeps the compiler's name in .comment; Debian's own
 # packaging removes it as well.
 if(CMAKE_INSTALL_DO_STRIP AND VELUNDA_OBJCOPY)
-  foreach(archivo velunda velunda_progreso.so)
+  foreach(archivo velunda velunda_progreso.so velunda_sonido.so)
     execute_process(COMMAND "${VELUNDA_OBJCOPY}" --remove-section=.comment
                             "$ENV{DESTDIR}${progdir}/${archivo}" COMMAND_ERROR_IS_FATAL ANY)
   endforeach()

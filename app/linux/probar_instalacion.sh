@@ -40,6 +40,7 @@ datos=$pre/$datosdir/Data
   || falla "the launcher leads to $(readlink -f "$lanzador"), not to $programa"
 [[ -f $programa && -x $programa ]] || falla "no program at $progdir/velunda"
 [[ -f $pre/$progdir/velunda_progreso.so ]] || falla "no progress window module beside the program"
+[[ -f $pre/$progdir/velunda_sonido.so ]] || falla "no cue player module beside the program"
 
 # Data/ ships whole: every picture, cue and the high-score file, unchanged.
 enviados=0
@@ -97,7 +98,9 @@ arrancar() {
   if [[ ${#vigia[@]} -gt 0 ]]; then
     grep -Eq "\"$(readlink -f "$datos")/Titulo(@2x)?\.jpg\"" "$traza" \
       || { grep Titulo "$traza"; falla "$nombre: the title picture was not read from the installed Data/"; }
-    echo "$nombre: running after $espera s, title picture read from $datosdir/Data"
+    grep -Eq "\"$(readlink -f "$pre/$progdir")/velunda_sonido\.so\"" "$traza" \
+      || { grep velunda_sonido "$traza"; falla "$nombre: the cue player was not loaded from $progdir"; }
+    echo "$nombre: running after $espera s, title picture read from $datosdir/Data, cue player loaded"
   else
     echo "$nombre: running after $espera s (strace not installed: files read not checked)"
   fi

@@ -44,7 +44,7 @@ chmod 755 "$tmp"
 raiz=$tmp/raiz
 dpkg-deb -x "$deb" "$raiz" || falla "dpkg-deb -x"
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
-for so in $(objdump -p "$raiz"/usr/lib/games/velunda/velunda{,_progreso.so} | awk '/NEEDED/ {print $2}' | sort -u); do
+for so in $(objdump -p "$raiz"/usr/lib/games/velunda/velunda{,_progreso.so,_sonido.so} | awk '/NEEDED/ {print $2}' | sort -u); do
   paquete=$(dpkg -S "*/$multiarch/$so" 2>/dev/null | head -n 1 | cut -d: -f1)
   [[ -n $paquete ]] || falla "no package on this machine holds $so"
   [[ $dependencias == *" $paquete "* ]] || falla "Depends lacks $paquete, which holds $so"
@@ -58,6 +58,7 @@ esperados=(
   usr/games/velunda
   usr/lib/games/velunda/velunda
   usr/lib/games/velunda/velunda_progreso.so
+  usr/lib/games/velunda/velunda_sonido.so
   usr/share/applications/$id.desktop
   usr/share/metainfo/$id.metainfo.xml
   usr/share/man/man6/velunda.6.gz

@@ -6,7 +6,10 @@
 #include "Modales.h"
 #include "ModuloProgreso.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -37,10 +40,44 @@ TEST(ImagenesDatos, APictureReadAheadIsThePictureOnFile)
     const QPixmap doble = CargarImagenDatos(kRaiz, QStringLiteral("Titulo"), 2.0);
     EXPECT_EQ(doble.devicePixelRatio(), 2.0);
     EXPECT_EQ(doble.toImage().convertToFormat(QImage::Format_RGB32), Directa(QStringLiteral("Titulo@2x.jpg")));
-    // The read-ahead one was left waiting; it is still taken whole.
+    // The one read ahead was let go then; asked for after all, it is read again.
     EXPECT_EQ(Cargada(QStringLiteral("Titulo"), 1.0), Directa(QStringLiteral("Titulo.jpg")));
     AnticiparImagenDatos(kRaiz, QStringLiteral("NoSuchPicture"), 1.0);
     EXPECT_TRUE(CargarImagenDatos(kRaiz, QStringLiteral("NoSuchPicture"), 1.0).isNull());
+}
+
+TEST(ImagenesDatos, ABadPictureFileIsShownAsQtShowsItOrNotAtAll)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Data")));
+    QFile original(kRaiz + QStringLiteral("/Data/Titulo.jpg"));
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray jpeg = original.readAll();
+    const auto escribir = [&](const char *nombre, const QByteArray &bytes) {
+        QFile f(dir.path() + QStringLiteral("/Data/") + QLatin1String(nombre) + QStringLiteral(".jpg"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    const auto cargada = [&](const char *nombre) {
+        AnticiparImagenDatos(dir.path(), QLatin1String(nombre), 1.0);
+        return CargarImagenDatos(dir.path(), QLatin1String(nombre), 1.0).toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    // Cut short: the part there is, the rest grey, as Qt's own reader gives it.
+    escribir("Cortada", jpeg.left(jpeg.size() / 2));
+    const QImage cortada = cargada("Cortada");
+    EXPECT_FALSE(cortada.isNull());
+    EXPECT_EQ(cortada, QImage(dir.path() + QStringLiteral("/Data/Cortada.jpg")).convertToFormat(QImage::Format_RGB32));
+    // Not a picture, or one claiming 65535 x 65535 pixels (16 GB): none, and the menu draws its own.
+    escribir("Texto", "not a picture at all\n");
+    EXPECT_TRUE(cargada("Texto").isNull());
+    QByteArray enorme = jpeg;
+    const qsizetype sof = enorme.indexOf(QByteArray::fromHex("ffc0")) >= 0 ? enorme.indexOf(QByteArray::fromHex("ffc0"))
+                                                                           : enorme.indexOf(QByteArray::fromHex("ffc2"));
+    ASSERT_GT(sof, 0);
+    enorme.replace(sof + 5, 4, QByteArray::fromHex("ffffffff"));
+    escribir("Enorme", enorme);
+    EXPECT_TRUE(cargada("Enorme").isNull());
 }
 
 TEST(ImagenesDatos, ResourcePicturesReadAheadAreTakenOnceEach)

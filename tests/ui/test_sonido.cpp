@@ -1,7 +1,8 @@
 // The OpenAL cue player: missing and broken files, the cache, overlapping cues, the shipped
-// cues, a machine without audio, closing the device and a clean shutdown. Runs on OpenAL's
-// silent "null" output, which plays in real time, so a cue of a second or more is still
-// sounding when checked.
+// cues, a machine without audio, closing the device and a clean shutdown, and the module the
+// game loads it from. Runs on OpenAL's silent "null" output, which plays in real time, so a
+// cue of a second or more is still sounding when checked.
+#include "SonidoModulo.h"
 #include "SonidoOpenAL.h"
 
 #include <AL/alc.h>
@@ -173,3 +174,27 @@ TEST_F(SonidoOpenALTest, DestructionClosesTheDeviceSoItCanOpenAgain)
 }
 
 }  // namespace
+
+// The game's own way to the player: the module beside the program.
+TEST_F(SonidoOpenALTest, TheModuleBesideTheProgramPlaysAndClosesAMissingOneIsSilent)
+{
+    {
+        SonidoModulo sonido(QCoreApplication::applicationDirPath());
+        sonido.Cerrar();  // nothing loaded yet: nothing to close
+        EXPECT_FALSE(sonido.Cargado());
+        sonido.ReproducirSonido(largo);  // the first cue loads it
+        ASSERT_TRUE(sonido.Cargado());
+        EXPECT_NE(alcGetCurrentContext(), nullptr) << "the cue opened no device";
+        sonido.Cerrar();
+        EXPECT_EQ(alcGetCurrentContext(), nullptr) << "device still open";
+        sonido.ReproducirSonido(largo);
+        EXPECT_NE(alcGetCurrentContext(), nullptr) << "the next cue did not open it again";
+    }
+    EXPECT_EQ(alcGetCurrentContext(), nullptr) << "the player was not released with the module's owner";
+
+    SonidoModulo sinModulo(QStringLiteral("/no/such/dir"));
+    sinModulo.ReproducirSonido(largo);
+    sinModulo.Cargar();
+    EXPECT_FALSE(sinModulo.Cargado());
+    EXPECT_EQ(alcGetCurrentContext(), nullptr);
+}

@@ -1,7 +1,6 @@
 // Plays the game's sound cues: each MP3 file is decoded once (DecodificarMp3) and kept,
-// then played by OpenAL. OpenAL is a small library that loads its output back-end
-// (PulseAudio, ALSA, ...) only when a device opens, so sound costs the program's start
-// nothing. The device opens with the first cue; when it cannot be opened the game stays
+// then played by OpenAL, which loads its output back-end (PulseAudio, ALSA, ...) only when
+// a device opens. The device opens with the first cue; when it cannot be opened the game stays
 // silent until the device is closed on purpose. A file that cannot be read or decoded is
 // remembered as missing and never tried again. Cues play on any free source, so they may
 // overlap, and every call returns at once.
