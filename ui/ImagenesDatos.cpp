@@ -1,5 +1,6 @@
 #include "ImagenesDatos.h"
 
+#include "CacheImagenes.h"
 #include "LeerJpeg.h"
 #include "LeerPng.h"
 
@@ -14,6 +15,8 @@
 
 namespace {
 constexpr size_t kPaginaGrande = 2u << 20;
+// Smaller pictures decode in less time than their cached copy would take to open.
+constexpr qsizetype kMinimoCache = qsizetype(512) << 10;
 
 // A picture the size of the window is 1.4 MB of fresh memory. Where each first touch of a
 // 4 KB page is costly (page faults in a virtual machine took 8 ms for it here), one 2 MB huge
@@ -62,8 +65,17 @@ QImage LeerPropia(const QString &archivo)
 }
 
 // The Data pictures are JPEG files, read without Qt's plugins: this may run before the
-// application object exists.
-QImage LeerJpegDatos(const QString &archivo) { return LeerJpeg(archivo, ImagenEnPaginaGrande); }
+// application object exists. A large one is decoded once, then taken from the cache.
+QImage LeerJpegDatos(const QString &archivo)
+{
+    QImage imagen = LeerCacheImagen(archivo);
+    if (!imagen.isNull())
+        return imagen;
+    imagen = LeerJpeg(archivo, ImagenEnPaginaGrande);
+    if (imagen.sizeInBytes() >= kMinimoCache)
+        GuardarCacheImagen(archivo, imagen);
+    return imagen;
+}
 
 // `base`.jpg, or on high-density screens the sharper `base`@2x.jpg when it is there.
 QImage LeerImagenDatos(const QString &base, qreal densidad, QImage (*leer)(const QString &) = LeerJpegDatos)

@@ -87,7 +87,7 @@ arrancar() {
   # Only the opens that succeeded, each on one whole line (the picture is read on a worker
   # thread, whose calls would otherwise be split around the main thread's).
   command -v strace >/dev/null && vigia=(strace -f -qq -e trace=openat -e status=successful -o "$traza")
-  (cd "$otro" && env -u DISPLAY -u WAYLAND_DISPLAY HOME="$casa" XDG_RUNTIME_DIR= \
+  (cd "$otro" && env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_CACHE_HOME HOME="$casa" XDG_RUNTIME_DIR= \
      QT_QPA_PLATFORM=offscreen ALSOFT_DRIVERS=null \
      "${vigia[@]}" "${como[@]}" timeout "$espera" "$lanzador") >"$salida" 2>&1
   local rc=$?

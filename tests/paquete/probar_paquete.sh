@@ -134,8 +134,11 @@ jugar() {
   local propia=$casa/.local/share/Quorlan/Velunda/HOF.rec
   [[ -f $propia && $(stat -c %U "$propia") == "$usuario" ]] \
     || falla "$usuario: no high-score table of the player's own at $propia"
+  local guardadas=("$casa"/.cache/Quorlan/Velunda/*.rgb32)
+  [[ -f ${guardadas[0]} && $(stat -c %U "${guardadas[0]}") == "$usuario" ]] \
+    || falla "$usuario: the decoded title was not kept in ~/.cache/Quorlan/Velunda"
   echo "$usuario: menu, high scores, progress and quit through usr/games/velunda; tree untouched;" \
-       "table kept at ~/.local/share/Quorlan/Velunda/HOF.rec"
+       "table kept at ~/.local/share/Quorlan/Velunda/HOF.rec, decoded title in ~/.cache/Quorlan/Velunda"
 }
 if [[ $(id -u) -eq 0 ]]; then
   id nobody >/dev/null 2>&1 || falla "no user 'nobody' to run the game as"

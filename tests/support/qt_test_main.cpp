@@ -1,6 +1,7 @@
 // One main for every suite: headless Qt and OpenAL's silent output (which plays in
-// real time, so cues sound for their length), then GoogleTest.
+// real time, so cues sound for their length), a cache folder of their own, then GoogleTest.
 #include <QApplication>
+#include <QTemporaryDir>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -10,6 +11,9 @@ int main(int argc, char **argv)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     if (!std::getenv("ALSOFT_DRIVERS") || !*std::getenv("ALSOFT_DRIVERS"))
         setenv("ALSOFT_DRIVERS", "null", 1);
+    // Decoded pictures are cached under the user's cache folder: the tests' own, not the user's.
+    QTemporaryDir cache;
+    setenv("XDG_CACHE_HOME", cache.path().toLocal8Bit().constData(), 1);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

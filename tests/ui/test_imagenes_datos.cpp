@@ -1,4 +1,5 @@
 // The pictures read ahead on worker threads, and the progress window's module.
+#include "CacheImagenes.h"
 #include "Contexto.h"
 #include "Falsos.h"
 #include "FalsosUI.h"
@@ -6,6 +7,7 @@
 #include "Modales.h"
 #include "ModuloProgreso.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -80,6 +82,52 @@ TEST(ImagenesDatos, ABadPictureFileIsShownAsQtShowsItOrNotAtAll)
     EXPECT_TRUE(cargada("Enorme").isNull());
 }
 
+TEST(ImagenesDatos, ALargePictureIsDecodedOnceThenTakenFromTheCacheWhileItMatches)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Data")));
+    const QString fuente = dir.path() + QStringLiteral("/Data/Titulo.jpg");
+    ASSERT_TRUE(QFile::copy(kRaiz + QStringLiteral("/Data/Titulo.jpg"), fuente));
+    const auto enPantalla = [&] {
+        return CargarImagenDatos(dir.path(), QStringLiteral("Titulo"), 1.0).toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    const auto deQt = [&] { return QImage(fuente).convertToFormat(QImage::Format_RGB32); };
+
+    EXPECT_TRUE(LeerCacheImagen(fuente).isNull());
+    EXPECT_EQ(enPantalla(), deQt());  // decoded, and kept
+    const QImage guardada = LeerCacheImagen(fuente);
+    ASSERT_FALSE(guardada.isNull());
+    EXPECT_EQ(guardada, deQt());
+    EXPECT_EQ(enPantalla(), deQt());
+
+    // Another picture in the file's place: the kept copy no longer counts.
+    QImage otra = deQt().mirrored(true, false);
+    ASSERT_TRUE(otra.save(fuente, "JPEG"));
+    QFile f(fuente);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+    f.close();
+    EXPECT_TRUE(LeerCacheImagen(fuente).isNull());
+    EXPECT_EQ(enPantalla(), deQt());
+    EXPECT_FALSE(LeerCacheImagen(fuente).isNull()) << "not kept again";
+
+    // A kept copy cut short, or garbled at its head, is not used, and the picture is right.
+    const QFileInfoList copias = QDir(CarpetaCacheImagenes()).entryInfoList({QStringLiteral("*.rgb32")}, QDir::Files);
+    ASSERT_FALSE(copias.isEmpty());
+    for (int dano = 0; dano < 2; ++dano) {
+        for (const QFileInfo &copia : copias) {
+            QFile c(copia.filePath());
+            ASSERT_TRUE(c.open(QIODevice::ReadWrite));
+            if (dano == 0)
+                ASSERT_TRUE(c.resize(c.size() / 2));
+            else
+                c.write("garbage!");
+        }
+        EXPECT_TRUE(LeerCacheImagen(fuente).isNull()) << dano;
+        EXPECT_EQ(enPantalla(), deQt()) << dano;
+    }
+}
+
 TEST(ImagenesDatos, ResourcePicturesReadAheadAreTakenOnceEach)
 {
     const QString mano = QStringLiteral(":/velunda/cursor_mano.png");
@@ -89,6 +137,17 @@ TEST(ImagenesDatos, ResourcePicturesReadAheadAreTakenOnceEach)
     EXPECT_EQ(TomarImagen(mano), QImage(mano));
     EXPECT_EQ(TomarImagen(mano), QImage(mano));  // taken already: read again
     EXPECT_TRUE(TomarImagen(QStringLiteral(":/velunda/no_such.png")).isNull());
+
+    // Kinds of PNG that libpng is not asked for are read as Qt reads them.
+    QTemporaryDir dir;
+    for (const auto formato : {QImage::Format_RGB32, QImage::Format_Grayscale8}) {
+        const QString archivo = dir.filePath(QStringLiteral("otra%1.png").arg(int(formato)));
+        ASSERT_TRUE(QImage(icono).convertToFormat(formato).save(archivo));
+        AnticiparImagenes({archivo});
+        const QImage leida = TomarImagen(archivo);
+        EXPECT_FALSE(leida.isNull());
+        EXPECT_EQ(leida, QImage(archivo)) << int(formato);
+    }
 }
 
 TEST(ModuloProgreso, AMissingModuleIsToldAndTheGameGoesOn)

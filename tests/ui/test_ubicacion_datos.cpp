@@ -2,6 +2,7 @@
 // from the program's folder through the install layout and marked read-only for the game.
 #include "UbicacionDatos.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -21,4 +22,10 @@ TEST(UbicacionDatos, BuildTreeDataWinsOverTheInstalledOne)
     const UbicacionDatos propia = BuscarDatos(programa, "../../../share/velunda");
     EXPECT_EQ(propia.dir, programa);
     EXPECT_FALSE(propia.compartida);
+}
+
+TEST(UbicacionDatos, TheFolderFoundBeforeQtStartsIsQtsOwn)
+{
+    // The title read ahead before Qt starts is taken only under the same folder's name.
+    EXPECT_EQ(CarpetaDelPrograma(), QCoreApplication::applicationDirPath());
 }
