@@ -17,6 +17,8 @@ namespace {
 constexpr size_t kPaginaGrande = 2u << 20;
 // Smaller pictures decode in less time than their cached copy would take to open.
 constexpr qsizetype kMinimoCache = qsizetype(512) << 10;
+// Marks a picture just decoded that is worth keeping: the file it came from.
+const QString kGuardarComo = QStringLiteral("velunda-guardar-como");
 
 // A picture the size of the window is 1.4 MB of fresh memory. Where each first touch of a
 // 4 KB page is costly (page faults in a virtual machine took 8 ms for it here), one 2 MB huge
@@ -72,8 +74,9 @@ QImage LeerJpegDatos(const QString &archivo)
     if (!imagen.isNull())
         return imagen;
     imagen = LeerJpeg(archivo, ImagenEnPaginaGrande);
+    // Kept once it is on screen (CargarImagenDatos), so the first start does not wait for it.
     if (imagen.sizeInBytes() >= kMinimoCache)
-        GuardarCacheImagen(archivo, imagen);
+        imagen.setText(kGuardarComo, archivo);
     return imagen;
 }
 
@@ -126,6 +129,13 @@ void Adelantar(std::vector<std::pair<QString, std::function<QImage()>>> trabajos
     }));
 }
 
+// The cached copies being written; exit waits for them.
+std::vector<std::future<void>> &Guardados()
+{
+    static std::vector<std::future<void>> g;
+    return g;
+}
+
 QString Base(const QString &dirApp, const QString &nombre) { return dirApp + QStringLiteral("/Data/") + nombre; }
 QString PrefijoClave(const QString &base) { return base + QStringLiteral(" @"); }
 QString ClaveDatos(const QString &base, qreal densidad) { return PrefijoClave(base) + QString::number(densidad); }
@@ -149,7 +159,20 @@ QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal de
     // What libjpeg would not read, Qt's readers may (a CMYK JPEG, say).
     if (imagen.isNull())
         imagen = LeerImagenDatos(base, densidad, [](const QString &a) { return LeerArchivo(a); });
-    return QPixmap::fromImage(std::move(imagen));
+    const QString guardarComo = imagen.text(kGuardarComo);
+    QPixmap pixmap = QPixmap::fromImage(std::move(imagen));
+    // Written on a thread of its own from the pixmap's own pixels (shared, not copied).
+    if (!guardarComo.isEmpty())
+        Guardados().push_back(std::async(std::launch::async,
+            [guardarComo, pixeles = pixmap.toImage()] { GuardarCacheImagen(guardarComo, pixeles); }));
+    return pixmap;
+}
+
+void EsperarCacheImagenes()
+{
+    for (auto &g : Guardados())
+        g.wait();
+    Guardados().clear();
 }
 
 void AnticiparImagenes(const QStringList &archivos)

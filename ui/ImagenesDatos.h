@@ -16,6 +16,10 @@ QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal de
 // everything else up.
 void AnticiparImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad);
 
+// A large Data picture, once decoded, is kept in the player's cache (CacheImagenes.h) by a
+// worker thread; this waits for those being written.
+void EsperarCacheImagenes();
+
 // The same for the game's own PNG pictures (file or resource paths), read in turn on one
 // worker thread. Both may be called before the application object exists.
 void AnticiparImagenes(const QStringList &archivos);

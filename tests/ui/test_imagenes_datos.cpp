@@ -95,6 +95,7 @@ TEST(ImagenesDatos, ALargePictureIsDecodedOnceThenTakenFromTheCacheWhileItMatche
 
     EXPECT_TRUE(LeerCacheImagen(fuente).isNull());
     EXPECT_EQ(enPantalla(), deQt());  // decoded, and kept
+    EsperarCacheImagenes();
     const QImage guardada = LeerCacheImagen(fuente);
     ASSERT_FALSE(guardada.isNull());
     EXPECT_EQ(guardada, deQt());
@@ -109,6 +110,7 @@ TEST(ImagenesDatos, ALargePictureIsDecodedOnceThenTakenFromTheCacheWhileItMatche
     f.close();
     EXPECT_TRUE(LeerCacheImagen(fuente).isNull());
     EXPECT_EQ(enPantalla(), deQt());
+    EsperarCacheImagenes();
     EXPECT_FALSE(LeerCacheImagen(fuente).isNull()) << "not kept again";
 
     // A kept copy cut short, or garbled at its head, is not used, and the picture is right.
@@ -125,6 +127,7 @@ TEST(ImagenesDatos, ALargePictureIsDecodedOnceThenTakenFromTheCacheWhileItMatche
         }
         EXPECT_TRUE(LeerCacheImagen(fuente).isNull()) << dano;
         EXPECT_EQ(enPantalla(), deQt()) << dano;
+        EsperarCacheImagenes();
     }
 }
 
