@@ -152,6 +152,11 @@ void frmMain::Construir()
     //: (145 x 17 px, 9.75 pt).
     Titulo(this, "Label1", QRect(64, 384, 145, 17), tr("SECONDS", "caption above the seconds left"));
     lblSegundos_ = Contador(this, "lblSegundos", QRect(64, 408, 145, 33), 24);
+    // Its text, set 50 times a second, is digits and a point, which need no shaping: laid out
+    // glyph by glyph they are drawn pixel for pixel as shaped.
+    QFont cifras = lblSegundos_->font();
+    cifras.setStyleStrategy(QFont::PreferNoShaping);
+    lblSegundos_->setFont(cifras);
     //: Caption under the seconds left (145 x 17 px, 9.75 pt).
     Titulo(this, "Label3", QRect(64, 448, 145, 17), tr("REMAINING", "caption below the seconds left"));
     shpBarraTiempo_ = new Forma(this, QStringLiteral("shpBarraTiempo"), QRect(216, 384, 17, 73), kRojo);

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -345,6 +346,29 @@ TEST_F(Pantalla, AClockTickAndAFlashRepaintOnlyWhatChanged)
     const QImage imagen = f->grab().toImage();
     EXPECT_EQ(imagen.pixelColor(2, 2), QColor(Qt::red));
     EXPECT_EQ(imagen.pixelColor(etiqueta->geometry().topLeft() + QPoint(1, 1)), QColor(Qt::white));
+}
+
+TEST_F(Pantalla, TheSecondsCounterDrawsItsTextsAsAShapedLabelWould)
+{
+    // The counter skips text shaping; for its digits that must change no pixel.
+    auto *segundos = Control(QStringLiteral("lblSegundos"));
+    QFont conForma = segundos->font();
+    conForma.setStyleStrategy(QFont::PreferDefault);
+    ASSERT_NE(conForma, segundos->font());
+    QLabel referencia;
+    referencia.setFont(conForma);
+    referencia.setPalette(segundos->palette());
+    referencia.setAutoFillBackground(true);
+    referencia.setAlignment(segundos->alignment());
+    referencia.setFixedSize(segundos->size());
+    for (int centesimas = -250; centesimas <= 12000; centesimas += 7) {
+        const QString texto = QString::asprintf("%.2f", centesimas / 100.0);
+        segundos->setText(texto);
+        referencia.setText(texto);
+        ASSERT_EQ(segundos->grab().toImage().convertToFormat(QImage::Format_RGB32),
+            referencia.grab().toImage().convertToFormat(QImage::Format_RGB32))
+            << texto.toStdString();
+    }
 }
 
 TEST_F(Pantalla, TheSecondsCounterRepaintedInPlaceLooksFreshlyPainted)
