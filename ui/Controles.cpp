@@ -72,17 +72,21 @@ void Etiqueta::PonerTextoAhora(const QString &texto)
     // setText() would queue a repaint, and every queued one wakes the event loop once more.
     // Only the strip the old and the new text cover is painted again (a few pixels wider for
     // the glyphs' edges): the rest of the label is its back colour either way.
-    const QRect nueva = TiraTexto(texto);
-    const QRect vieja = TiraTexto(text());
+    const QString antes = text();
+    const QRect vieja = TiraTexto(antes);
+    // A text laid out glyph by glyph and as wide as the old one has the old one's strip.
+    const qreal ancho = AnchoSinForma(antes);
+    const QRect nueva = ancho >= 0 && ancho == AnchoSinForma(texto) ? vieja : TiraTexto(texto);
     QRect zona = vieja | nueva;
     // A text as wide as the old one lies where it did, so the characters both begin with
     // stay as they are: the strip starts at the first that changes (most ticks, the last).
     if (vieja == nueva && layoutDirection() == Qt::LeftToRight) {
-        const QString antes = text();
         qsizetype comun = 0;
         while (comun < antes.size() && comun < texto.size() && antes[comun] == texto[comun])
             ++comun;
-        zona.setLeft(zona.left() + fontMetrics().horizontalAdvance(texto.left(comun)));
+        const QString prefijo = texto.left(comun);
+        const qreal avance = ancho >= 0 ? AnchoSinForma(prefijo) : fontMetrics().horizontalAdvance(prefijo);
+        zona.setLeft(zona.left() + int(avance));
     }
     tira_ = {texto, nueva, font(), contentsRect(), alignment()};
     const bool sinPintar = testAttribute(Qt::WA_UpdatesDisabled);
@@ -91,6 +95,26 @@ void Etiqueta::PonerTextoAhora(const QString &texto)
     setAttribute(Qt::WA_UpdatesDisabled, sinPintar);
     if (!sinPintar)
         repaint(zona.adjusted(-kHolguraGlifos, 0, kHolguraGlifos, 0) & rect());
+}
+
+qreal Etiqueta::AnchoSinForma(const QString &texto)
+{
+    if (!(font().styleStrategy() & QFont::PreferNoShaping))
+        return -1;
+    if (avances_.fuente != font()) {
+        avances_.fuente = font();
+        avances_.porLetra.clear();
+    }
+    qreal ancho = 0;
+    for (const QChar c : texto) {
+        if (c.isSurrogate())
+            return -1;
+        auto it = avances_.porLetra.constFind(c);
+        if (it == avances_.porLetra.cend())
+            it = avances_.porLetra.insert(c, QFontMetricsF(font()).horizontalAdvance(c));
+        ancho += *it;
+    }
+    return ancho;
 }
 
 QRect Etiqueta::TiraTexto(const QString &texto) const

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QHash>
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
@@ -40,6 +41,13 @@ private:
         QRect caja;
         Qt::Alignment alineacion;
     } tira_;  // the strip of the last text set by PonerTextoAhora
+    // A font that asks for no shaping (QFont::PreferNoShaping) lays a text out glyph by glyph:
+    // its width is the sum of its characters' advances, kept per character. -1 otherwise.
+    qreal AnchoSinForma(const QString &texto);
+    struct Avances {
+        QFont fuente;
+        QHash<QChar, qreal> porLetra;
+    } avances_;
     bool pulsada_ = false;
     bool borde_ = false;
 };
