@@ -60,7 +60,8 @@ QImage LeerCacheImagen(const QString &fuente)
     struct stat st {};
     const bool valida = pread(fd, &c, sizeof c, 0) == ssize_t(sizeof c) && fstat(fd, &st) == 0
         && std::memcmp(c.magia, kMagia, sizeof kMagia) == 0 && c.tamFuente == tam && c.mtimeFuenteNs == mtime
-        && c.ancho > 0 && c.alto > 0 && c.porLinea == c.ancho * 4 && qint64(c.porLinea) * c.alto <= kLimiteBytes
+        && c.ancho > 0 && c.alto > 0 && qint64(c.porLinea) == qint64(c.ancho) * 4
+        && qint64(c.porLinea) * c.alto <= kLimiteBytes
         && st.st_size == kInicioPixeles + qint64(c.porLinea) * c.alto;
     void *pixeles = MAP_FAILED;
     const size_t bytes = valida ? size_t(c.porLinea) * size_t(c.alto) : 0;
