@@ -113,17 +113,20 @@ TEST(ImagenesDatos, ALargePictureIsDecodedOnceThenTakenFromTheCacheWhileItMatche
     EsperarCacheImagenes();
     EXPECT_FALSE(LeerCacheImagen(fuente).isNull()) << "not kept again";
 
-    // A kept copy cut short, or garbled at its head, is not used, and the picture is right.
+    // A kept copy cut short, garbled at its head, or claiming a width of 2^30 pixels (just
+    // after its 8-byte mark) is not used, and the picture is right.
     const QFileInfoList copias = QDir(CarpetaCacheImagenes()).entryInfoList({QStringLiteral("*.rgb32")}, QDir::Files);
     ASSERT_FALSE(copias.isEmpty());
-    for (int dano = 0; dano < 2; ++dano) {
+    for (int dano = 0; dano < 3; ++dano) {
         for (const QFileInfo &copia : copias) {
             QFile c(copia.filePath());
             ASSERT_TRUE(c.open(QIODevice::ReadWrite));
             if (dano == 0)
                 ASSERT_TRUE(c.resize(c.size() / 2));
-            else
+            else if (dano == 1)
                 c.write("garbage!");
+            else
+                ASSERT_TRUE(c.seek(8) && c.write(QByteArray::fromHex("00000040")) == 4);
         }
         EXPECT_TRUE(LeerCacheImagen(fuente).isNull()) << dano;
         EXPECT_EQ(enPantalla(), deQt()) << dano;
