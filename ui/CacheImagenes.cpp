@@ -1,5 +1,7 @@
 #include "CacheImagenes.h"
 
+#include "LimiteImagenes.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -16,7 +18,6 @@ namespace {
 // The file: this header, then the pixels from the next page on, so they can be mapped.
 constexpr char kMagia[8] = {'V', 'L', 'D', 'R', 'G', 'B', '3', '2'};
 constexpr qint64 kInicioPixeles = 4096;
-constexpr qint64 kLimiteBytes = qint64(128) << 20;  // as Qt's readers refuse larger pictures
 
 struct Cabecera {
     char magia[8];
@@ -24,6 +25,7 @@ struct Cabecera {
     qint64 tamFuente, mtimeFuenteNs;
 };
 
+// By stat(): QFileInfo keeps modification times to the millisecond only.
 bool DatosDeFuente(const QString &fuente, qint64 &tam, qint64 &mtimeNs)
 {
     struct stat st {};
@@ -61,7 +63,7 @@ QImage LeerCacheImagen(const QString &fuente)
     const bool valida = pread(fd, &c, sizeof c, 0) == ssize_t(sizeof c) && fstat(fd, &st) == 0
         && std::memcmp(c.magia, kMagia, sizeof kMagia) == 0 && c.tamFuente == tam && c.mtimeFuenteNs == mtime
         && c.ancho > 0 && c.alto > 0 && qint64(c.porLinea) == qint64(c.ancho) * 4
-        && qint64(c.porLinea) * c.alto <= kLimiteBytes
+        && DentroDelLimite(qint64(c.porLinea) * c.alto)
         && st.st_size == kInicioPixeles + qint64(c.porLinea) * c.alto;
     void *pixeles = MAP_FAILED;
     const size_t bytes = valida ? size_t(c.porLinea) * size_t(c.alto) : 0;

@@ -74,11 +74,16 @@ bool TraduccionActiva() { return Activos().juego != nullptr; }
 
 QString IdiomaDelSistema()
 {
-    // The C locale is English whatever LANGUAGE says, as gettext programs behave.
-    const QLocale sistema = QLocale::system();
-    if (sistema.language() == QLocale::C)
-        return QString();
-    return ElegirIdioma(sistema.uiLanguages(), IdiomasDisponibles());
+    // Asked before Qt starts and again once it has: worked out once (the locale is the
+    // process's, set before it started).
+    static const QString codigo = [] {
+        // The C locale is English whatever LANGUAGE says, as gettext programs behave.
+        const QLocale sistema = QLocale::system();
+        if (sistema.language() == QLocale::C)
+            return QString();
+        return ElegirIdioma(sistema.uiLanguages(), IdiomasDisponibles());
+    }();
+    return codigo;
 }
 
 void CargarIdiomaDelSistema()

@@ -1,5 +1,7 @@
 #include "LeerJpeg.h"
 
+#include "LimiteImagenes.h"
+
 #include <QFile>
 #include <csetjmp>
 #include <cstdio>
@@ -7,9 +9,6 @@
 #include <memory>
 
 namespace {
-// Qt's image readers refuse pictures over 128 MB; so does this one.
-constexpr qint64 kLimiteBytes = qint64(128) << 20;
-
 struct ErrorJpeg {
     jpeg_error_mgr base;
     std::jmp_buf salto;
@@ -71,7 +70,7 @@ QImage LeerJpeg(const QString &archivo, ReservarImagen reservar)
     if (!Empezar(d, f.get()))
         return QImage();
     const QSize tam(int(d.info.output_width), int(d.info.output_height));
-    if (qint64(tam.width()) * tam.height() * 4 > kLimiteBytes)
+    if (!DentroDelLimite(qint64(tam.width()) * tam.height() * 4))
         return QImage();
     QImage imagen = reservar ? reservar(tam, QImage::Format_RGB32) : QImage();
     if (imagen.isNull())

@@ -1,5 +1,7 @@
 #include "LeerPng.h"
 
+#include "LimiteImagenes.h"
+
 #include <QFile>
 #include <png.h>
 
@@ -13,9 +15,9 @@ QImage LeerPng(const QString &archivo)
     png.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_memory(&png, datos.constData(), size_t(datos.size())))
         return QImage();
-    // Other kinds Qt reads into other formats; those are left to it. Over 128 MB, Qt refuses.
+    // Other kinds Qt reads into other formats; those are left to it.
     QImage imagen;
-    if (png.format == PNG_FORMAT_RGBA && qint64(png.width) * png.height * 4 <= (qint64(128) << 20))
+    if (png.format == PNG_FORMAT_RGBA && DentroDelLimite(qint64(png.width) * png.height * 4))
         imagen = QImage(int(png.width), int(png.height), QImage::Format_ARGB32);
     if (imagen.isNull()) {
         png_image_free(&png);
