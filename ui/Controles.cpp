@@ -39,9 +39,18 @@ Etiqueta::Etiqueta(QWidget *padre, const QString &nombre, QRect lugar, const QSt
     PonerColorTexto(Qt::black);
 }
 
-void Etiqueta::PonerFondo(const QColor &c) { PonerFondoOpaco(this, c); }
+void Etiqueta::PonerFondo(const QColor &c)
+{
+    PonerFondoOpaco(this, c);
+    // An opaque label fills its back in its own paint: one painter a repaint, not two.
+    setAttribute(Qt::WA_OpaquePaintEvent, c.alpha() == 255);
+}
 
-void Etiqueta::FondoTransparente() { setAutoFillBackground(false); }
+void Etiqueta::FondoTransparente()
+{
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
 
 QColor Etiqueta::Fondo() const
 {
@@ -75,8 +84,8 @@ void Etiqueta::PonerTextoAhora(const QString &texto)
     const QString antes = text();
     const QRect vieja = TiraTexto(antes);
     // A text laid out glyph by glyph and as wide as the old one has the old one's strip.
-    const qreal ancho = AnchoSinForma(antes);
-    const QRect nueva = ancho >= 0 && ancho == AnchoSinForma(texto) ? vieja : TiraTexto(texto);
+    const qreal ancho = linea_.Ancho(font(), antes);
+    const QRect nueva = ancho >= 0 && ancho == linea_.Ancho(font(), texto) ? vieja : TiraTexto(texto);
     QRect zona = vieja | nueva;
     // A text as wide as the old one lies where it did, so the characters both begin with
     // stay as they are: the strip starts at the first that changes (most ticks, the last).
@@ -85,7 +94,7 @@ void Etiqueta::PonerTextoAhora(const QString &texto)
         while (comun < antes.size() && comun < texto.size() && antes[comun] == texto[comun])
             ++comun;
         const QString prefijo = texto.left(comun);
-        const qreal avance = ancho >= 0 ? AnchoSinForma(prefijo) : fontMetrics().horizontalAdvance(prefijo);
+        const qreal avance = ancho >= 0 ? linea_.Ancho(font(), prefijo) : fontMetrics().horizontalAdvance(prefijo);
         zona.setLeft(zona.left() + int(avance));
     }
     tira_ = {texto, nueva, font(), contentsRect(), alignment()};
@@ -95,26 +104,6 @@ void Etiqueta::PonerTextoAhora(const QString &texto)
     setAttribute(Qt::WA_UpdatesDisabled, sinPintar);
     if (!sinPintar)
         repaint(zona.adjusted(-kHolguraGlifos, 0, kHolguraGlifos, 0) & rect());
-}
-
-qreal Etiqueta::AnchoSinForma(const QString &texto)
-{
-    if (!(font().styleStrategy() & QFont::PreferNoShaping))
-        return -1;
-    if (avances_.fuente != font()) {
-        avances_.fuente = font();
-        avances_.porLetra.clear();
-    }
-    qreal ancho = 0;
-    for (const QChar c : texto) {
-        if (c.isSurrogate())
-            return -1;
-        auto it = avances_.porLetra.constFind(c);
-        if (it == avances_.porLetra.cend())
-            it = avances_.porLetra.insert(c, QFontMetricsF(font()).horizontalAdvance(c));
-        ancho += *it;
-    }
-    return ancho;
 }
 
 QRect Etiqueta::TiraTexto(const QString &texto) const
@@ -130,11 +119,41 @@ QRect Etiqueta::TiraTexto(const QString &texto) const
 
 void Etiqueta::paintEvent(QPaintEvent *ev)
 {
+    if (testAttribute(Qt::WA_OpaquePaintEvent) || (font().styleStrategy() & QFont::PreferNoShaping)) {
+        QPainter p(this);
+        if (testAttribute(Qt::WA_OpaquePaintEvent))
+            p.fillRect(ev->rect(), palette().brush(backgroundRole()));
+        if (PintarSinForma(p)) {
+            PintarBorde(p);
+            return;
+        }
+    }
     QLabel::paintEvent(ev);
+    if (borde_) {
+        QPainter p(this);
+        PintarBorde(p);
+    }
+}
+
+bool Etiqueta::PintarSinForma(QPainter &p)
+{
+    // What QLabel draws for a line of plain text in an enabled label without frame or
+    // margins, in the colour it takes (the palette's group follows the window's state), clipped
+    // as QLabel clips it, by the label's own edges; anything else is left to QLabel.
+    if (contentsRect() != rect() || margin() != 0 || indent() > 0 || wordWrap() || !isEnabled()
+        || textFormat() != Qt::PlainText || layoutDirection() != Qt::LeftToRight
+        || linea_.Ancho(font(), text()) < 0)
+        return false;
+    p.setPen(QPen(palette().brush(foregroundRole()), p.pen().widthF()));
+    return linea_.Dibujar(p, contentsRect(), alignment(), text());
+}
+
+void Etiqueta::PintarBorde(QPainter &p)
+{
     if (!borde_)
         return;
-    QPainter p(this);
     p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::NoBrush);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
@@ -183,13 +202,14 @@ void Forma::PonerBorde(bool encendido)
 void Forma::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.fillRect(rect(), relleno_);
-    if (borde_) {
-        p.setPen(QPen(Qt::white, kAnchoBorde, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        p.setBrush(Qt::NoBrush);
-        const qreal m = kAnchoBorde / 2.0;
-        p.drawRect(QRectF(rect()).adjusted(m, m, -m, -m));
+    if (!borde_) {
+        p.fillRect(rect(), relleno_);
+        return;
     }
+    // The border lies wholly inside, on whole pixels: a white square with the fill inside
+    // it is the same picture as a stroked outline, at a fraction of a stroke's cost.
+    p.fillRect(rect(), Qt::white);
+    p.fillRect(rect().adjusted(kAnchoBorde, kAnchoBorde, -kAnchoBorde, -kAnchoBorde), relleno_);
 }
 
 ZonaActiva::ZonaActiva(QWidget *padre, const QString &nombre, QRect lugar, bool cursorMano) : QWidget(padre)

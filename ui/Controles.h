@@ -3,10 +3,11 @@
 #pragma once
 
 #include <QFrame>
-#include <QHash>
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
+
+#include "LineaSinForma.h"
 
 // A label with its own back and text colour, an optional flat single-line border, and a
 // click signal (emitted when the button is released over it).
@@ -14,7 +15,7 @@ class Etiqueta : public QLabel {
     Q_OBJECT
 public:
     explicit Etiqueta(QWidget *padre, const QString &nombre, QRect lugar, const QString &texto = QString());
-    void PonerFondo(const QColor &c);  // opaque back colour
+    void PonerFondo(const QColor &c);  // opaque back colour, painted with the text
     void FondoTransparente();
     QColor Fondo() const;
     void PonerColorTexto(const QColor &c);
@@ -41,13 +42,10 @@ private:
         QRect caja;
         Qt::Alignment alineacion;
     } tira_;  // the strip of the last text set by PonerTextoAhora
-    // A font that asks for no shaping (QFont::PreferNoShaping) lays a text out glyph by glyph:
-    // its width is the sum of its characters' advances, kept per character. -1 otherwise.
-    qreal AnchoSinForma(const QString &texto);
-    struct Avances {
-        QFont fuente;
-        QHash<QChar, qreal> porLetra;
-    } avances_;
+    // A text in a font that asks for no shaping is measured and drawn glyph by glyph.
+    LineaSinForma linea_;
+    bool PintarSinForma(QPainter &p);
+    void PintarBorde(QPainter &p);
     bool pulsada_ = false;
     bool borde_ = false;
 };

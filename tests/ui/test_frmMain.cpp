@@ -371,6 +371,56 @@ TEST_F(Pantalla, TheSecondsCounterDrawsItsTextsAsAShapedLabelWould)
     }
 }
 
+TEST_F(Pantalla, TheSecondsCounterDrawsAnyTextAsALabelInItsFontWould)
+{
+    // The counter draws its glyphs itself; texts it cannot draw that way (spaces, breaks,
+    // right-to-left or joined scripts, a character its font lacks) are left to QLabel.
+    auto *segundos = Control(QStringLiteral("lblSegundos"));
+    QLabel referencia;
+    referencia.setFont(segundos->font());
+    referencia.setPalette(segundos->palette());
+    referencia.setAutoFillBackground(true);
+    referencia.setAlignment(segundos->alignment());
+    referencia.setFixedSize(segundos->size());
+    const QStringList textos{QString(), QStringLiteral("-"), QStringLiteral("AVAWAYTo.,"),
+        QStringLiteral("12 34"), QStringLiteral("1\n2"), QStringLiteral("WWWWWWWWWWWWW.99"),
+        QStringLiteral("\u0663.\u0661\u0664"), QStringLiteral("\u05e9\u05dc\u05d5\u05dd 5"),
+        QStringLiteral("e\u0301"), QStringLiteral("\u2603\U0001F600"), QStringLiteral("&1"),
+        QStringLiteral("\u03a9\u03bc\u03ad\u03b3\u03b1\u0416\u0436")};
+    // The game's font, and one that has the Hebrew and Arabic letters among the texts.
+    QFont amplia = segundos->font();
+    amplia.setFamily(QStringLiteral("DejaVu Sans"));
+    for (const QFont &fuente : {segundos->font(), amplia}) {
+        segundos->setFont(fuente);
+        referencia.setFont(fuente);
+        for (const QString &texto : textos)
+            for (Qt::Alignment alineacion : {Qt::Alignment(Qt::AlignCenter), Qt::AlignLeft | Qt::AlignTop,
+                     Qt::AlignRight | Qt::AlignBottom}) {
+                segundos->setAlignment(alineacion);
+                referencia.setAlignment(alineacion);
+                segundos->setText(texto);
+                referencia.setText(texto);
+                EXPECT_EQ(segundos->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                    referencia.grab().toImage().convertToFormat(QImage::Format_RGB32))
+                    << texto.toStdString() << " " << fuente.family().toStdString() << " " << int(alineacion);
+            }
+    }
+}
+
+TEST(Forma, ALitSquareIsItsColourInsideAWhiteBandOfTheBordersWidth)
+{
+    QWidget fondo;
+    Forma cuadro(&fondo, QStringLiteral("cuadro"), QRect(0, 0, 17, 17), QColor(170, 85, 0));
+    cuadro.PonerBorde(true);
+    const QImage imagen = cuadro.grab().toImage();
+    const int k = Forma::kAnchoBorde;
+    for (int y = 0; y < 17; ++y)
+        for (int x = 0; x < 17; ++x) {
+            const bool enBanda = x < k || y < k || x >= 17 - k || y >= 17 - k;
+            ASSERT_EQ(imagen.pixelColor(x, y), enBanda ? QColor(Qt::white) : cuadro.Relleno()) << x << "," << y;
+        }
+}
+
 TEST_F(Pantalla, TheSecondsCounterRepaintedInPlaceLooksFreshlyPainted)
 {
     f->juego().PrepararNivel(0);
