@@ -94,7 +94,8 @@ void Etiqueta::PonerTextoAhora(const QString &texto)
         while (comun < antes.size() && comun < texto.size() && antes[comun] == texto[comun])
             ++comun;
         const QString prefijo = texto.left(comun);
-        const qreal avance = ancho >= 0 ? linea_.Ancho(font(), prefijo) : fontMetrics().horizontalAdvance(prefijo);
+        const qreal avance
+            = ancho >= 0 ? linea_.Ancho(font(), prefijo) : fontMetrics().horizontalAdvance(prefijo);
         zona.setLeft(zona.left() + int(avance));
     }
     tira_ = {texto, nueva, font(), contentsRect(), alignment()};
@@ -139,9 +140,10 @@ bool Etiqueta::PintarSinForma(QPainter &p)
 {
     // What QLabel draws for a line of plain text in an enabled label without frame or
     // margins, in the colour it takes (the palette's group follows the window's state), clipped
-    // as QLabel clips it, by the label's own edges; anything else is left to QLabel.
-    if (contentsRect() != rect() || margin() != 0 || indent() > 0 || wordWrap() || !isEnabled()
-        || textFormat() != Qt::PlainText || layoutDirection() != Qt::LeftToRight
+    // as QLabel clips it, by the label's own edges; anything else (a picture among them, which
+    // leaves the text empty) is left to QLabel.
+    if (text().isEmpty() || contentsRect() != rect() || margin() != 0 || indent() > 0 || wordWrap()
+        || !isEnabled() || textFormat() != Qt::PlainText || layoutDirection() != Qt::LeftToRight
         || linea_.Ancho(font(), text()) < 0)
         return false;
     p.setPen(QPen(palette().brush(foregroundRole()), p.pen().widthF()));

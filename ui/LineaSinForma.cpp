@@ -115,7 +115,8 @@ bool LineaSinForma::Dibujar(QPainter &p, const QRect &caja, Qt::Alignment alinea
         dy = caja.height() - alto;
     else if (alineacion & Qt::AlignVCenter)
         dy = (caja.height() - alto) / 2;
-    const QPointF origen(EnSesentaycuatroavos(caja.x() + dx), EnSesentaycuatroavos(caja.y() + dy) + crudo_.ascent());
+    const QPointF origen(
+        EnSesentaycuatroavos(caja.x() + dx), EnSesentaycuatroavos(caja.y() + dy) + crudo_.ascent());
     QGlyphRun linea;
     linea.setRawFont(crudo_);
     linea.setRawData(indices.constData(), lugares.constData(), static_cast<int>(indices.size()));

@@ -407,6 +407,19 @@ TEST_F(Pantalla, TheSecondsCounterDrawsAnyTextAsALabelInItsFontWould)
     }
 }
 
+TEST(Etiqueta, ALabelInAFontWithoutShapingStillShowsAPicture)
+{
+    QWidget fondo;
+    Etiqueta etiqueta(&fondo, QStringLiteral("etiqueta"), QRect(0, 0, 40, 20));
+    QFont fuente = etiqueta.font();
+    fuente.setStyleStrategy(QFont::PreferNoShaping);
+    etiqueta.setFont(fuente);
+    QPixmap rojo(10, 10);
+    rojo.fill(Qt::red);
+    etiqueta.setPixmap(rojo);
+    EXPECT_EQ(etiqueta.grab().toImage().pixelColor(20, 10), QColor(Qt::red));
+}
+
 TEST(Forma, ALitSquareIsItsColourInsideAWhiteBandOfTheBordersWidth)
 {
     QWidget fondo;
@@ -417,7 +430,8 @@ TEST(Forma, ALitSquareIsItsColourInsideAWhiteBandOfTheBordersWidth)
     for (int y = 0; y < 17; ++y)
         for (int x = 0; x < 17; ++x) {
             const bool enBanda = x < k || y < k || x >= 17 - k || y >= 17 - k;
-            ASSERT_EQ(imagen.pixelColor(x, y), enBanda ? QColor(Qt::white) : cuadro.Relleno()) << x << "," << y;
+            ASSERT_EQ(imagen.pixelColor(x, y), enBanda ? QColor(Qt::white) : cuadro.Relleno())
+                << x << "," << y;
         }
 }
 
