@@ -143,11 +143,10 @@ bool Etiqueta::PintarSinForma(QPainter &p)
     // as QLabel clips it, by the label's own edges; anything else (a picture among them, which
     // leaves the text empty) is left to QLabel.
     if (text().isEmpty() || contentsRect() != rect() || margin() != 0 || indent() > 0 || wordWrap()
-        || !isEnabled() || textFormat() != Qt::PlainText || layoutDirection() != Qt::LeftToRight
-        || linea_.Ancho(font(), text()) < 0)
+        || !isEnabled() || textFormat() != Qt::PlainText || layoutDirection() != Qt::LeftToRight)
         return false;
     p.setPen(QPen(palette().brush(foregroundRole()), p.pen().widthF()));
-    return linea_.Dibujar(p, contentsRect(), alignment(), text());
+    return linea_.Dibujar(p, rect(), alignment(), text());
 }
 
 void Etiqueta::PintarBorde(QPainter &p)

@@ -4,7 +4,6 @@
 #include <QGlyphRun>
 #include <QPainter>
 #include <QRect>
-#include <QVarLengthArray>
 #include <cmath>
 
 namespace {
@@ -68,6 +67,11 @@ bool LineaSinForma::SinAjuste(QChar a, QChar b)
 
 qreal LineaSinForma::Ancho(const QFont &fuente, const QString &texto)
 {
+    return Medir(fuente, texto, nullptr);
+}
+
+qreal LineaSinForma::Medir(const QFont &fuente, const QString &texto, Glifos *glifos)
+{
     if (!(fuente.styleStrategy() & QFont::PreferNoShaping))
         return -1;
     if (fuente != fuente_ || !crudo_.isValid()) {
@@ -82,6 +86,10 @@ qreal LineaSinForma::Ancho(const QFont &fuente, const QString &texto)
         const Glifo *g = Buscar(c);
         if (!g || (!antes.isNull() && !SinAjuste(antes, c)))
             return -1;
+        if (glifos) {
+            glifos->indices.append(g->indice);
+            glifos->lugares.append(QPointF(ancho, 0));
+        }
         ancho += g->avance;
         antes = c;
     }
@@ -90,18 +98,10 @@ qreal LineaSinForma::Ancho(const QFont &fuente, const QString &texto)
 
 bool LineaSinForma::Dibujar(QPainter &p, const QRect &caja, Qt::Alignment alineacion, const QString &texto)
 {
-    const qreal ancho = Ancho(p.font(), texto);
+    Glifos glifos;
+    const qreal ancho = Medir(p.font(), texto, &glifos);
     if (ancho < 0 || texto.isEmpty())
         return ancho >= 0;
-    QVarLengthArray<quint32, 16> indices;
-    QVarLengthArray<QPointF, 16> lugares;
-    qreal x = 0;
-    for (const QChar c : texto) {
-        const Glifo *g = Buscar(c);
-        indices.append(g->indice);
-        lugares.append(QPointF(x, 0));
-        x += g->avance;
-    }
     // The line's box is placed in the caller's box as drawText places it; the glyphs sit on
     // its baseline, one after another.
     const qreal alto = crudo_.ascent() + crudo_.descent();
@@ -119,7 +119,8 @@ bool LineaSinForma::Dibujar(QPainter &p, const QRect &caja, Qt::Alignment alinea
         EnSesentaycuatroavos(caja.x() + dx), EnSesentaycuatroavos(caja.y() + dy) + crudo_.ascent());
     QGlyphRun linea;
     linea.setRawFont(crudo_);
-    linea.setRawData(indices.constData(), lugares.constData(), static_cast<int>(indices.size()));
+    linea.setRawData(
+        glifos.indices.constData(), glifos.lugares.constData(), static_cast<int>(glifos.indices.size()));
     p.drawGlyphRun(origen, linea);
     return true;
 }

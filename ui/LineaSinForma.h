@@ -6,8 +6,10 @@
 
 #include <QFont>
 #include <QHash>
+#include <QPointF>
 #include <QRawFont>
 #include <QString>
+#include <QVarLengthArray>
 
 class QPainter;
 class QRect;
@@ -27,6 +29,12 @@ private:
         quint32 indice;
         qreal avance;
     };
+    struct Glifos {  // a line's glyphs and their places, from its start
+        QVarLengthArray<quint32, 16> indices;
+        QVarLengthArray<QPointF, 16> lugares;
+    };
+    // The width, as Ancho(); with `glifos`, their glyphs too, in the same pass.
+    qreal Medir(const QFont &fuente, const QString &texto, Glifos *glifos);
     const Glifo *Buscar(QChar c);
     bool SinAjuste(QChar a, QChar b);
     QFont fuente_;
