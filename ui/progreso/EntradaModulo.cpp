@@ -3,6 +3,8 @@
 #include "ModuloProgreso.h"
 #include "frmProgreso.h"
 
+extern "C" Q_DECL_EXPORT const char *velunda_progreso_version() { return VELUNDA_VERSION_MODULO; }
+
 extern "C" Q_DECL_EXPORT void velunda_abrir_progreso(Contexto &ctx, QWidget *padre)
 {
     AbrirProgreso(ctx, padre);

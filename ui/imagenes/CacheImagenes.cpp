@@ -1,0 +1,121 @@
+#include "CacheImagenes.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+constexpr char kMagia[8] = {'V', 'L', 'D', 'R', 'G', 'B', '3', '2'};
+const QString kExtension = QStringLiteral(".rgb32");
+
+struct Cabecera {
+    char magia[8];
+    qint32 ancho, alto, porLinea, reservado;
+    qint64 tamFuente, mtimeFuenteNs;
+};
+
+// By stat(): QFileInfo keeps modification times to the millisecond only.
+bool DatosDeFuente(const QString &fuente, qint64 &tam, qint64 &mtimeNs)
+{
+    struct stat st {};
+    if (stat(QFile::encodeName(fuente).constData(), &st) != 0)
+        return false;
+    tam = st.st_size;
+    mtimeNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return true;
+}
+
+QString ArchivoCache(const QString &fuente)
+{
+    const QByteArray clave = QCryptographicHash::hash(QFile::encodeName(QFileInfo(fuente).absoluteFilePath()),
+        QCryptographicHash::Sha1).toHex();
+    return CarpetaCacheImagenes() + QLatin1Char('/') + QLatin1String(clave) + kExtension;
+}
+
+bool LeerTodo(int fd, void *destino, size_t bytes, off_t desde)
+{
+    auto *p = static_cast<char *>(destino);
+    while (bytes > 0) {
+        const ssize_t n = pread(fd, p, bytes, desde);
+        if (n <= 0)
+            return false;
+        p += n;
+        bytes -= size_t(n);
+        desde += n;
+    }
+    return true;
+}
+
+// Leaves room for one more copy: the oldest beyond the limit go.
+void Podar(const QString &carpeta)
+{
+    const QFileInfoList copias = QDir(carpeta).entryInfoList(
+        {QLatin1Char('*') + kExtension}, QDir::Files | QDir::System | QDir::Hidden, QDir::Time);
+    for (qsizetype i = kCopiasCache - 1; i < copias.size(); ++i)
+        QFile::remove(copias[i].absoluteFilePath());
+}
+}  // namespace
+
+QString CarpetaCacheImagenes()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Quorlan/Velunda");
+}
+
+QImage LeerCacheImagen(const QString &fuente)
+{
+    qint64 tam = 0, mtime = 0;
+    if (!DatosDeFuente(fuente, tam, mtime))
+        return QImage();
+    // Never a link, never a wait on a FIFO or a device: a plain file or nothing.
+    const int fd = open(QFile::encodeName(ArchivoCache(fuente)).constData(),
+        O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0)
+        return QImage();
+    QImage imagen;
+    Cabecera c{};
+    struct stat st {};
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && LeerTodo(fd, &c, sizeof c, 0)
+        && std::memcmp(c.magia, kMagia, sizeof kMagia) == 0 && c.tamFuente == tam && c.mtimeFuenteNs == mtime
+        && c.ancho > 0 && c.alto > 0 && qint64(c.porLinea) == qint64(c.ancho) * 4
+        && qint64(c.porLinea) * c.alto <= qint64(QImageReader::allocationLimit()) << 20
+        && st.st_size == qint64(sizeof c) + qint64(c.porLinea) * c.alto) {
+        imagen = QImage(c.ancho, c.alto, QImage::Format_RGB32);
+        if (imagen.isNull() || imagen.bytesPerLine() != c.porLinea
+            || !LeerTodo(fd, imagen.bits(), size_t(imagen.sizeInBytes()), sizeof c))
+            imagen = QImage();
+    }
+    close(fd);
+    return imagen;
+}
+
+void GuardarCacheImagen(const QString &fuente, const QImage &imagen)
+{
+    qint64 tam = 0, mtime = 0;
+    const QString carpeta = CarpetaCacheImagenes();
+    if (imagen.format() != QImage::Format_RGB32 || !DatosDeFuente(fuente, tam, mtime) || !QDir().mkpath(carpeta))
+        return;
+    Cabecera c{};
+    std::memcpy(c.magia, kMagia, sizeof kMagia);
+    c.ancho = imagen.width();
+    c.alto = imagen.height();
+    c.porLinea = c.ancho * 4;
+    c.tamFuente = tam;
+    c.mtimeFuenteNs = mtime;
+    Podar(carpeta);
+    // Written beside, then renamed over whatever was there: a reader sees one or the other, whole.
+    QSaveFile f(ArchivoCache(fuente));
+    if (!f.open(QIODevice::WriteOnly) || f.write(reinterpret_cast<const char *>(&c), sizeof c) != qint64(sizeof c))
+        return;
+    for (int y = 0; y < c.alto; ++y)
+        if (f.write(reinterpret_cast<const char *>(imagen.constScanLine(y)), c.porLinea) != c.porLinea)
+            return;  // the save file is dropped: the old copy stays
+    f.commit();
+}

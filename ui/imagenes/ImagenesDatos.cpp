@@ -1,0 +1,49 @@
+#include "ImagenesDatos.h"
+
+#include "CacheImagenes.h"
+
+#include <QImageReader>
+
+namespace {
+// Smaller pictures decode in less time than their cached copy would take to read.
+constexpr qsizetype kMinimoCache = qsizetype(512) << 10;
+
+// Read as the format named, so that no other image plugin is loaded to be asked about it.
+QImage Leer(const QString &archivo, const char *formato)
+{
+    QImageReader lector(archivo, formato);
+    lector.setAutoDetectImageFormat(false);
+    return lector.read();
+}
+
+// A Data picture: the cached copy if there is one that matches the file, else the file.
+QImage LeerDatos(const QString &archivo)
+{
+    QImage imagen = LeerCacheImagen(archivo);
+    if (!imagen.isNull())
+        return imagen;
+    imagen = Leer(archivo, "jpeg");
+    if (imagen.isNull())  // not a JPEG after all: any reader Qt has
+        imagen = QImage(archivo);
+    if (imagen.sizeInBytes() >= kMinimoCache) {
+        imagen = imagen.convertToFormat(QImage::Format_RGB32);
+        GuardarCacheImagen(archivo, imagen);
+    }
+    return imagen;
+}
+}  // namespace
+
+QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad)
+{
+    const QString base = dirApp + QStringLiteral("/Data/") + nombre;
+    if (densidad > 1.0) {
+        QImage doble = LeerDatos(base + QStringLiteral("@2x.jpg"));
+        if (!doble.isNull()) {
+            doble.setDevicePixelRatio(2.0);
+            return QPixmap::fromImage(std::move(doble));
+        }
+    }
+    return QPixmap::fromImage(LeerDatos(base + QStringLiteral(".jpg")));
+}
+
+QImage LeerImagenPropia(const QString &archivo) { return Leer(archivo, "png"); }
