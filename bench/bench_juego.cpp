@@ -212,7 +212,7 @@ int SonidoLlamada(int rondas)
     const std::string ruta = QCoreApplication::applicationDirPath().toStdString() + "/Data/vale.mp3";
     QElapsedTimer t;
     t.start();
-    s.ReproducirSonido(ruta);  // opens the device and decodes the cue
+    s.Reproducir(ruta);  // opens the device and decodes the cue
     const double primera = t.nsecsElapsed() / 1e6;
     // Calls that start a cue: in rounds of overlapping cues, waiting for them to end between
     // rounds so that free channels are there. Then calls made while every channel is busy.
@@ -221,12 +221,12 @@ int SonidoLlamada(int rondas)
         Esperar(600);
         for (int k = 0; k < SonidoOpenAL::Canales - 1; ++k) {
             t.restart();
-            s.ReproducirSonido(ruta);
+            s.Reproducir(ruta);
             libres.push_back(t.nsecsElapsed() / 1e3);
         }
         for (int k = 0; k < 50; ++k) {
             t.restart();
-            s.ReproducirSonido(ruta);
+            s.Reproducir(ruta);
             ocupados.push_back(t.nsecsElapsed() / 1e3);
         }
     }

@@ -10,20 +10,16 @@
 #include <numeric>
 
 namespace {
-constexpr const char *kCuesAcierto[]
-    = {"bien.mp3", "genial.mp3", "sigue_asi.mp3", "uno_menos.mp3", "vale.mp3"};
-constexpr const char *kCuesFallo[] = {"no.mp3", "uy.mp3", "vaya.mp3"};
+constexpr Senal kCuesAcierto[] = {Senal::Bien, Senal::Genial, Senal::SigueAsi, Senal::UnoMenos, Senal::Vale};
+constexpr Senal kCuesFallo[] = {Senal::No, Senal::Uy, Senal::Vaya};
 constexpr int32_t kRosaPerdida = RGB(255, 200, 200);
 constexpr int32_t kRojoClaro = RGB(255, 150, 150);
 constexpr int32_t kRojo = RGB(255, 0, 0);
 }  // namespace
 
-Juego::Juego(
-    EstadoJuego &estado, PantallaJuego &pantalla, Sonido &sonido, GeneradorUniforme &azar, std::string dirApp)
-    : e_(estado), pantalla_(pantalla), sonido_(sonido), azar_(azar), dirApp_(std::move(dirApp))
+Juego::Juego(EstadoJuego &estado, PantallaJuego &pantalla, Sonido &sonido, GeneradorUniforme &azar)
+    : e_(estado), pantalla_(pantalla), sonido_(sonido), azar_(azar)
 { }
-
-std::string Juego::RutaDatos(const char *archivo) const { return dirApp_ + "/Data/" + archivo; }
 
 void Juego::CargaInicial()
 {
@@ -165,7 +161,7 @@ void Juego::ClicEtiqueta(int i)
         Retroceder(Aviso::Fallo);
         return;
     }
-    sonido_.ReproducirSonido(RutaDatos(kCuesAcierto[Aleatorio(0, 4)]));
+    sonido_.ReproducirSonido(kCuesAcierto[Aleatorio(0, 4)]);
     c.Encontrada = true;
     pantalla_.FondoEtiqueta(i, kNegro);
     ++encontrados_;
@@ -207,7 +203,7 @@ void Juego::GanarPartida()
         total += e_.PuntosNivel[i];
     e_.PuntosTotales = total;
     InformarPartida(true);
-    sonido_.ReproducirSonido(RutaDatos("que_bueno_eres_tio.mp3"));
+    sonido_.ReproducirSonido(Senal::Victoria);
     Informe informe;
     informe.tipo = Aviso::Victoria;
     informe.puntos = total;
@@ -219,7 +215,7 @@ void Juego::GanarPartida()
 void Juego::Retroceder(Aviso causa)
 {
     PararReloj();
-    sonido_.ReproducirSonido(RutaDatos(kCuesFallo[Aleatorio(0, 2)]));
+    sonido_.ReproducirSonido(kCuesFallo[Aleatorio(0, 2)]);
     Informe informe;
     informe.tipo = causa;
     int destino = e_.NivelActual - 2;

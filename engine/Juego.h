@@ -17,9 +17,7 @@ constexpr float kAlturaBarra = 73.f;
 
 class Juego {
 public:
-    // dirApp: the folder holding the program; cue files are dirApp + "/Data/...".
-    Juego(EstadoJuego &estado, PantallaJuego &pantalla, Sonido &sonido, GeneradorUniforme &azar,
-        std::string dirApp);
+    Juego(EstadoJuego &estado, PantallaJuego &pantalla, Sonido &sonido, GeneradorUniforme &azar);
 
     // Everything the game screen's load does after its picture is in place.
     void CargaInicial();
@@ -56,13 +54,11 @@ public:
     // While the screen shows the level goal, START is the only way on.
     bool EsperandoEmpezar() const { return panelVisible_; }
     int Encontrados() const { return encontrados_; }
-    int32_t ColorFondo() const { return colorFondo_; }
 
 private:
     void PintarCasilla(int i);
     void PararReloj();
     void MostrarContadores();
-    std::string RutaDatos(const char *archivo) const;
     // Reported once per level, and only for a level that was started.
     void InformarNivel(FinNivel fin, int32_t puntos = 0);
     void InformarPartida(bool ganada);
@@ -71,7 +67,6 @@ private:
     PantallaJuego &pantalla_;
     Sonido &sonido_;
     GeneradorUniforme &azar_;
-    std::string dirApp_;
 
     bool relojActivo_ = false;
     bool panelVisible_ = true;

@@ -1,7 +1,7 @@
 #include "AlmacenHistorial.h"
 
 #include "Esquema.h"
-#include "TablaHOF.h"
+#include "Dificultad.h"
 
 #include <QDir>
 #include <QFile>
@@ -311,7 +311,7 @@ bool AlmacenHistorial::ExportarCSV(const QString &archivo)
         while (q.next()) {
             const int dificultad = q.value(3).toInt();
             QStringList campos{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
-                NombreDificultad(dificultad), q.value(4).toString(),
+                QString::fromLatin1(NombreDificultad(dificultad)), q.value(4).toString(),
                 QString::number(q.value(5).toDouble(), 'f', 2),
                 QString::number(q.value(6).toDouble(), 'f', 2), q.value(7).toString(), q.value(8).toString(),
                 q.value(9).toString(), q.value(10).toString(), q.value(11).toString(), q.value(12).toString(),

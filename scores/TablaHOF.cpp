@@ -33,24 +33,6 @@ int16_t Entero16(const QString &texto)
 
 QString SeccionHOF(int puesto) { return QStringLiteral("%1").arg(puesto, 2, 10, QChar(u'0')); }
 
-QString NombreDificultad(int codigo)
-{
-    // The file keeps the code; the name is the player's language's, so a table reads the
-    // same whatever language wrote it.
-    static const char *const kNombres[] = {
-        //: Difficulty in the high-score table (97 x 17 px, 8.25 pt).
-        QT_TRANSLATE_NOOP("Dificultad", "VERY EASY"),
-        //: Difficulty in the high-score table (97 x 17 px, 8.25 pt).
-        QT_TRANSLATE_NOOP("Dificultad", "EASY"),
-        //: Difficulty in the high-score table (97 x 17 px, 8.25 pt).
-        QT_TRANSLATE_NOOP("Dificultad", "NORMAL"),
-        //: Difficulty in the high-score table (97 x 17 px, 8.25 pt).
-        QT_TRANSLATE_NOOP("Dificultad", "HARD"),
-    };
-    return (codigo >= 0 && codigo <= 3) ? QCoreApplication::translate("Dificultad", kNombres[codigo])
-                                        : QString();
-}
-
 void TablaHOF::Cargar(const QString &ruta)
 {
     const LecturaPerfil lectura = LeerArchivoPerfil(ruta);

@@ -52,9 +52,5 @@ struct TablaHOF {
 // entry with its score, and the record left at index 10 is the one pushed out.
 void OrdenarHOF(TablaHOF &tabla);
 
-// "VERY EASY", "EASY", "NORMAL", "HARD" for codes 0..3, in the player's language; empty
-// for any other code.
-QString NombreDificultad(int codigo);
-
 // The section of place p: "00".."09".
 QString SeccionHOF(int puesto);

@@ -32,7 +32,7 @@ namespace {
 
 class SinSonido : public Sonido {
 public:
-    void ReproducirSonido(const std::string &) override { }
+    void ReproducirSonido(Senal) override { }
 };
 
 class SinWeb : public Web {

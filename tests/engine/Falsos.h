@@ -73,8 +73,8 @@ public:
 
 class SonidoFalso : public Sonido {
 public:
-    std::vector<std::string> pedidos;
-    void ReproducirSonido(const std::string &ruta) override { pedidos.push_back(ruta); }
+    std::vector<Senal> pedidos;
+    void ReproducirSonido(Senal senal) override { pedidos.push_back(senal); }
 };
 
 // A reproducible generator: the game's own kind, with a fixed seed whatever the hour.
@@ -122,7 +122,7 @@ struct Mesa {
     GeneradorFijo azar;
     Juego juego;
     explicit Mesa(uint64_t semilla = 1, float dificultad = Normal)
-        : azar(semilla), juego(estado, pantalla, sonido, azar, "/juego")
+        : azar(semilla), juego(estado, pantalla, sonido, azar)
     {
         estado.DificultadActual = dificultad;
         juego.CargaInicial();

@@ -27,7 +27,7 @@ TEST(Juicio, EachMatchBlackensItsLabelSoundsACueAndGrowsTheBar)
     EstadoJuego e;
     PantallaFalsa p;
     SonidoFalso s;
-    Juego j(e, p, s, g, "/juego");
+    Juego j(e, p, s, g);
     j.CargaInicial();
     j.PrepararNivel(0);
     j.Empezar();
@@ -36,7 +36,7 @@ TEST(Juicio, EachMatchBlackensItsLabelSoundsACueAndGrowsTheBar)
         if (e.Casillas[i].Visible && e.Casillas[i].EsAcierto())
             aciertos.push_back(i);
     const float alturas[] = {73.f / 3, 2 * 73.f / 3, 73.f};
-    const char *cues[] = {"/juego/Data/bien.mp3", "/juego/Data/vale.mp3", "/juego/Data/sigue_asi.mp3"};
+    const Senal cues[] = {Senal::Bien, Senal::Vale, Senal::SigueAsi};
     g.guion = {0.0, 0.99, 0.5};
     float barraDuranteInforme = 0;
     p.alMostrarMensaje = [&](const std::string &) {

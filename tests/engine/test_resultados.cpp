@@ -43,10 +43,8 @@ TEST(Retroceder, MessagesAndTargetLevels)
         EXPECT_EQ(m.estado.NivelActual, c.destino);
         EXPECT_TRUE(m.pantalla.panelVisible);
         ASSERT_EQ(m.sonido.pedidos.size(), 1u);
-        const std::string &cue = m.sonido.pedidos[0];
-        EXPECT_TRUE(
-            cue == "/juego/Data/no.mp3" || cue == "/juego/Data/uy.mp3" || cue == "/juego/Data/vaya.mp3")
-            << cue;
+        const Senal cue = m.sonido.pedidos[0];
+        EXPECT_TRUE(cue == Senal::No || cue == Senal::Uy || cue == Senal::Vaya) << int(cue);
     }
 }
 
@@ -74,7 +72,7 @@ TEST(AvanzarNivel, LevelFortyEightLeadsToFortyNineAndFortyNineWins)
     EXPECT_EQ(m.estado.NivelActual, 49);
     EXPECT_EQ(m.pantalla.victorias, 1);
     EXPECT_TRUE(m.estado.PartidaGanada);
-    EXPECT_EQ(m.sonido.pedidos.back(), "/juego/Data/que_bueno_eres_tio.mp3");
+    EXPECT_EQ(m.sonido.pedidos.back(), Senal::Victoria);
 }
 
 TEST(GanarPartida, TotalCountsEachLevelsLatestCompletionOnce)

@@ -32,8 +32,8 @@ struct Comodidades : ::testing::Test {
     QString archivo = dir.filePath(QStringLiteral("ajustes.ini"));
     Ajustes ajustes{archivo};
     EstadoJuego estado;
-    SonidoFalso falso;
-    SonidoConmutable sonido{falso, ajustes, nullptr};
+    ReproductorFalso falso;
+    SonidoConmutable sonido{falso, ajustes, QStringLiteral("/juego"), nullptr};
     WebFalsa web;
     GeneradorFijo azar{77};
     Contexto ctx{estado, sonido, web, azar, QStringLiteral("/juego"), {}, {}};
@@ -165,12 +165,12 @@ TEST_F(Comodidades, MSilencesTheCuesAnywhereButInATextBoxAndTheSettingsWindowFol
 TEST_F(Comodidades, WithSoundOffNoAudioDeviceIsOpenedAndAnOpenOneCloses)
 {
     SonidoOpenAL reproductor;
-    SonidoConmutable conmutable(reproductor, ajustes, [&reproductor] { reproductor.Cerrar(); });
+    SonidoConmutable conmutable(reproductor, ajustes, QStringLiteral(VELUNDA_SOURCE_DIR), [&reproductor] { reproductor.Cerrar(); });
     ajustes.Poner(Ajustes::Clave::Sonido, false);
-    conmutable.ReproducirSonido(VELUNDA_DATOS_FUENTE "/bien.mp3");
+    conmutable.ReproducirSonido(Senal::Bien);
     EXPECT_FALSE(reproductor.AudioAbierto());
     ajustes.Poner(Ajustes::Clave::Sonido, true);
-    conmutable.ReproducirSonido(VELUNDA_DATOS_FUENTE "/bien.mp3");
+    conmutable.ReproducirSonido(Senal::Bien);
     ASSERT_TRUE(reproductor.AudioAbierto());
     ajustes.Alternar(Ajustes::Clave::Sonido);
     EXPECT_FALSE(reproductor.AudioAbierto());

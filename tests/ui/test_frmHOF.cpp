@@ -10,6 +10,7 @@
 #include "FalsosUI.h"
 #include "Modales.h"
 #include "TablaHOF.h"
+#include "TextosJuego.h"
 #include "Web.h"
 #include "frmHOF.h"
 #include "frmIntro.h"
@@ -221,7 +222,7 @@ TEST_F(Records, FromTheMenuTheFileShowsInFileOrderWithoutBandOrPromptAndIsRewrit
     for (int i = 0; i < 10; ++i) {
         EXPECT_EQ(Texto(*h, "lblNombre", i), QString::fromUtf8(desordenada[i].nombre));
         EXPECT_EQ(Texto(*h, "lblPuntos", i), QString::number(desordenada[i].puntos));
-        EXPECT_EQ(Texto(*h, "lblDificultad", i), NombreDificultad(desordenada[i].dificultad));
+        EXPECT_EQ(Texto(*h, "lblDificultad", i), TextoDificultad(desordenada[i].dificultad));
         EXPECT_EQ(Texto(*h, "lblFecha", i), QStringLiteral("0%1/01/2026").arg(i));
         EXPECT_EQ(Texto(*h, "lblHora", i), QStringLiteral("10:00:0%1").arg(i));
     }

@@ -99,7 +99,7 @@ TEST_F(Partida, PlayingOnlyMatchesFromLevelOneReachesTheWinWithTheReportedTotal)
         contestador.textos().last(), QStringLiteral("CONGRATS! YOU WIN!\nYOU GOT %1 POINTS!").arg(suma));
     for (const QString &t : contestador.titulos())
         EXPECT_EQ(t, QStringLiteral("Velunda"));
-    EXPECT_EQ(sonido.pedidos.back(), "/juego/Data/que_bueno_eres_tio.mp3");
+    EXPECT_EQ(sonido.pedidos.back(), Senal::Victoria);
 }
 
 TEST_F(Partida, AWrongClickAndATimeOutFallBackTwoLevels)

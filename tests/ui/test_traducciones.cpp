@@ -10,6 +10,7 @@
 #include "FalsosUI.h"
 #include "Idioma.h"
 #include "TablaHOF.h"
+#include "TextosJuego.h"
 #include "frmAjustes.h"
 #include "frmAyuda.h"
 #include "frmHOF.h"
@@ -231,7 +232,7 @@ TEST_F(Ventanas, HighScoreTableReadsTheSameInEveryLanguage)
         EnIdioma idioma(codigo);
         const QStringList traducidas = Dificultades();
         for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(traducidas[i], NombreDificultad(3 - i));
+            EXPECT_EQ(traducidas[i], TextoDificultad(3 - i));
             if (ingles[i] != QLatin1String("NORMAL")) {  // the same word in every language here
                 EXPECT_NE(traducidas[i], ingles[i]) << codigo.toStdString();
             }

@@ -23,7 +23,7 @@ struct Velunda::Partes {
         : datos(piezas.dirApp.isEmpty() ? BuscarDatos(QCoreApplication::applicationDirPath(), piezas.datosDesdePrograma)
                                         : UbicacionDatos{piezas.dirApp, false}),
           reproductor(QCoreApplication::applicationDirPath()),
-          conmutable(reproductor, ajustes, [this] { reproductor.Cerrar(); }),
+          conmutable(reproductor, ajustes, datos.dir, [this] { reproductor.Cerrar(); }),
           historial(piezas.rutaHistorial.isEmpty() ? RutaHistorial() : piezas.rutaHistorial),
           atajo(ajustes),
           ctx{estado, piezas.sonido ? *piezas.sonido : conmutable, piezas.web ? *piezas.web : web,

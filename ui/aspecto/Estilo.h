@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Paleta.h"
+#include "Colores.h"
 
 #include <QColor>
 #include <QFont>
@@ -20,11 +21,6 @@ QColor ColorPaleta(int indice);
 QString NombrePaleta(int indice);
 inline constexpr int ColoresPaleta = kNumColores;
 
-inline const QColor AzulClaro{192, 192, 255};  // the panels of the game screen
-inline const QColor AzulMedio{128, 128, 255};  // the VELUNDA label of the game screen
-inline const QColor Melocoton{255, 224, 192};  // the peach strips
-inline const QColor TintaOscura{32, 32, 96};   // borders and outlines
-inline const QColor AzulTexto{0, 0, 255};      // the panels' text
 
 // "Liberation Sans" when installed, otherwise the system's sans serif; sizes in pixels.
 QFont FuenteArte(qreal pixeles, bool negrita = true);

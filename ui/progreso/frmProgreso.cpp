@@ -1,10 +1,11 @@
 #include "frmProgreso.h"
+#include "Colores.h"
 
 #include "Apariencia.h"
 #include "Controles.h"
 #include "Estilo.h"
 #include "Historial.h"
-#include "TablaHOF.h"
+#include "TextosJuego.h"
 
 #include <QChart>
 #include <QChartView>
@@ -20,8 +21,6 @@
 #include <cmath>
 
 namespace {
-const QColor kFondo(192, 192, 255);
-const QColor kAzul(0, 0, 255);
 
 // One colour of the game's palette per difficulty: VERY EASY green, EASY blue, NORMAL
 // orange, HARD red.
@@ -39,7 +38,7 @@ QChartView *Grafico(QWidget *padre, const char *nombre, QRect lugar, const QStri
     auto *chart = new QChart;
     chart->setTitle(titulo);
     chart->setTitleFont(FuenteVentana(9.75, true));
-    chart->setTitleBrush(kAzul);
+    chart->setTitleBrush(AzulTexto);
     chart->setBackgroundRoundness(0);
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->legend()->setFont(FuenteVentana(8.25));
@@ -86,7 +85,7 @@ frmProgreso::frmProgreso(Historial *historial, QWidget *padre) : QDialog(padre),
     setObjectName(QStringLiteral("frmProgreso"));
     AplicarApariencia(this, 752, 480, BotonesVentana::SoloCerrar);
     setWindowFlag(Qt::Dialog);
-    PonerFondoOpaco(this, kFondo);
+    PonerFondoOpaco(this, AzulClaro);
     Construir();
     Form_Load();
 }
@@ -95,7 +94,7 @@ void frmProgreso::Construir()
 {
     auto *titulo = new Etiqueta(this, QStringLiteral("Label1"), QRect(16, 8, 720, 41), tr("YOUR PROGRESS"));
     titulo->setFont(FuenteVentana(24, true));
-    titulo->PonerColorTexto(kAzul);
+    titulo->PonerColorTexto(AzulTexto);
 
     chtPartidas_ = Grafico(this, "chtPartidas", QRect(16, 56, 356, 288), tr("HIGHEST LEVEL IN EACH GAME"));
     chtNiveles_ = Grafico(this, "chtNiveles", QRect(380, 56, 356, 288), tr("SECONDS PER MATCH, BY LEVEL"));
@@ -104,7 +103,7 @@ void frmProgreso::Construir()
         tr("No games yet.\n\nPlay a game from the title menu, then come back here\nto see how you improve."));
     lblVacio_->PonerFondo(Qt::white);
     lblVacio_->PonerBorde(true);
-    lblVacio_->PonerColorTexto(kAzul);
+    lblVacio_->PonerColorTexto(AzulTexto);
     lblVacio_->setFont(FuenteVentana(13.5));
     lblVacio_->hide();
 
@@ -123,7 +122,7 @@ void frmProgreso::Construir()
     lblEstado_ = new Etiqueta(this, QStringLiteral("lblEstado"), QRect(16, 420, 496, 45));
     lblEstado_->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     lblEstado_->setWordWrap(true);
-    lblEstado_->PonerColorTexto(QColor(192, 0, 0));
+    lblEstado_->PonerColorTexto(RojoOscuro);
 
     cmdAceptar_ = new QPushButton(tr("OK"), this);
     cmdAceptar_->setObjectName(QStringLiteral("cmdAceptar"));
@@ -174,7 +173,7 @@ void frmProgreso::LlenarPartidas(const tResumenHistorial &r)
         if (puntos[d].isEmpty())
             continue;
         QLineSeries *s
-            = Serie(chart, NombreDificultad(d), QStringLiteral("serPartidas_%1").arg(d), ColorDificultad(d));
+            = Serie(chart, TextoDificultad(d), QStringLiteral("serPartidas_%1").arg(d), ColorDificultad(d));
         s->setPointsVisible(puntos[d].size() <= kMaxMarcadores);
         s->replace(puntos[d]);
         s->attachAxis(ejeX);

@@ -5,6 +5,6 @@
 
 #define VELUNDA_EXPORTA extern "C" __attribute__((visibility("default")))
 
-VELUNDA_EXPORTA Sonido *velunda_crear_sonido() { return new SonidoOpenAL(); }
+VELUNDA_EXPORTA Reproductor *velunda_crear_sonido() { return new SonidoOpenAL(); }
 
-VELUNDA_EXPORTA void velunda_cerrar_sonido(Sonido *s) { static_cast<SonidoOpenAL *>(s)->Cerrar(); }
+VELUNDA_EXPORTA void velunda_cerrar_sonido(Reproductor *s) { static_cast<SonidoOpenAL *>(s)->Cerrar(); }

@@ -1,26 +1,33 @@
-// Sound on/off in front of the cue player: a cue reaches the player only while the player's
-// "sound" setting is on, so with sound off no audio device is ever opened; turning sound off
-// closes one that is open.
+// The cues the rules name, played from the Data folder's files while the player's "sound"
+// setting is on: with sound off no audio device is ever opened, and turning sound off closes
+// one that is open.
 #pragma once
 
 #include "Ajustes.h"
+#include "Reproductor.h"
 #include "Sonido.h"
 
 #include <QMetaObject>
+#include <QString>
 #include <functional>
+
+// The file of each cue in the Data folder.
+const char *ArchivoSenal(Senal senal);
 
 class SonidoConmutable : public Sonido {
 public:
-    // `cerrar` closes the player's audio device (it reopens on the next cue).
-    SonidoConmutable(Sonido &real, Ajustes &ajustes, std::function<void()> cerrar);
+    // `dirApp`: the folder that holds Data/. `cerrar` closes the player's audio device (it
+    // reopens on the next cue).
+    SonidoConmutable(Reproductor &real, Ajustes &ajustes, QString dirApp, std::function<void()> cerrar);
     ~SonidoConmutable() override;
     SonidoConmutable(const SonidoConmutable &) = delete;
     SonidoConmutable &operator=(const SonidoConmutable &) = delete;
 
-    void ReproducirSonido(const std::string &ruta) override;
+    void ReproducirSonido(Senal senal) override;
 
 private:
-    Sonido &real_;
+    Reproductor &real_;
+    QString dirApp_;
     Ajustes &ajustes_;
     QMetaObject::Connection conexion_;
 };

@@ -23,11 +23,11 @@ void SonidoModulo::Cargar()
         qWarning("velunda: no sound: %s", qPrintable(modulo_->errorString()));
 }
 
-void SonidoModulo::ReproducirSonido(const std::string &ruta)
+void SonidoModulo::Reproducir(const std::string &ruta)
 {
     Cargar();
     if (real_)
-        real_->ReproducirSonido(ruta);
+        real_->Reproducir(ruta);
 }
 
 void SonidoModulo::Cerrar()

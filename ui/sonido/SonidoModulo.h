@@ -5,14 +5,14 @@
 #pragma once
 
 #include "EntradaSonido.h"
-#include "Sonido.h"
+#include "Reproductor.h"
 
 #include <QString>
 #include <memory>
 
 class QLibrary;
 
-class SonidoModulo : public Sonido {
+class SonidoModulo : public Reproductor {
 public:
     // `carpeta`: the folder that holds the module.
     explicit SonidoModulo(QString carpeta);
@@ -20,7 +20,7 @@ public:
     SonidoModulo(const SonidoModulo &) = delete;
     SonidoModulo &operator=(const SonidoModulo &) = delete;
 
-    void ReproducirSonido(const std::string &ruta) override;
+    void Reproducir(const std::string &ruta) override;
     // Loads the module now; only the first call tries.
     void Cargar();
     // Closes the audio device, as the player's own Cerrar; nothing before the module is loaded.
@@ -31,6 +31,6 @@ private:
     QString carpeta_;
     bool intentado_ = false;
     std::unique_ptr<QLibrary> modulo_;  // never unloaded: the player's code must outlive it
-    std::unique_ptr<Sonido> real_;
+    std::unique_ptr<Reproductor> real_;
     decltype(&velunda_cerrar_sonido) cerrar_ = nullptr;
 };

@@ -109,7 +109,7 @@ int SonidoOpenAL::CopiasDecodificadas() const
     return n;
 }
 
-void SonidoOpenAL::ReproducirSonido(const std::string &ruta)
+void SonidoOpenAL::Reproducir(const std::string &ruta)
 {
     if (estado_ == Estado::Mudo || (estado_ == Estado::SinAbrir && !AbrirAudio()))
         return;

@@ -6,7 +6,7 @@
 // overlap, and every call returns at once.
 #pragma once
 
-#include "Sonido.h"
+#include "Reproductor.h"
 
 #include <array>
 #include <string>
@@ -15,7 +15,7 @@
 struct ALCdevice_struct;   // OpenAL's ALCdevice
 struct ALCcontext_struct;  // OpenAL's ALCcontext
 
-class SonidoOpenAL : public Sonido {
+class SonidoOpenAL : public Reproductor {
 public:
     static constexpr int Canales = 16;  // cues that can sound at the same time
 
@@ -25,7 +25,7 @@ public:
     SonidoOpenAL(const SonidoOpenAL &) = delete;
     SonidoOpenAL &operator=(const SonidoOpenAL &) = delete;
 
-    void ReproducirSonido(const std::string &ruta) override;
+    void Reproducir(const std::string &ruta) override;
 
     // Stops every cue, forgets the decoded ones and closes the device, which the next cue
     // opens again (trying once more if it could not be opened before).

@@ -1,5 +1,6 @@
 #include "TextosJuego.h"
 
+#include "Dificultad.h"
 #include "Formato.h"
 
 #include <QCoreApplication>
@@ -53,4 +54,10 @@ QString TextoInforme(const Informe &i)
             .arg(i.puntos);
     }
     return QString();
+}
+
+QString TextoDificultad(int codigo)
+{
+    const char *nombre = NombreDificultad(codigo);
+    return nombre ? QCoreApplication::translate("Dificultad", nombre) : QString();
 }

@@ -1,4 +1,5 @@
 #include "frmAjustes.h"
+#include "Colores.h"
 
 #include "Apariencia.h"
 #include "Controles.h"
@@ -15,7 +16,7 @@ frmAjustes::frmAjustes(Ajustes &ajustes, QWidget *padre) : QDialog(padre), ajust
 
     // Laid out like the help screen: a light blue heading, then the choices.
     auto *titulo = new Etiqueta(this, QStringLiteral("lblTitulo"), QRect(24, 8, 393, 25), tr("SETTINGS"));
-    titulo->PonerFondo(QColor(192, 192, 255));
+    titulo->PonerFondo(AzulClaro);
     titulo->setFont(FuenteVentana(13.5, true));
 
     auto casilla = [this](const char *nombre, QRect lugar, const QString &texto, Ajustes::Clave c) {

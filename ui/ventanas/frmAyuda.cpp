@@ -1,4 +1,5 @@
 #include "frmAyuda.h"
+#include "Colores.h"
 
 #include "Apariencia.h"
 #include "Controles.h"
@@ -10,8 +11,6 @@
 #include <QPushButton>
 
 namespace {
-const QColor kFondoTexto(192, 192, 255);
-const QColor kFondoEnlace(255, 192, 128);
 
 struct Parrafo {
     QRect lugar;
@@ -87,7 +86,7 @@ void frmAyuda::Construir()
     for (std::size_t i = 0; i < kParrafos.size(); ++i) {
         const Parrafo &p = kParrafos[i];
         auto *l = new Etiqueta(this, QStringLiteral("lblAyuda_%1").arg(i), p.lugar);
-        l->PonerFondo(kFondoTexto);
+        l->PonerFondo(AzulClaro);
         l->setFont(FuenteVentana(p.puntos, p.negrita));
         l->setAlignment(p.alineacion | Qt::AlignTop);
         l->setWordWrap(true);
@@ -106,7 +105,7 @@ void frmAyuda::Construir()
     }
 
     auto *enlace = new Etiqueta(this, QStringLiteral("Label1"), QRect(24, 400, 353, 17), InvitacionWeb());
-    enlace->PonerFondo(kFondoEnlace);
+    enlace->PonerFondo(NaranjaEnlace);
     enlace->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto *image2 = new ZonaActiva(this, QStringLiteral("Image2"), QRect(16, 400, 369, 17));
     connect(image2, &ZonaActiva::clicked, this, &frmAyuda::Image2_Click);

@@ -1,9 +1,11 @@
 #include "frmHOF.h"
+#include "Colores.h"
 
 #include "AlmacenHOF.h"
 #include "Apariencia.h"
 #include "Controles.h"
 #include "RutaHOF.h"
+#include "TextosJuego.h"
 #include "Web.h"
 
 #include <QDate>
@@ -15,11 +17,6 @@
 #include <cmath>
 
 namespace {
-const QColor kFondo(192, 192, 255);
-const QColor kAzul(0, 0, 255);
-const QColor kRojo(255, 0, 0);
-const QColor kFondoEnlace(255, 192, 128);
-const QColor kRojoAviso(160, 0, 0);
 
 constexpr int kPuestos = TablaHOF::kPuestos;
 
@@ -67,7 +64,7 @@ frmHOF::frmHOF(Contexto &ctx, QWidget *padre) : QDialog(padre), ctx_(ctx)
     setObjectName(QStringLiteral("frmHOF"));
     AplicarApariencia(this, 705, 412, BotonesVentana::SoloCerrar);
     setWindowFlag(Qt::Dialog);  // stays a dialog of the menu for the window manager
-    PonerFondoOpaco(this, kFondo);
+    PonerFondoOpaco(this, AzulClaro);
 
     Construir();
     Form_Load();
@@ -76,19 +73,19 @@ frmHOF::frmHOF(Contexto &ctx, QWidget *padre) : QDialog(padre), ctx_(ctx)
 void frmHOF::Construir()
 {
     // Created bottom to top: the band first, so every label lies over it.
-    Shape1_ = new Forma(this, QStringLiteral("Shape1"), QRect(72, 0, 593, 28), kRojo);
+    Shape1_ = new Forma(this, QStringLiteral("Shape1"), QRect(72, 0, 593, 28), Rojo);
 
     //: The high-score screen's heading (577 x 41 px, 24 pt, bold).
     auto *titulo = new Etiqueta(this, QStringLiteral("Label1"), QRect(80, 32, 577, 41), tr("HIGH SCORES"));
     titulo->setFont(FuenteVentana(24, true));
-    titulo->PonerColorTexto(kAzul);
+    titulo->PonerColorTexto(AzulTexto);
 
     for (std::size_t k = 0; k < kTitulos.size(); ++k) {
         auto *l = new Etiqueta(this, QStringLiteral("lblTitulo_%1").arg(k),
             QRect(kTitulos[k].columna.left, 88, kTitulos[k].columna.ancho, 17),
             tr(kTitulos[k].rotulo.texto, kTitulos[k].rotulo.desambiguacion));
         l->setFont(FuenteVentana(8.25, true));
-        l->PonerFondo(kAzul);
+        l->PonerFondo(AzulTexto);
         l->PonerColorTexto(Qt::white);
         l->PonerBorde(true);
     }
@@ -112,7 +109,7 @@ void frmHOF::Construir()
     }
 
     auto *enlace = new Etiqueta(this, QStringLiteral("Label2"), QRect(40, 384, 353, 17), InvitacionWeb());
-    enlace->PonerFondo(kFondoEnlace);
+    enlace->PonerFondo(NaranjaEnlace);
     enlace->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto *image2 = new ZonaActiva(this, QStringLiteral("Image2"), QRect(32, 384, 369, 17));
     connect(image2, &ZonaActiva::clicked, this, &frmHOF::Image2_Click);
@@ -127,7 +124,7 @@ void frmHOF::Construir()
     connect(Command1_, &QPushButton::clicked, this, &frmHOF::Command1_Click);
 
     lblAviso_ = new Etiqueta(this, QStringLiteral("lblAviso"), kLugarAviso);
-    lblAviso_->PonerColorTexto(kRojoAviso);
+    lblAviso_->PonerColorTexto(RojoAviso);
     lblAviso_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblAviso_->hide();
     // The player's own history, beside OK in the free part of the bottom row.
@@ -179,7 +176,7 @@ void frmHOF::Form_Load()
         const tRegistroHOF &r = tabla_.Registros[i];
         lblFecha_[i]->setText(r.Fecha);
         lblHora_[i]->setText(r.Hora);
-        lblDificultad_[i]->setText(NombreDificultad(r.Dificultad));
+        lblDificultad_[i]->setText(TextoDificultad(r.Dificultad));
         lblNombre_[i]->setText(r.Nombre);
         lblPuntos_[i]->setText(QString::number(r.Puntos));
     }

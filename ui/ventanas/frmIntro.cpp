@@ -1,6 +1,7 @@
 #include "frmIntro.h"
 
 #include "Apariencia.h"
+#include "Colores.h"
 #include "Arte.h"
 #include "Controles.h"
 #include "Idioma.h"
@@ -95,7 +96,7 @@ void frmIntro::Construir()
     //: Heading of the difficulty panel (265 x 33 px, 24 pt, bold, underlined).
     auto *rotulo
         = new Etiqueta(picDificultad_, QStringLiteral("Label1"), QRect(16, 8, 265, 33), tr("DIFFICULTY"));
-    rotulo->PonerColorTexto(QColor(0, 0, 255));
+    rotulo->PonerColorTexto(AzulTexto);
     rotulo->setFont(FuenteVentana(24, true, true));
 
     for (std::size_t i = 0; i < kDificultades.size(); ++i) {

@@ -1,4 +1,5 @@
 #include "frmMain.h"
+#include "Colores.h"
 
 #include "Ajustes.h"
 #include "Apariencia.h"
@@ -23,19 +24,13 @@
 #include <QPushButton>
 
 namespace {
-const QColor kPanelFondo(192, 192, 255);
-const QColor kPanelTexto(0, 0, 255);
-const QColor kMelocoton(255, 224, 192);
-const QColor kRojo(255, 0, 0);
-const QColor kRojoOscuro(192, 0, 0);
-const QColor kAzulMarca(128, 128, 255);
 
 // A label in the "panel colours": blue on light blue.
 template <class Clase = Etiqueta> Clase *Contador(QWidget *p, const char *nombre, QRect r, double puntos)
 {
     auto *l = new Clase(p, QString::fromLatin1(nombre), r);
-    l->PonerFondo(kPanelFondo);
-    l->PonerColorTexto(kPanelTexto);
+    l->PonerFondo(AzulClaro);
+    l->PonerColorTexto(AzulTexto);
     l->setFont(FuenteVentana(puntos));
     return l;
 }
@@ -44,7 +39,7 @@ template <class Clase = Etiqueta> Clase *Contador(QWidget *p, const char *nombre
 Etiqueta *Titulo(QWidget *p, const char *nombre, QRect r, const QString &texto)
 {
     auto *l = new Etiqueta(p, QString::fromLatin1(nombre), r, texto);
-    l->PonerFondo(kMelocoton);
+    l->PonerFondo(Melocoton);
     l->setFont(FuenteVentana(9.75));
     return l;
 }
@@ -74,7 +69,7 @@ frmMain::frmMain(Contexto &ctx) : QWidget(nullptr), ctx_(ctx)
 
     // Load: the back-to-menu picture first, then the rules set up palette, levels and board.
     CargarImagenMenu();
-    juego_ = std::make_unique<Juego>(ctx_.estado, *this, ctx_.sonido, ctx_.azar, ctx_.dirApp.toStdString());
+    juego_ = std::make_unique<Juego>(ctx_.estado, *this, ctx_.sonido, ctx_.azar);
     juego_->Observar(ctx_.historial);
     juego_->CargaInicial();
     if (Ajustes *a = ctx_.ajustes) {
@@ -94,7 +89,7 @@ void frmMain::Construir()
     const int rayas[] = {8, 48, 696, 736};
     const char *nombresRayas[] = {"Shape2", "Shape4", "Shape5", "Shape6"};
     for (int k = 0; k < 4; ++k)
-        new Forma(this, QString::fromLatin1(nombresRayas[k]), QRect(rayas[k], 0, 9, 481), kMelocoton);
+        new Forma(this, QString::fromLatin1(nombresRayas[k]), QRect(rayas[k], 0, 9, 481), Melocoton);
     for (int i = 0; i < 8; ++i) {
         shpIzq_[i]
             = new Forma(this, QStringLiteral("shpIzq_%1").arg(i), QRect(24, 8 + 48 * i, 17, 17), Qt::white);
@@ -103,9 +98,9 @@ void frmMain::Construir()
     }
 
     // Head row.
-    new Forma(this, QStringLiteral("Shape8"), QRect(64, 16, 137, 17), kMelocoton);
-    new Forma(this, QStringLiteral("Shape9"), QRect(552, 16, 137, 17), kMelocoton);
-    new Forma(this, QStringLiteral("Shape10"), QRect(208, 80, 337, 17), kMelocoton);
+    new Forma(this, QStringLiteral("Shape8"), QRect(64, 16, 137, 17), Melocoton);
+    new Forma(this, QStringLiteral("Shape9"), QRect(552, 16, 137, 17), Melocoton);
+    new Forma(this, QStringLiteral("Shape10"), QRect(208, 80, 337, 17), Melocoton);
     //: Caption over the level number (161 x 17 px, 9.75 pt).
     Titulo(this, "Label10", QRect(208, 16, 161, 17), tr("LEVEL", "caption"));
     lblNivel_ = Contador(this, "lblNivel", QRect(208, 40, 57, 33), 24);
@@ -134,9 +129,9 @@ void frmMain::Construir()
     }
 
     // Message panel over the grid (widened at load to cover it exactly).
-    picMensaje_ = new Panel(this, QStringLiteral("picMensaje"), QRect(64, 112, 577, 249), kPanelFondo);
+    picMensaje_ = new Panel(this, QStringLiteral("picMensaje"), QRect(64, 112, 577, 249), AzulClaro);
     lblMensaje_ = new Etiqueta(picMensaje_, QStringLiteral("lblMensaje"), QRect(152, 16, 329, 177));
-    lblMensaje_->PonerColorTexto(kPanelTexto);
+    lblMensaje_->PonerColorTexto(AzulTexto);
     lblMensaje_->setFont(FuenteVentana(13.5));
     //: The button that starts the level's clock (121 x 25 px).
     cmdEmpezar_ = new QPushButton(tr("START"), picMensaje_);
@@ -155,28 +150,28 @@ void frmMain::Construir()
     lblSegundos_ = Contador<ContadorSegundos>(this, "lblSegundos", QRect(64, 408, 145, 33), 24);
     //: Caption under the seconds left (145 x 17 px, 9.75 pt).
     Titulo(this, "Label3", QRect(64, 448, 145, 17), tr("REMAINING", "caption below the seconds left"));
-    shpBarraTiempo_ = new Forma(this, QStringLiteral("shpBarraTiempo"), QRect(216, 384, 17, 73), kRojo);
-    new Forma(this, QStringLiteral("Shape1"), QRect(216, 456, 17, 9), kRojoOscuro);
+    shpBarraTiempo_ = new Forma(this, QStringLiteral("shpBarraTiempo"), QRect(216, 384, 17, 73), Rojo);
+    new Forma(this, QStringLiteral("Shape1"), QRect(216, 456, 17, 9), RojoOscuro);
     auto *l8
         = new Etiqueta(this, QStringLiteral("Label8"), QRect(240, 392, 161, 25), QStringLiteral("VELUNDA"));
-    l8->PonerFondo(kAzulMarca);
+    l8->PonerFondo(AzulMedio);
     l8->PonerColorTexto(Qt::white);
     l8->setFont(FuenteVentana(13.5, true));
     auto *l9 = new Etiqueta(this, QStringLiteral("Label9"), QRect(240, 416, 161, 25), HostWeb());
-    l9->PonerFondo(kAzulMarca);
+    l9->PonerFondo(AzulMedio);
     l9->PonerColorTexto(Qt::white);
     l9->setFont(FuenteVentana(9.75, true));
     auto *image1 = new ZonaActiva(this, QStringLiteral("Image1"), QRect(248, 392, 145, 49));
     connect(image1, &ZonaActiva::clicked, this, [this] { AbrirWeb(ctx_); });
     auto *volver = new ZonaActiva(this, QStringLiteral("imgVolverAlMenu"), QRect(408, 392, 105, 49));
     connect(volver, &ZonaActiva::clicked, this, &frmMain::imgVolverAlMenu_Click);
-    new Forma(this, QStringLiteral("Shape7"), QRect(240, 448, 273, 17), kMelocoton);
+    new Forma(this, QStringLiteral("Shape7"), QRect(240, 448, 273, 17), Melocoton);
     new Etiqueta(this, QStringLiteral("Label11"), QRect(248, 448, 257, 17), LineaWebJuego());
     auto *image2 = new ZonaActiva(this, QStringLiteral("Image2"), QRect(232, 448, 289, 17));
     connect(image2, &ZonaActiva::clicked, this, [this] { AbrirWeb(ctx_); });
     shpBarraEncontrados_
-        = new Forma(this, QStringLiteral("shpBarraEncontrados"), QRect(520, 384, 17, 73), kRojo);
-    new Forma(this, QStringLiteral("Shape3"), QRect(520, 456, 17, 9), kRojoOscuro);
+        = new Forma(this, QStringLiteral("shpBarraEncontrados"), QRect(520, 384, 17, 73), Rojo);
+    new Forma(this, QStringLiteral("Shape3"), QRect(520, 456, 17, 9), RojoOscuro);
     //: Caption over the matches found, read on with the caption under them:
     //: "YOU'VE FOUND 2 OF 5 MATCHES" (145 x 17 px, 9.75 pt).
     Titulo(this, "Label2", QRect(544, 384, 145, 17), tr("YOU'VE FOUND"));
@@ -211,7 +206,7 @@ void frmMain::ConstruirPausa()
     // The paused panel: its own text and button where the level goal and START lie.
     lblPausa_ = new Etiqueta(picMensaje_, QStringLiteral("lblPausa"), lblMensaje_->geometry(),
         tr("GAME PAUSED\n\nTHE CLOCK IS STOPPED\n\nPRESS ENTER TO GO ON"));
-    lblPausa_->PonerColorTexto(kPanelTexto);
+    lblPausa_->PonerColorTexto(AzulTexto);
     lblPausa_->setFont(FuenteVentana(13.5));
     lblPausa_->hide();
     cmdSeguir_ = new QPushButton(tr("GO ON"), picMensaje_);
