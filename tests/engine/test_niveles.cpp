@@ -2,6 +2,8 @@
 #include "Niveles.h"
 #include "Paleta.h"
 
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -83,20 +85,42 @@ TEST(TiempoPermitido, AllFourDifficultiesGiveTheirListsForAllFiftyLevels)
                 << "difficulty " << d << " level " << j;
 }
 
-TEST(Paleta, EightColoursInOrderPackedAsRedGreenBlue)
+TEST(Paleta, EightDistinctColoursEachNamedByItsWordAndPackedRedFirst)
 {
     EstadoJuego e;
     LlenarPaleta(e);
-    const char *nombres[] = {"RED", "GREEN", "BLUE", "BROWN", "PINK", "YELLOW", "CYAN", "ORANGE"};
-    for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(e.NombreColor[i], nombres[i]);
-    // Each value once, packed by hand: red + 256 green + 65536 blue.
-    EXPECT_EQ(e.ColorRGB[0], 255);
-    EXPECT_EQ(e.ColorRGB[1], 256 * 255);
-    EXPECT_EQ(e.ColorRGB[2], 65536 * 255);
-    EXPECT_EQ(e.ColorRGB[3], 170 + 256 * 85);
-    EXPECT_EQ(e.ColorRGB[4], 255 + 256 * 120 + 65536 * 200);
-    EXPECT_EQ(e.ColorRGB[5], 235 + 256 * 235);
-    EXPECT_EQ(e.ColorRGB[6], 256 * 230 + 65536 * 230);
-    EXPECT_EQ(e.ColorRGB[7], 255 + 256 * 150 + 65536 * 50);
+    // What a player calls each word's ink: a hue range in degrees (red wraps past 360),
+    // and for brown a darker shade than the bright inks.
+    const struct {
+        const char *palabra;
+        double desde, hasta;
+        bool oscuro;
+    } tintas[] = {{"RED", -15, 15, false}, {"ORANGE", 15, 45, false}, {"BROWN", 15, 45, true},
+        {"YELLOW", 50, 70, false}, {"GREEN", 90, 150, false}, {"CYAN", 170, 200, false},
+        {"BLUE", 220, 260, false}, {"PINK", 300, 350, false}};
+    int nombradas = 0;
+    for (int i = 0; i < kNumColores; ++i) {
+        // Unpacked by hand, red in the low byte: a palette packed the other way round would
+        // show RED in blue.
+        const double r = (e.ColorRGB[i] & 0xFF) / 255., g = ((e.ColorRGB[i] >> 8) & 0xFF) / 255.,
+                     b = ((e.ColorRGB[i] >> 16) & 0xFF) / 255.;
+        EXPECT_EQ(e.ColorRGB[i] >> 24, 0) << i;
+        const double mayor = std::max({r, g, b}), menor = std::min({r, g, b}), c = mayor - menor;
+        ASSERT_GT(c, 0.4) << e.NombreColor[i];  // a vivid ink, never a grey
+        double tono = mayor == r ? 60 * std::fmod((g - b) / c + 6, 6)
+            : mayor == g         ? 60 * ((b - r) / c + 2)
+                                 : 60 * ((r - g) / c + 4);
+        if (tono > 345)
+            tono -= 360;
+        for (const auto &t : tintas)
+            if (e.NombreColor[i] == t.palabra) {
+                ++nombradas;
+                EXPECT_TRUE(tono >= t.desde && tono <= t.hasta) << t.palabra << " shown at hue " << tono;
+                EXPECT_EQ(mayor < 0.8, t.oscuro) << t.palabra;
+            }
+        for (int j = 0; j < i; ++j)
+            EXPECT_TRUE(e.ColorRGB[i] != e.ColorRGB[j] && e.NombreColor[i] != e.NombreColor[j])
+                << i << " " << j;
+    }
+    EXPECT_EQ(nombradas, kNumColores);  // every word is one a player knows
 }
