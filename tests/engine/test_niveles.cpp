@@ -1,10 +1,11 @@
-// The level table and the time each level allows.
+// The level table, the time each level allows and the colours in play.
 #include "Niveles.h"
 #include "Paleta.h"
 
-#include <algorithm>
-#include <cmath>
+#include <QColor>
 #include <gtest/gtest.h>
+#include <map>
+#include <tuple>
 
 namespace {
 
@@ -89,38 +90,24 @@ TEST(Paleta, EightDistinctColoursEachNamedByItsWordAndPackedRedFirst)
 {
     EstadoJuego e;
     LlenarPaleta(e);
-    // What a player calls each word's ink: a hue range in degrees (red wraps past 360),
-    // and for brown a darker shade than the bright inks.
-    const struct {
-        const char *palabra;
-        double desde, hasta;
-        bool oscuro;
-    } tintas[] = {{"RED", -15, 15, false}, {"ORANGE", 15, 45, false}, {"BROWN", 15, 45, true},
-        {"YELLOW", 50, 70, false}, {"GREEN", 90, 150, false}, {"CYAN", 170, 200, false},
-        {"BLUE", 220, 260, false}, {"PINK", 300, 350, false}};
-    int nombradas = 0;
+    // What a player calls each word's ink: a hue range in degrees (red wraps past 360), and
+    // for brown a darker shade than the bright inks.
+    const std::map<std::string, std::tuple<int, int, bool>> tintas{{"RED", {-15, 15, false}},
+        {"ORANGE", {15, 45, false}}, {"BROWN", {15, 45, true}}, {"YELLOW", {50, 70, false}},
+        {"GREEN", {90, 150, false}}, {"CYAN", {170, 200, false}}, {"BLUE", {220, 260, false}},
+        {"PINK", {300, 345, false}}};
     for (int i = 0; i < kNumColores; ++i) {
-        // Unpacked by hand, red in the low byte: a palette packed the other way round would
-        // show RED in blue.
-        const double r = (e.ColorRGB[i] & 0xFF) / 255., g = ((e.ColorRGB[i] >> 8) & 0xFF) / 255.,
-                     b = ((e.ColorRGB[i] >> 16) & 0xFF) / 255.;
-        EXPECT_EQ(e.ColorRGB[i] >> 24, 0) << i;
-        const double mayor = std::max({r, g, b}), menor = std::min({r, g, b}), c = mayor - menor;
-        ASSERT_GT(c, 0.4) << e.NombreColor[i];  // a vivid ink, never a grey
-        double tono = mayor == r ? 60 * std::fmod((g - b) / c + 6, 6)
-            : mayor == g         ? 60 * ((b - r) / c + 2)
-                                 : 60 * ((r - g) / c + 4);
-        if (tono > 345)
-            tono -= 360;
-        for (const auto &t : tintas)
-            if (e.NombreColor[i] == t.palabra) {
-                ++nombradas;
-                EXPECT_TRUE(tono >= t.desde && tono <= t.hasta) << t.palabra << " shown at hue " << tono;
-                EXPECT_EQ(mayor < 0.8, t.oscuro) << t.palabra;
-            }
+        // Unpacked by hand, red in the low byte: packed the other way round, RED would show blue.
+        const int32_t c = e.ColorRGB[i];
+        const QColor tinta(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+        EXPECT_EQ(c >> 24, 0) << i;
+        ASSERT_TRUE(tintas.count(e.NombreColor[i])) << e.NombreColor[i];
+        const auto [desde, hasta, oscuro] = tintas.at(e.NombreColor[i]);
+        const int tono = tinta.hsvHue() > 345 ? tinta.hsvHue() - 360 : tinta.hsvHue();
+        EXPECT_TRUE(tinta.hsvSaturation() > 100 && tono >= desde && tono <= hasta)
+            << e.NombreColor[i] << " " << tono;
+        EXPECT_EQ(tinta.value() < 204, oscuro) << e.NombreColor[i];
         for (int j = 0; j < i; ++j)
-            EXPECT_TRUE(e.ColorRGB[i] != e.ColorRGB[j] && e.NombreColor[i] != e.NombreColor[j])
-                << i << " " << j;
+            EXPECT_TRUE(c != e.ColorRGB[j] && e.NombreColor[i] != e.NombreColor[j]) << i << " " << j;
     }
-    EXPECT_EQ(nombradas, kNumColores);  // every word is one a player knows
 }

@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -89,16 +90,15 @@ TEST_F(Pantalla, WordLabelsTileTheBoardInReadingOrderUnderTheStartPanel)
     ASSERT_TRUE(columnas > 1 && 32 % columnas == 0 && columnas < 32);
     QRect tablero;
     for (int i = 0; i < 32; ++i) {
-        const QRect &l = lugares[i];
+        const QRect &l = lugares[i], &antes = lugares[std::max(i - 1, 0)];
         tablero |= l;
-        EXPECT_EQ(l.size(), lugares[0].size()) << i;
-        if (i % columnas) {
-            EXPECT_EQ(l.top(), lugares[i - 1].top()) << i;
-            EXPECT_GT(l.left(), lugares[i - 1].right() + 1) << i;
-        } else if (i > 0) {
-            EXPECT_GT(l.top(), lugares[i - 1].bottom() + 1) << i;
-        }
-        EXPECT_TRUE(i < columnas || l.left() == lugares[i - columnas].left()) << i;
+        EXPECT_TRUE(i == 0
+            || (i % columnas ? l.top() == antes.top() && l.left() > antes.right() + 1
+                             : l.top() > antes.bottom() + 1))
+            << i;
+        EXPECT_TRUE(
+            l.size() == lugares[0].size() && (i < columnas || l.left() == lugares[i - columnas].left()))
+            << i;
     }
     EXPECT_TRUE(f->rect().contains(tablero));
     auto *panel = Control<QWidget>(QStringLiteral("picMensaje"));
