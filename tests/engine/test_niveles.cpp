@@ -1,8 +1,11 @@
-// The level table and the time each level allows.
+// The level table, the time each level allows and the colours in play.
 #include "Niveles.h"
 #include "Paleta.h"
 
+#include <QColor>
 #include <gtest/gtest.h>
+#include <map>
+#include <tuple>
 
 namespace {
 
@@ -83,20 +86,28 @@ TEST(TiempoPermitido, AllFourDifficultiesGiveTheirListsForAllFiftyLevels)
                 << "difficulty " << d << " level " << j;
 }
 
-TEST(Paleta, EightColoursInOrderPackedAsRedGreenBlue)
+TEST(Paleta, EightDistinctColoursEachNamedByItsWordAndPackedRedFirst)
 {
     EstadoJuego e;
     LlenarPaleta(e);
-    const char *nombres[] = {"RED", "GREEN", "BLUE", "BROWN", "PINK", "YELLOW", "CYAN", "ORANGE"};
-    for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(e.NombreColor[i], nombres[i]);
-    // Each value once, packed by hand: red + 256 green + 65536 blue.
-    EXPECT_EQ(e.ColorRGB[0], 255);
-    EXPECT_EQ(e.ColorRGB[1], 256 * 255);
-    EXPECT_EQ(e.ColorRGB[2], 65536 * 255);
-    EXPECT_EQ(e.ColorRGB[3], 170 + 256 * 85);
-    EXPECT_EQ(e.ColorRGB[4], 255 + 256 * 120 + 65536 * 200);
-    EXPECT_EQ(e.ColorRGB[5], 235 + 256 * 235);
-    EXPECT_EQ(e.ColorRGB[6], 256 * 230 + 65536 * 230);
-    EXPECT_EQ(e.ColorRGB[7], 255 + 256 * 150 + 65536 * 50);
+    // What a player calls each word's ink: a hue range in degrees (red wraps past 360), and
+    // for brown a darker shade than the bright inks.
+    const std::map<std::string, std::tuple<int, int, bool>> tintas{{"RED", {-15, 15, false}},
+        {"ORANGE", {15, 45, false}}, {"BROWN", {15, 45, true}}, {"YELLOW", {50, 70, false}},
+        {"GREEN", {90, 150, false}}, {"CYAN", {170, 200, false}}, {"BLUE", {220, 260, false}},
+        {"PINK", {300, 345, false}}};
+    for (int i = 0; i < kNumColores; ++i) {
+        // Unpacked by hand, red in the low byte: packed the other way round, RED would show blue.
+        const int32_t c = e.ColorRGB[i];
+        const QColor tinta(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+        EXPECT_EQ(c >> 24, 0) << i;
+        ASSERT_TRUE(tintas.count(e.NombreColor[i])) << e.NombreColor[i];
+        const auto [desde, hasta, oscuro] = tintas.at(e.NombreColor[i]);
+        const int tono = tinta.hsvHue() > 345 ? tinta.hsvHue() - 360 : tinta.hsvHue();
+        EXPECT_TRUE(tinta.hsvSaturation() > 100 && tono >= desde && tono <= hasta)
+            << e.NombreColor[i] << " " << tono;
+        EXPECT_EQ(tinta.value() < 204, oscuro) << e.NombreColor[i];
+        for (int j = 0; j < i; ++j)
+            EXPECT_TRUE(c != e.ColorRGB[j] && e.NombreColor[i] != e.NombreColor[j]) << i << " " << j;
+    }
 }

@@ -7,6 +7,7 @@
 #include "Falsos.h"
 #include "FalsosUI.h"
 #include "MarcaFoco.h"
+#include "Pixeles.h"
 #include "SonidoConmutable.h"
 #include "SonidoOpenAL.h"
 #include "frmAjustes.h"
@@ -109,9 +110,10 @@ TEST_F(Comodidades, FirstKeyShowsTheRingOnTheFirstLabelAndThenAClickMovesIt)
     const int acierto = AciertosVisibles(estado).back();
     QTest::mouseClick(f->findChild<Etiqueta *>(QStringLiteral("lblTextos_%1").arg(acierto)), Qt::LeftButton);
     EXPECT_TRUE(f->FocoTeclado() == acierto && f->juego().Encontrados() == 1);
-    const QImage anillo = f->findChild<MarcaFoco *>()->grab().toImage();
-    EXPECT_EQ(anillo.pixelColor(0, anillo.height() / 2), QColor(Qt::black));
-    EXPECT_EQ(anillo.pixelColor(MarcaFoco::kGrosor - 1, anillo.height() / 2), QColor(Qt::white));
+    auto *marca = f->findChild<MarcaFoco *>();
+    const Pixeles anillo(marca);
+    EXPECT_EQ(anillo(0, marca->height() / 2), QColor(Qt::black));
+    EXPECT_EQ(anillo(MarcaFoco::kGrosor - 1, marca->height() / 2), QColor(Qt::white));
 }
 
 TEST_F(Comodidades, DefaultsAreTheGameAsItWasAndChoicesSurviveARestart)
@@ -137,7 +139,7 @@ TEST_F(Comodidades, CalmFlashingSettingHoldsTheGameScreensColour)
     f->tmrFlash_Timer();
     f->tmrFlash_Timer();
     // The colour the window shows: a corner of its background.
-    EXPECT_EQ(f->grab().toImage().pixelColor(2, 2), QColor(255, 150, 150));
+    EXPECT_EQ(Pixeles(f)(2, 2), QColor(255, 150, 150));
 }
 
 TEST_F(Comodidades, MSilencesTheCuesAnywhereButInATextBoxAndTheSettingsWindowFollows)

@@ -239,39 +239,29 @@ TEST_F(Menu, ChoosingADifficultySetsTheValueHidesThenShowsTheGameThenSetsUpTheLe
     EXPECT_EQ(Segundos(), QStringLiteral("7.00"));
 }
 
-TEST_F(Menu, BackToMenuDropsTheGameAndShowsTheMenuWithThePanelHidden)
+TEST_F(Menu, LeavingTheGameByItsMenuHotspotOrCloseBoxDropsItAndShowsTheMenuWithThePanelHidden)
 {
-    Elegir(Dificil);
-    QPointer<frmMain> juego = menu->JuegoAbierto();
-    juego->cmdEmpezar_Click();
-    estado.PuntosTotales = 4321;
-    QTest::mouseClick(juego->findChild<QWidget *>(QStringLiteral("imgVolverAlMenu")), Qt::LeftButton);
-    SoltarVentanasCerradas();
-    EXPECT_TRUE(juego.isNull());
-    EXPECT_EQ(estado.PuntosTotales, 0);
-    EXPECT_TRUE(menu->isVisible());
-    EXPECT_TRUE(Panel()->isHidden());
-    EXPECT_EQ(estado.DificultadActual, static_cast<float>(Dificil));  // the choice survives
-
+    for (const bool porElCierre : {false, true}) {
+        const Dificultad dificultad = porElCierre ? Facil : Dificil;
+        Elegir(dificultad);
+        QPointer<frmMain> juego = menu->JuegoAbierto();
+        juego->cmdEmpezar_Click();
+        estado.PuntosTotales = 4321;
+        if (porElCierre)
+            EXPECT_TRUE(juego->close());  // what the window's close box asks for
+        else
+            QTest::mouseClick(juego->findChild<QWidget *>(QStringLiteral("imgVolverAlMenu")), Qt::LeftButton);
+        SoltarVentanasCerradas();
+        EXPECT_TRUE(juego.isNull()) << porElCierre;
+        EXPECT_EQ(estado.PuntosTotales, 0) << porElCierre;
+        EXPECT_TRUE(menu->isVisible() && Panel()->isHidden()) << porElCierre;
+        EXPECT_EQ(estado.DificultadActual, static_cast<float>(dificultad));  // the choice survives
+    }
     // The next game loads a fresh game screen.
     Elegir(Normal);
     ASSERT_NE(menu->JuegoAbierto(), nullptr);
     EXPECT_EQ(Segundos(), QStringLiteral("15.00"));
     EXPECT_FALSE(menu->isVisible());
-}
-
-TEST_F(Menu, TheGamesCloseBoxAlsoDropsTheGameAndShowsTheMenu)
-{
-    Elegir(Facil);
-    QPointer<frmMain> juego = menu->JuegoAbierto();
-    estado.PuntosTotales = 99;
-    EXPECT_TRUE(juego->close());  // what the window's close box asks for
-    SoltarVentanasCerradas();
-    EXPECT_TRUE(juego.isNull());
-    EXPECT_EQ(estado.PuntosTotales, 0);
-    EXPECT_TRUE(menu->isVisible());
-    EXPECT_TRUE(Panel()->isHidden());
-    EXPECT_EQ(estado.DificultadActual, static_cast<float>(Facil));
 }
 
 TEST_F(Menu, QuitAnsweredNoFromEitherHotspotOrTheCloseBoxChangesNothing)

@@ -6,6 +6,7 @@
 #include "Falsos.h"
 #include "FalsosUI.h"
 #include "Modales.h"
+#include "Pixeles.h"
 #include "Web.h"
 #include "frmMain.h"
 
@@ -15,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -73,26 +75,59 @@ TEST_F(Pantalla, FirstLoadLeavesAllWordLabelsHiddenAsRedOnWhite)
     }
 }
 
-TEST_F(Pantalla, WordGridAndPanelGeometry)
+TEST_F(Pantalla, WordLabelsTileTheBoardInReadingOrderUnderTheStartPanel)
 {
+    // Left to right, then row under row back at the first column: equal rows and columns of
+    // same-sized labels with a gap between neighbours, so no click lands on two of them.
+    QList<QRect> lugares;
     for (int i = 0; i < 32; ++i) {
         auto *l = Control(QStringLiteral("lblTextos_%1").arg(i));
-        EXPECT_EQ(l->geometry(), QRect(64 + 160 * (i % 4), 112 + 32 * (i / 4), 145, 25)) << i;
-        EXPECT_TRUE(l->font().bold());
+        EXPECT_TRUE(l->font().bold()) << i;
+        lugares << l->geometry();
     }
+    int columnas = 1;
+    while (columnas < 32 && lugares[columnas].top() == lugares[0].top())
+        ++columnas;
+    ASSERT_TRUE(columnas > 1 && 32 % columnas == 0 && columnas < 32);
+    QRect tablero;
+    for (int i = 0; i < 32; ++i) {
+        const QRect &l = lugares[i], &antes = lugares[std::max(i - 1, 0)];
+        tablero |= l;
+        EXPECT_TRUE(i == 0
+            || (i % columnas ? l.top() == antes.top() && l.left() > antes.right() + 1
+                             : l.top() > antes.bottom() + 1))
+            << i;
+        EXPECT_TRUE(
+            l.size() == lugares[0].size() && (i < columnas || l.left() == lugares[i - columnas].left()))
+            << i;
+    }
+    EXPECT_TRUE(f->rect().contains(tablero));
     auto *panel = Control<QWidget>(QStringLiteral("picMensaje"));
-    EXPECT_EQ(panel->geometry(), QRect(64, 112, 625, 249));  // covers the grid exactly
+    EXPECT_EQ(panel->geometry(), tablero);  // hides the whole board before START, nothing more
     auto *start = Control<QPushButton>(QStringLiteral("cmdEmpezar"));
     EXPECT_EQ(start->text(), QStringLiteral("START"));
     EXPECT_EQ(start->parentWidget(), panel);
+    EXPECT_TRUE(panel->rect().contains(start->geometry()));
+
+    // The rows of squares: one square each side of the board, level with each other and in
+    // one of the game's colours, row under row down the window.
     for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(
-            Control<Forma>(QStringLiteral("shpIzq_%1").arg(i))->geometry(), QRect(24, 20 + 60 * i, 17, 17));
-        EXPECT_EQ(
-            Control<Forma>(QStringLiteral("shpDch_%1").arg(i))->geometry(), QRect(712, 20 + 60 * i, 17, 17));
+        auto *cuadroIzq = Control<Forma>(QStringLiteral("shpIzq_%1").arg(i));
+        auto *cuadroDch = Control<Forma>(QStringLiteral("shpDch_%1").arg(i));
+        EXPECT_EQ(cuadroIzq->Relleno(), ColorDe(estado.ColorRGB[i])) << i;
+        EXPECT_EQ(cuadroDch->Relleno(), cuadroIzq->Relleno()) << i;
+        const QRect izq = cuadroIzq->geometry(), dch = cuadroDch->geometry();
+        EXPECT_TRUE(izq.width() == izq.height() && izq.size() == dch.size()) << i;
+        EXPECT_EQ(izq.top(), dch.top()) << i;
+        EXPECT_TRUE(izq.right() < tablero.left() && dch.left() > tablero.right()) << i;
+        EXPECT_TRUE(f->rect().contains(izq) && f->rect().contains(dch)) << i;
+        EXPECT_TRUE(
+            i == 0 || izq.top() > Control<Forma>(QStringLiteral("shpIzq_%1").arg(i - 1))->geometry().bottom())
+            << i;
     }
-    EXPECT_EQ(Control<Forma>(QStringLiteral("shpIzq_3"))->Relleno(), QColor(170, 85, 0));
-    EXPECT_EQ(Control<QWidget>(QStringLiteral("imgCHEAT"))->geometry(), QRect(704, 0, 33, 33));
+    // The cheat's hidden corner lies above the right-hand squares, clear of the board.
+    const QRect trampa = Control<QWidget>(QStringLiteral("imgCHEAT"))->geometry();
+    EXPECT_TRUE(trampa.top() == 0 && trampa.left() > tablero.right() && f->rect().contains(trampa));
 }
 
 TEST_F(Pantalla, HotspotsLieOnTopWithThePinkCursorButTheCheatAreaStaysUnmarked)
@@ -121,8 +156,7 @@ TEST_F(Pantalla, ThreeTimersAtTheirPacesTheDecorativeOnesFromTheLoadAllStoppedOn
     EXPECT_TRUE(QTest::qWaitFor([&] { return estado.PasoAnimacion != paso; }, 3000));
     f->juego().PrepararNivel(0);
     estado.TiempoRestante = 1;
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return f->grab().toImage().pixelColor(3, 240) == QColor(255, 0, 0); }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Pixeles(f)(3, 240) == QColor(255, 0, 0); }, 3000));
     f->juego().PrepararNivel(0);
     f->cmdEmpezar_Click();
     EXPECT_TRUE(f->tmrJuego.isActive());
@@ -141,14 +175,14 @@ TEST_F(Pantalla, LitSquaresAndTheLowTimeFlashShowOnTheWindowItself)
     f->juego().PrepararNivel(0);
     // The rows whose two squares show a white border around their own colour.
     auto filasEncendidas = [&] {
-        const QImage imagen = f->grab().toImage();
+        const Pixeles imagen(f);
         QList<int> filas;
         for (int i = 0; i < 8; ++i) {
             int blancos = 0;
             for (const char *lado : {"shpIzq_%1", "shpDch_%1"}) {
                 const Forma *s = Control<Forma>(QString::fromLatin1(lado).arg(i));
-                EXPECT_EQ(imagen.pixelColor(s->geometry().center()), s->Relleno()) << i;
-                const QColor borde = imagen.pixelColor(s->geometry().topLeft() + QPoint(1, 8));
+                EXPECT_EQ(imagen(s->geometry().center()), s->Relleno()) << i;
+                const QColor borde = imagen(s->geometry().topLeft() + QPoint(1, 8));
                 blancos += borde == QColor(Qt::white);
                 EXPECT_TRUE(borde == QColor(Qt::white) || borde == s->Relleno()) << i;
             }
@@ -164,7 +198,7 @@ TEST_F(Pantalla, LitSquaresAndTheLowTimeFlashShowOnTheWindowItself)
     f->tmrAnim_Timer();
     EXPECT_EQ(filasEncendidas(), QList<int>{(primera[0] + 7) % 8});  // one row up, wrapping
 
-    auto fondo = [&] { return f->grab().toImage().pixelColor(3, 240); };
+    auto fondo = [&] { return Pixeles(f)(3, 240); };
     EXPECT_EQ(fondo(), QColor(Qt::white));
     estado.TiempoRestante = 3;
     f->tmrFlash_Timer();
@@ -344,9 +378,9 @@ TEST_F(Pantalla, AClockTickAndAFlashRepaintOnlyWhatChanged)
     EXPECT_EQ(pintados.n[etiqueta->objectName()], 0);
     EXPECT_EQ(pintados.n[QStringLiteral("lblSegundos")], 0);
     EXPECT_GE(pintados.n[QStringLiteral("frmMain")], 1);
-    const QImage imagen = f->grab().toImage();
-    EXPECT_EQ(imagen.pixelColor(2, 2), QColor(Qt::red));
-    EXPECT_EQ(imagen.pixelColor(etiqueta->geometry().topLeft() + QPoint(1, 1)), QColor(Qt::white));
+    const Pixeles imagen(f);
+    EXPECT_EQ(imagen(2, 2), QColor(Qt::red));
+    EXPECT_EQ(imagen(etiqueta->geometry().topLeft() + QPoint(1, 1)), QColor(Qt::white));
 }
 
 TEST_F(Pantalla, TheSecondsCounterDrawsAnyTextAsAPlainLabelWould)
@@ -369,8 +403,7 @@ TEST_F(Pantalla, TheSecondsCounterDrawsAnyTextAsAPlainLabelWould)
         for (const QString &texto : textos) {
             segundos->PonerTexto(texto);
             referencia.setText(texto);
-            EXPECT_EQ(segundos->grab().toImage().convertToFormat(QImage::Format_RGB32),
-                referencia.grab().toImage().convertToFormat(QImage::Format_RGB32))
+            EXPECT_EQ(Pixeles(segundos).Imagen(), Pixeles(&referencia).Imagen())
                 << texto.toStdString() << " " << int(alineacion);
         }
     }
@@ -381,13 +414,12 @@ TEST(Forma, ALitSquareIsItsColourInsideAWhiteBandOfTheBordersWidth)
     QWidget fondo;
     Forma cuadro(&fondo, QStringLiteral("cuadro"), QRect(0, 0, 17, 17), QColor(170, 85, 0));
     cuadro.PonerBorde(true);
-    const QImage imagen = cuadro.grab().toImage();
+    const Pixeles imagen(&cuadro);
     const int k = Forma::kAnchoBorde;
     for (int y = 0; y < 17; ++y)
         for (int x = 0; x < 17; ++x) {
             const bool enBanda = x < k || y < k || x >= 17 - k || y >= 17 - k;
-            ASSERT_EQ(imagen.pixelColor(x, y), enBanda ? QColor(Qt::white) : cuadro.Relleno())
-                << x << "," << y;
+            ASSERT_EQ(imagen(x, y), enBanda ? QColor(Qt::white) : cuadro.Relleno()) << x << "," << y;
         }
 }
 
@@ -399,18 +431,15 @@ TEST_F(Pantalla, TheSecondsCounterRepaintedInPlaceLooksFreshlyPainted)
     auto *segundos = Control(QStringLiteral("lblSegundos"));
     const QRect lugar = segundos->geometry();
     // What the window shows at the counter's place, against the counter painted afresh.
-    auto enPantalla = [&] {
-        return f->screen()->grabWindow(f->winId(), lugar.x(), lugar.y(), lugar.width(), lugar.height()).toImage();
-    };
-    auto fresco = [&] { return segundos->grab().toImage(); };
+    auto enPantalla = [&] { return Pixeles(f, lugar).Imagen(); };
+    auto fresco = [&] { return Pixeles(segundos).Imagen(); };
     QApplication::processEvents();
     // Each tick repaints only from the first character that changes, one or several of them;
     // from "10.00" to "9.98" the text narrows: no trace of the wider one may stay.
     estado.TiempoRestante = 12.44f;
     for (int tick = 0; tick < 200 && segundos->text() != QLatin1String("9.96"); ++tick) {
         f->tmrJuego_Timer();
-        ASSERT_EQ(enPantalla().convertToFormat(QImage::Format_RGB32), fresco().convertToFormat(QImage::Format_RGB32))
-            << segundos->text().toStdString();
+        ASSERT_EQ(enPantalla(), fresco()) << segundos->text().toStdString();
     }
     EXPECT_EQ(segundos->text(), QLatin1String("9.96"));
 }
