@@ -1,6 +1,7 @@
 // The first-paint probe of the start-up programs (the game's start and the floor): at the
 // first paint of the window it watches it prints the wall-clock moment, then, once that
-// paint is done, the peak memory, and quits. Qt only, so the floor links nothing else.
+// paint is done, the peak memory, and quits (after `alSalir`, if given: work the program would
+// finish before it ends, not timed). Qt only, so the floor links nothing else.
 #pragma once
 
 #include <QCoreApplication>
@@ -8,6 +9,7 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <sys/resource.h>
 
 class AlPintar : public QObject {
@@ -20,15 +22,18 @@ public:
                 std::chrono::system_clock::now().time_since_epoch())
                                 .count();
             std::printf("pintado_ns=%lld\n", static_cast<long long>(ns));
-            QTimer::singleShot(0, qApp, [] {
+            QTimer::singleShot(0, qApp, [this] {
                 rusage u{};
                 getrusage(RUSAGE_SELF, &u);
                 std::printf("pico_rss_kb=%ld\n", u.ru_maxrss);
                 std::fflush(stdout);
+                if (alSalir)
+                    alSalir();
                 std::_Exit(0);
             });
         }
         return false;
     }
     bool hecho = false;
+    std::function<void()> alSalir;
 };

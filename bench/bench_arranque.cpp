@@ -10,6 +10,7 @@
 #include "EstadoJuego.h"
 #include "Historial.h"
 #include "Idioma.h"
+#include "ImagenesDatos.h"
 #include "ModuloProgreso.h"
 #include "SonidoConmutable.h"
 #include "SonidoModulo.h"
@@ -25,6 +26,8 @@ int main(int argc, char **argv)
     frmIntro::AnticiparAlArrancar(CarpetaDelPrograma());
     QApplication app(argc, argv);
     AlPintar filtro;
+    // A picture first decoded or painted on this start is kept for the next, as the game's exit would.
+    filtro.alSalir = EsperarCacheImagenes;
     // The same start as the game's main().
     QApplication::setApplicationName(QStringLiteral("Velunda"));
     QApplication::setOrganizationName(QStringLiteral("Quorlan"));

@@ -36,10 +36,11 @@ bool DatosDeFuente(const QString &fuente, qint64 &tam, qint64 &mtimeNs)
     return true;
 }
 
-QString ArchivoCache(const QString &fuente)
+QString ArchivoCache(const QString &fuente, const QByteArray &contenido)
 {
-    const QByteArray clave = QCryptographicHash::hash(QFile::encodeName(QFileInfo(fuente).absoluteFilePath()),
-        QCryptographicHash::Sha1).toHex();
+    const QByteArray nombre
+        = contenido.isEmpty() ? QFile::encodeName(QFileInfo(fuente).absoluteFilePath()) : contenido;
+    const QByteArray clave = QCryptographicHash::hash(nombre, QCryptographicHash::Sha1).toHex();
     return CarpetaCacheImagenes() + QLatin1Char('/') + QLatin1String(clave) + QStringLiteral(".rgb32");
 }
 }  // namespace
@@ -50,12 +51,12 @@ QString CarpetaCacheImagenes()
     return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Quorlan/Velunda");
 }
 
-QImage LeerCacheImagen(const QString &fuente)
+QImage LeerCacheImagen(const QString &fuente, const QByteArray &contenido)
 {
     qint64 tam = 0, mtime = 0;
     if (!DatosDeFuente(fuente, tam, mtime))
         return QImage();
-    const int fd = open(QFile::encodeName(ArchivoCache(fuente)).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = open(QFile::encodeName(ArchivoCache(fuente, contenido)).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return QImage();
     Cabecera c{};
@@ -88,7 +89,7 @@ QImage LeerCacheImagen(const QString &fuente)
         new Mapa{pixeles, bytes});
 }
 
-void GuardarCacheImagen(const QString &fuente, const QImage &imagen)
+void GuardarCacheImagen(const QString &fuente, const QImage &imagen, const QByteArray &contenido)
 {
     qint64 tam = 0, mtime = 0;
     if (imagen.format() != QImage::Format_RGB32 || !DatosDeFuente(fuente, tam, mtime)
@@ -104,7 +105,7 @@ void GuardarCacheImagen(const QString &fuente, const QImage &imagen)
     QByteArray cabecera(kInicioPixeles, '\0');
     std::memcpy(cabecera.data(), &c, sizeof c);
     // Written beside, then renamed over the old copy: a reader sees one or the other, whole.
-    QSaveFile f(ArchivoCache(fuente));
+    QSaveFile f(ArchivoCache(fuente, contenido));
     if (!f.open(QIODevice::WriteOnly) || f.write(cabecera) != cabecera.size())
         return;
     for (int y = 0; y < c.alto; ++y)

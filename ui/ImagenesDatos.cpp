@@ -4,9 +4,10 @@
 #include "LeerJpeg.h"
 #include "LeerPng.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
-#include <QFileInfo>
 #include <functional>
 #include <future>
 #include <map>
@@ -136,6 +137,13 @@ std::vector<std::future<void>> &Guardados()
     return g;
 }
 
+void Guardar(const QString &fuente, const QPixmap &pixmap, const QByteArray &contenido = {})
+{
+    // Written on a thread of its own from the pixmap's own pixels (shared, not copied).
+    Guardados().push_back(std::async(std::launch::async,
+        [fuente, contenido, pixeles = pixmap.toImage()] { GuardarCacheImagen(fuente, pixeles, contenido); }));
+}
+
 QString Base(const QString &dirApp, const QString &nombre) { return dirApp + QStringLiteral("/Data/") + nombre; }
 QString PrefijoClave(const QString &base) { return base + QStringLiteral(" @"); }
 QString ClaveDatos(const QString &base, qreal densidad) { return PrefijoClave(base) + QString::number(densidad); }
@@ -145,6 +153,22 @@ void AnticiparImagenDatos(const QString &dirApp, const QString &nombre, qreal de
 {
     const QString base = Base(dirApp, nombre);
     Adelantar({{ClaveDatos(base, densidad), [base, densidad] { return LeerImagenDatos(base, densidad); }}});
+}
+
+QPixmap CargarImagenPintada(
+    const QByteArray &contenido, qreal densidad, const std::function<QImage()> &pintar)
+{
+    // Tied to the program file: another build paints it anew.
+    const QString programa = QCoreApplication::applicationFilePath();
+    QImage imagen = LeerCacheImagen(programa, contenido);
+    const bool nueva = imagen.isNull();
+    if (nueva)
+        imagen = pintar().convertToFormat(QImage::Format_RGB32);  // the cache keeps RGB32
+    imagen.setDevicePixelRatio(densidad);
+    QPixmap pixmap = QPixmap::fromImage(std::move(imagen));
+    if (nueva)
+        Guardar(programa, pixmap, contenido);
+    return pixmap;
 }
 
 QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad)
@@ -161,10 +185,8 @@ QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal de
         imagen = LeerImagenDatos(base, densidad, [](const QString &a) { return LeerArchivo(a); });
     const QString guardarComo = imagen.text(kGuardarComo);
     QPixmap pixmap = QPixmap::fromImage(std::move(imagen));
-    // Written on a thread of its own from the pixmap's own pixels (shared, not copied).
     if (!guardarComo.isEmpty())
-        Guardados().push_back(std::async(std::launch::async,
-            [guardarComo, pixeles = pixmap.toImage()] { GuardarCacheImagen(guardarComo, pixeles); }));
+        Guardar(guardarComo, pixmap);
     return pixmap;
 }
 
