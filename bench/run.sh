@@ -19,7 +19,7 @@ PARES=${PARES:-31} PRIMERAS=${PRIMERAS:-11}
 XDG_CACHE_HOME=$(mktemp -d)
 export XDG_CACHE_HOME
 carga=()  # the loaders of the loaded run below, which never outlive a failed run either
-trap 'kill "${carga[@]}" 2>/dev/null; rm -rf "$XDG_CACHE_HOME"' EXIT
+trap 'kill "${carga[@]}" 2>/dev/null || true; rm -rf "$XDG_CACHE_HOME"' EXIT
 
 # One start: microseconds from launch to first paint, and peak memory in kB.
 una_vez() {  # $1 = program, $2 = platform

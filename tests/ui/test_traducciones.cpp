@@ -21,6 +21,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
@@ -221,6 +222,25 @@ TEST_F(Ventanas, TranslatedTitleMenuDrawsItsOwnWordsOverTheSameHotspots)
     EXPECT_EQ(cuadro(aleman), ImagenTitulo().convertToFormat(QImage::Format_RGB32));
     EXPECT_NE(cuadro(aleman), cuadro(ingles));
     EXPECT_NE(ImagenTitulo(2), dobleIngles);
+}
+
+TEST(Traducciones, TitleWordsTakeTheLargestSizeThatFitsTheirBox)
+{
+    const auto cabe = [](const QString &texto, const QSizeF &caja, int px) {
+        const QFontMetricsF m(FuenteArte(px));
+        return m.tightBoundingRect(texto).width() <= caja.width() && m.height() <= caja.height() + 2;
+    };
+    for (const QString &codigo : CodigosTs()) {
+        EnIdioma idioma(codigo);
+        for (int i = 0; i < ColoresPaleta; ++i) {
+            const QString palabra = NombrePaleta(i);
+            for (const QSizeF caja : {QSizeF(30, 12), QSizeF(57, 20), QSizeF(96, 19), QSizeF(140, 50)}) {
+                const int px = FuenteQueCabe(palabra, caja, 40).pixelSize();
+                EXPECT_TRUE(px == 6 || cabe(palabra, caja, px)) << qPrintable(palabra) << " " << px;
+                EXPECT_TRUE(px == 40 || !cabe(palabra, caja, px + 1)) << qPrintable(palabra) << " " << px;
+            }
+        }
+    }
 }
 
 TEST_F(Ventanas, HighScoreTableReadsTheSameInEveryLanguage)
