@@ -219,7 +219,9 @@ TEST_F(Ventanas, TranslatedTitleMenuDrawsItsOwnWordsOverTheSameHotspots)
     EnIdioma de(QStringLiteral("de"));
     frmIntro aleman(ctx);
     EXPECT_EQ(zonas(aleman), zonas(ingles));
-    EXPECT_EQ(cuadro(aleman), ImagenTitulo().convertToFormat(QImage::Format_RGB32));
+    const qreal densidad
+        = aleman.findChild<QLabel *>(QStringLiteral("imgTitulo"))->pixmap().devicePixelRatio();
+    EXPECT_EQ(cuadro(aleman), ImagenTitulo(densidad).convertToFormat(QImage::Format_RGB32));
     EXPECT_NE(cuadro(aleman), cuadro(ingles));
     EXPECT_NE(ImagenTitulo(2), dobleIngles);
 }
