@@ -162,6 +162,37 @@ TEST(ImagenesDatos, WhateverIsPlantedInTheCacheTheTitleComesBackWholeAndAtOnce)
     }
 }
 
+TEST(ImagenesDatos, APaintedPictureIsPaintedOnceForWhatItShowsThenTakenFromTheCache)
+{
+    int pintadas = 0;
+    const auto pintor = [&pintadas](QColor fondo) {
+        return [&pintadas, fondo] {
+            ++pintadas;
+            QImage img(40, 30, QImage::Format_ARGB32_Premultiplied);
+            img.fill(fondo);
+            img.setPixelColor(3, 4, Qt::black);
+            return img;
+        };
+    };
+    const auto pixeles = [](const QPixmap &p) { return p.toImage().convertToFormat(QImage::Format_RGB32); };
+
+    const QPixmap roja = CargarImagenPintada("prueba roja", 2.0, pintor(Qt::red));
+    EXPECT_EQ(pintadas, 1);
+    EXPECT_EQ(roja.devicePixelRatio(), 2.0);
+    EXPECT_EQ(pixeles(roja).pixelColor(3, 4), QColor(Qt::black));
+
+    // The same content again: the kept copy, at the density asked for, not a new painting.
+    const QPixmap otraVez = CargarImagenPintada("prueba roja", 2.0, pintor(Qt::blue));
+    EXPECT_EQ(pintadas, 1);
+    EXPECT_EQ(otraVez.devicePixelRatio(), 2.0);
+    EXPECT_EQ(pixeles(otraVez), pixeles(roja));
+
+    // Other content is painted anew.
+    const QPixmap azul = CargarImagenPintada("prueba azul", 2.0, pintor(Qt::blue));
+    EXPECT_EQ(pintadas, 2);
+    EXPECT_EQ(pixeles(azul).pixelColor(20, 20), QColor(Qt::blue));
+}
+
 TEST(ImagenesDatos, TheCacheKeepsAFewCopiesHoweverManyFoldersTheGameRunsFrom)
 {
     QTemporaryDir dir;

@@ -35,12 +35,29 @@ QFont FuenteArte(qreal pixeles, bool negrita)
 
 QFont FuenteQueCabe(const QString &texto, const QSizeF &caja, qreal pixelesMax, bool negrita)
 {
-    for (int px = qRound(pixelesMax); px > 6; --px) {
-        const QFont f = FuenteArte(px, negrita);
-        const QRectF medida = QFontMetricsF(f).tightBoundingRect(texto);
-        if (medida.width() <= caja.width() && QFontMetricsF(f).height() <= caja.height() + 2)
-            return f;
+    // Each size tried loads a font of its own, the dearest part of painting the title. Text
+    // grows with its size, so the search starts where the largest size's measure scales to
+    // and steps from there to the largest size that fits.
+    qreal ancho = 0, alto = 0;
+    const auto cabe = [&](int px) {
+        const QFontMetricsF medida(FuenteArte(px, negrita));
+        ancho = medida.tightBoundingRect(texto).width();
+        alto = medida.height();
+        return ancho <= caja.width() && alto <= caja.height() + 2;
+    };
+    const int mayor = qRound(pixelesMax);
+    if (mayor <= 6 || cabe(mayor))
+        return FuenteArte(qMax(mayor, 6), negrita);
+    const qreal escala = qMin(ancho > 0 ? caja.width() / ancho : 1.0, (caja.height() + 2) / alto);
+    int px = qBound(7, int(mayor * escala), mayor - 1);
+    if (cabe(px)) {
+        while (px + 1 < mayor && cabe(px + 1))
+            ++px;
+        return FuenteArte(px, negrita);
     }
+    while (--px > 6)
+        if (cabe(px))
+            return FuenteArte(px, negrita);
     return FuenteArte(6, negrita);
 }
 

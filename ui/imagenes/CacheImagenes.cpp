@@ -33,10 +33,11 @@ bool DatosDeFuente(const QString &fuente, qint64 &tam, qint64 &mtimeNs)
     return true;
 }
 
-QString ArchivoCache(const QString &fuente)
+QString ArchivoCache(const QString &fuente, const QByteArray &contenido)
 {
-    const QByteArray clave = QCryptographicHash::hash(QFile::encodeName(QFileInfo(fuente).absoluteFilePath()),
-        QCryptographicHash::Sha1).toHex();
+    const QByteArray nombre
+        = contenido.isEmpty() ? QFile::encodeName(QFileInfo(fuente).absoluteFilePath()) : contenido;
+    const QByteArray clave = QCryptographicHash::hash(nombre, QCryptographicHash::Sha1).toHex();
     return CarpetaCacheImagenes() + QLatin1Char('/') + QLatin1String(clave) + kExtension;
 }
 
@@ -69,13 +70,13 @@ QString CarpetaCacheImagenes()
     return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Quorlan/Velunda");
 }
 
-QImage LeerCacheImagen(const QString &fuente)
+QImage LeerCacheImagen(const QString &fuente, const QByteArray &contenido)
 {
     qint64 tam = 0, mtime = 0;
     if (!DatosDeFuente(fuente, tam, mtime))
         return QImage();
     // Never a link, never a wait on a FIFO or a device: a plain file or nothing.
-    const int fd = open(QFile::encodeName(ArchivoCache(fuente)).constData(),
+    const int fd = open(QFile::encodeName(ArchivoCache(fuente, contenido)).constData(),
         O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0)
         return QImage();
@@ -96,7 +97,7 @@ QImage LeerCacheImagen(const QString &fuente)
     return imagen;
 }
 
-void GuardarCacheImagen(const QString &fuente, const QImage &imagen)
+void GuardarCacheImagen(const QString &fuente, const QImage &imagen, const QByteArray &contenido)
 {
     qint64 tam = 0, mtime = 0;
     const QString carpeta = CarpetaCacheImagenes();
@@ -111,7 +112,7 @@ void GuardarCacheImagen(const QString &fuente, const QImage &imagen)
     c.mtimeFuenteNs = mtime;
     Podar(carpeta);
     // Written beside, then renamed over whatever was there: a reader sees one or the other, whole.
-    QSaveFile f(ArchivoCache(fuente));
+    QSaveFile f(ArchivoCache(fuente, contenido));
     if (!f.open(QIODevice::WriteOnly) || f.write(reinterpret_cast<const char *>(&c), sizeof c) != qint64(sizeof c))
         return;
     for (int y = 0; y < c.alto; ++y)

@@ -12,12 +12,14 @@
 QString CarpetaCacheImagenes();
 
 // The cached copy of `fuente`'s picture (RGB32), or null when there is none that matches the
-// file as it is now.
-QImage LeerCacheImagen(const QString &fuente);
+// file as it is now. With `contenido`, the copy is found by it instead of by the file's path:
+// a picture the program `fuente` made from that content (its words, its font), so that one
+// copy serves wherever the program runs from.
+QImage LeerCacheImagen(const QString &fuente, const QByteArray &contenido = {});
 
 // Keeps `imagen` as the copy of `fuente` (RGB32 only). Quietly does nothing where the cache
 // folder cannot be written.
-void GuardarCacheImagen(const QString &fuente, const QImage &imagen);
+void GuardarCacheImagen(const QString &fuente, const QImage &imagen, const QByteArray &contenido = {});
 
 // How many copies the folder keeps at most.
 inline constexpr int kCopiasCache = 4;

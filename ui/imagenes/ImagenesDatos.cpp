@@ -2,6 +2,7 @@
 
 #include "CacheImagenes.h"
 
+#include <QCoreApplication>
 #include <QImageReader>
 
 namespace {
@@ -44,6 +45,19 @@ QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal de
         }
     }
     return QPixmap::fromImage(LeerDatos(base + QStringLiteral(".jpg")));
+}
+
+QPixmap CargarImagenPintada(const QByteArray &contenido, qreal densidad, const std::function<QImage()> &pintar)
+{
+    // Tied to the program file: another build paints it anew.
+    const QString programa = QCoreApplication::applicationFilePath();
+    QImage imagen = LeerCacheImagen(programa, contenido);
+    if (imagen.isNull()) {
+        imagen = pintar().convertToFormat(QImage::Format_RGB32);  // the cache keeps RGB32
+        GuardarCacheImagen(programa, imagen, contenido);
+    }
+    imagen.setDevicePixelRatio(densidad);
+    return QPixmap::fromImage(std::move(imagen));
 }
 
 QImage LeerImagenPropia(const QString &archivo) { return Leer(archivo, "png"); }

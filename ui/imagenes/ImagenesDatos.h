@@ -4,11 +4,18 @@
 #include <QImage>
 #include <QPixmap>
 #include <QString>
+#include <functional>
 
 // A picture from the Data folder beside the program ("Titulo" reads Data/Titulo.jpg); on
 // high-density screens the sharper "@2x" file is taken when it is there. Null if missing.
 // A large one is decoded once and then taken from the player's cache (CacheImagenes.h).
 QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad);
+
+// A picture the program paints itself (opaque), the same on every run of this program with
+// the same `contenido` (what it depends on besides the program: its words, its font, its
+// density): painted by `pintar` the first time, then taken from the player's cache like a
+// large Data picture, at `densidad`.
+QPixmap CargarImagenPintada(const QByteArray &contenido, qreal densidad, const std::function<QImage()> &pintar);
 
 // One of the game's own PNG pictures (a file or resource path); null if it cannot be read.
 QImage LeerImagenPropia(const QString &archivo);

@@ -72,6 +72,8 @@ void QuitarIdioma()
 
 bool TraduccionActiva() { return Activos().juego != nullptr; }
 
+QString IdiomaInstalado() { return TraduccionActiva() ? Activos().juego->language() : QString(); }
+
 QString IdiomaDelSistema()
 {
     // Asked before Qt starts and again once it has: worked out once (the locale is the

@@ -19,6 +19,8 @@ QString ElegirIdioma(const QStringList &preferidos, const QStringList &disponibl
 bool InstalarIdioma(const QString &codigo);
 void QuitarIdioma();  // back to English
 bool TraduccionActiva();
+// The code of the translation installed ("de", ...), empty in English.
+QString IdiomaInstalado();
 
 // At start-up: the language the system's locale asks for (LANGUAGE, LC_ALL, LC_MESSAGES,
 // LANG, as the desktop sets them).

@@ -4,6 +4,7 @@
 #include "Colores.h"
 #include "Arte.h"
 #include "Controles.h"
+#include "Estilo.h"
 #include "Idioma.h"
 #include "ImagenesDatos.h"
 #include "Mensajes.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -121,8 +123,17 @@ void frmIntro::Form_Load()
     QPixmap titulo;
     if (!TraduccionActiva())
         titulo = CargarImagenDatos(ctx_.dirApp, QStringLiteral("Titulo"), densidad);
-    if (titulo.isNull())
-        titulo = QPixmap::fromImage(ImagenTitulo(densidad));
+    if (titulo.isNull()) {
+        // Painting it takes longer than the rest of the start-up: painted once for each
+        // language, density and font, then kept. Its words come with the program, to which
+        // the kept copy is tied.
+        const QString contenido
+            = QStringLiteral("Titulo %1 @%2 %3 %4")
+                  .arg(IdiomaInstalado(), QString::number(densidad), QFontInfo(FuenteArte(54)).family(),
+                      QFontInfo(FuenteArte(54)).styleName());
+        titulo = CargarImagenPintada(
+            contenido.toUtf8(), densidad, [densidad] { return ImagenTitulo(densidad); });
+    }
     imgTitulo_->setPixmap(titulo);
     imgTitulo_->resize(titulo.deviceIndependentSize().toSize());  // its own size, unstretched
 }
