@@ -33,7 +33,7 @@ int16_t Entero16(const QString &texto)
 
 QString SeccionHOF(int puesto) { return QStringLiteral("%1").arg(puesto, 2, 10, QChar(u'0')); }
 
-QString NombreDificultad(int codigo)
+QString NombreDificultadIngles(int codigo)
 {
     // The file keeps the code; the name is the player's language's, so a table reads the
     // same whatever language wrote it.
@@ -47,8 +47,14 @@ QString NombreDificultad(int codigo)
         //: Difficulty in the high-score table (97 x 17 px, 8.25 pt).
         QT_TRANSLATE_NOOP("Dificultad", "HARD"),
     };
-    return (codigo >= 0 && codigo <= 3) ? QCoreApplication::translate("Dificultad", kNombres[codigo])
-                                        : QString();
+    return (codigo >= 0 && codigo <= 3) ? QString::fromLatin1(kNombres[codigo]) : QString();
+}
+
+QString NombreDificultad(int codigo)
+{
+    const QString ingles = NombreDificultadIngles(codigo);
+    return ingles.isEmpty() ? ingles
+                            : QCoreApplication::translate("Dificultad", ingles.toLatin1().constData());
 }
 
 void TablaHOF::Cargar(const QString &ruta)

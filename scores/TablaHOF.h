@@ -55,6 +55,8 @@ void OrdenarHOF(TablaHOF &tabla);
 // "VERY EASY", "EASY", "NORMAL", "HARD" for codes 0..3, in the player's language; empty
 // for any other code.
 QString NombreDificultad(int codigo);
+// The same names as written in the source, whatever the player's language.
+QString NombreDificultadIngles(int codigo);
 
 // The section of place p: "00".."09".
 QString SeccionHOF(int puesto);
