@@ -2,6 +2,7 @@
 
 #include "Esquema.h"
 #include "Dificultad.h"
+#include "Rescate.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,11 +18,31 @@ namespace {
 // SQLite's primary result codes, as Qt passes them on in nativeErrorCode().
 constexpr int kOcupado = 5, kBloqueado = 6, kSoloLectura = 8, kDanado = 11, kNoEsBaseDatos = 26;
 
+// A write takes a fraction of a millisecond: this much waiting outlasts another copy's.
+constexpr int kEsperaOcupadoMs = 50;
+// Busy failures in a row that turn the history off: past this, the lock is not a moment's.
+constexpr int kOcupadasMaximas = 3;
+
 const char *const kFinales[] = {"finished", "wrong_click", "time_over", "level_jump", "left"};
 
 QString Momento(const QDateTime &t) { return t.toUTC().toString(Qt::ISODateWithMs); }
 
 int Codigo(const QSqlError &e) { return e.nativeErrorCode().toInt() & 0xFF; }
+
+// One CSV line as RFC 4180 has it. Text another program put in the file may hold anything,
+// so a field a spreadsheet would take for a formula is made plain text first.
+QByteArray FilaCSV(const QStringList &campos)
+{
+    QStringList salida;
+    for (QString c : campos) {
+        if (!c.isEmpty() && QStringLiteral("=+-@").contains(c.front()))
+            c.prepend(u'\'');
+        if (c.contains(u',') || c.contains(u'"') || c.contains(u'\r') || c.contains(u'\n'))
+            c = u'"' + c.replace(u'"', QStringLiteral("\"\"")) + u'"';
+        salida << c;
+    }
+    return salida.join(u',').toUtf8();
+}
 
 QString NuevaConexion()
 {
@@ -71,8 +92,7 @@ bool AlmacenHistorial::AbrirConexion()
         // Every handle on the connection goes out of scope before Cerrar() removes it.
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conexion_);
         db.setDatabaseName(ruta_);
-        // Never wait for another program's lock: a busy file turns the history off instead.
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kEsperaOcupadoMs));
         abierta = db.open();
         int version = 0;
         if (abierta) {
@@ -98,18 +118,30 @@ bool AlmacenHistorial::AbrirConexion()
         return false;
     }
     estado_ = EstadoAlmacen::Abierto;
-    if (error.isValid())
-        return Fallo(error) && Activo();
-    return true;
+    if (!error.isValid())
+        return true;
+    const bool otraVez = Fallo(error);
+    if (Ocupado() && Activo()) {
+        Cerrar();  // opened again, layout and all, at the next write
+        estado_ = EstadoAlmacen::Cerrado;
+    }
+    return otraVez && Activo();
 }
 
 bool AlmacenHistorial::Fallo(const QSqlError &error)
 {
-    switch (Codigo(error)) {
-    case kOcupado:
-    case kBloqueado:
+    const int codigo = Codigo(error);
+    if (codigo == kOcupado || codigo == kBloqueado) {
+        if (++ocupadas_ < kOcupadasMaximas) {
+            QSqlDatabase::database(conexion_, false).rollback();  // the caller keeps the records
+            return false;
+        }
         estado_ = EstadoAlmacen::Bloqueado;
-        break;
+        Cerrar();
+        return false;
+    }
+    ocupadas_ = 0;
+    switch (codigo) {
     case kSoloLectura:
         estado_ = EstadoAlmacen::SoloLectura;
         break;
@@ -141,7 +173,11 @@ bool AlmacenHistorial::MoverAparte()
         QFile::rename(ruta_ + QLatin1String(extra), destino + QLatin1String(extra));
     apartado_ = destino;
     estado_ = EstadoAlmacen::Cerrado;
-    return AbrirConexion();
+    if (!AbrirConexion())
+        return false;
+    QSqlDatabase db = QSqlDatabase::database(conexion_, false);
+    RescatarHistorial(db, destino);
+    return true;
 }
 
 bool AlmacenHistorial::Empezar()
@@ -154,8 +190,10 @@ bool AlmacenHistorial::Confirmar()
     if (!Activo())
         return false;
     QSqlDatabase db = QSqlDatabase::database(conexion_, false);
-    if (db.commit())
+    if (db.commit()) {
+        ocupadas_ = 0;
         return true;
+    }
     const QSqlError error = db.lastError();
     db.rollback();
     Fallo(error);
@@ -241,11 +279,18 @@ tResumenHistorial AlmacenHistorial::Leer()
         return res;
     QSqlError error;
     LeerEn(res, error);
-    if (error.isValid()) {
+    if (!error.isValid())
+        return res;
+    // A damaged file is replaced by one holding what could be read: that is what is shown.
+    if (Fallo(error) && Activo()) {
+        res = {};
+        error = {};
+        LeerEn(res, error);
+        if (!error.isValid())
+            return res;
         Fallo(error);
-        return {};
     }
-    return res;
+    return {};
 }
 
 void AlmacenHistorial::LeerEn(tResumenHistorial &res, QSqlError &error)
@@ -256,10 +301,18 @@ void AlmacenHistorial::LeerEn(tResumenHistorial &res, QSqlError &error)
         error = q.lastError();
         return;
     }
+    // A loop that stops on an error has not read every row: the error is the result.
     while (q.next())
         res.Partidas.push_back({q.value(0).toInt(), q.value(1).toInt()});
-    if (q.exec(QStringLiteral("SELECT coalesce(max(total), 0) FROM partidas")) && q.next())
-        res.MejorTotal = q.value(0).toInt();
+    if (q.lastError().isValid()) {
+        error = q.lastError();
+        return;
+    }
+    if (!q.exec(QStringLiteral("SELECT coalesce(max(total), 0) FROM partidas")) || !q.next()) {
+        error = q.lastError();
+        return;
+    }
+    res.MejorTotal = q.value(0).toInt();
     res.PartidasJugadas = static_cast<int>(res.Partidas.size());
 
     if (!q.exec(
@@ -286,12 +339,14 @@ void AlmacenHistorial::LeerEn(tResumenHistorial &res, QSqlError &error)
             m.Mejor = q.value(5).toDouble();
         }
     }
+    if (q.lastError().isValid())
+        error = q.lastError();
 }
 
-bool AlmacenHistorial::ExportarCSV(const QString &archivo)
+ResultadoExportacion AlmacenHistorial::ExportarCSV(const QString &archivo)
 {
     if (!Activo())
-        return false;
+        return ResultadoExportacion::LecturaFallida;
     QByteArray texto;
     QSqlError error;
     {
@@ -303,28 +358,32 @@ bool AlmacenHistorial::ExportarCSV(const QString &archivo)
                 " p.nivel_maximo, p.total, p.ganada"
                 " FROM niveles n JOIN partidas p ON p.id = n.partida ORDER BY n.id")))
             error = q.lastError();
-        // Written by hand: Qt has no CSV writer, and every value is a number or a fixed word
-        // without commas or quotes. The column names stay English in every language, so a
+        // The column names and the difficulty's name stay English in every language, so a
         // spreadsheet or script made for one file reads the next.
-        texto = "game,game_started,level_ended,difficulty,level,seconds_allowed,seconds_used,"
-                "matches_found,matches_needed,points,outcome,game_highest_level,game_total,game_won\r\n";
+        texto = "game,game_started,level_ended,difficulty,difficulty_code,level,seconds_allowed,"
+                "seconds_used,matches_found,matches_needed,points,outcome,game_highest_level,game_total,"
+                "game_won\r\n";
         while (q.next()) {
             const int dificultad = q.value(3).toInt();
-            QStringList campos{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
-                QString::fromLatin1(NombreDificultad(dificultad)), q.value(4).toString(),
+            const QStringList campos{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                QString::fromLatin1(NombreDificultad(dificultad)), q.value(3).toString(), q.value(4).toString(),
                 QString::number(q.value(5).toDouble(), 'f', 2),
                 QString::number(q.value(6).toDouble(), 'f', 2), q.value(7).toString(), q.value(8).toString(),
                 q.value(9).toString(), q.value(10).toString(), q.value(11).toString(), q.value(12).toString(),
                 q.value(13).toInt() ? QStringLiteral("yes") : QStringLiteral("no")};
-            texto += campos.join(u',').toUtf8() + "\r\n";
+            texto += FilaCSV(campos) + "\r\n";
         }
+        if (!error.isValid() && q.lastError().isValid())
+            error = q.lastError();  // a row could not be read: the file would be missing some
     }
     if (error.isValid()) {
         Fallo(error);
-        return false;
+        return ResultadoExportacion::LecturaFallida;
     }
     QSaveFile salida(archivo);
-    return salida.open(QIODevice::WriteOnly) && salida.write(texto) == texto.size() && salida.commit();
+    if (salida.open(QIODevice::WriteOnly) && salida.write(texto) == texto.size() && salida.commit())
+        return ResultadoExportacion::Hecha;
+    return ResultadoExportacion::EscrituraFallida;
 }
 
 QString RutaHistorial()

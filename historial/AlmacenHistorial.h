@@ -3,8 +3,11 @@
 // widgets; tests give it ":memory:".
 //
 // Whatever state the file is in, nothing here may stop or slow the game: a damaged file
-// is renamed aside and a new one started; a locked, read-only, unreachable or newer file
-// turns the history off (Estado() says which), and every call after that does nothing.
+// is renamed aside and a new one started with whatever could still be read from it; a
+// read-only, unreachable or newer file turns the history off (Estado() says which), and
+// every call after that does nothing. A file another copy is writing is waited for
+// briefly; a write that still finds it busy fails with Ocupado() set, for the caller to
+// try again, and only a lock that outlasts several writes turns the history off.
 #pragma once
 
 #include "ObservadorPartida.h"
@@ -16,6 +19,8 @@
 #include <optional>
 
 enum class EstadoAlmacen { Cerrado, Abierto, Bloqueado, SoloLectura, VersionNueva, Inaccesible };
+
+enum class ResultadoExportacion { Hecha, LecturaFallida, EscrituraFallida };
 
 class QSqlError;
 
@@ -32,6 +37,8 @@ public:
     bool Activo() const { return estado_ == EstadoAlmacen::Abierto; }
     // Where a damaged file was moved during this run (empty if none was).
     QString ArchivoApartado() const { return apartado_; }
+    // The last write failed only because another program held the file for a moment.
+    bool Ocupado() const { return ocupadas_ > 0; }
 
     // A new game row; its id, or nothing when the history is off.
     std::optional<qint64> EmpezarPartida(const QDateTime &inicio, int dificultad);
@@ -42,9 +49,11 @@ public:
     bool Empezar();
     bool Confirmar();
 
+    // The summary; empty when the history is off or could not be read whole.
     tResumenHistorial Leer();
-    // Every level played, one row each with its game, as comma-separated values.
-    bool ExportarCSV(const QString &archivo);
+    // Every level played, one row each with its game, as comma-separated values (RFC 4180).
+    // Nothing is written unless every row could be read.
+    ResultadoExportacion ExportarCSV(const QString &archivo);
 
 private:
     bool AbrirConexion();
@@ -59,6 +68,7 @@ private:
     QString conexion_;
     QString apartado_;
     EstadoAlmacen estado_ = EstadoAlmacen::Cerrado;
+    int ocupadas_ = 0;  // busy failures in a row
 };
 
 // The history file in the player's own data folder.

@@ -37,12 +37,22 @@ void Historial::Escribir()
         return;
     std::vector<Pendiente> lote;
     lote.swap(pendientes_);
-    if (!Almacen())
+    // Another copy held the file past the wait: the batch goes out with the next one.
+    const auto guardarParaLuego = [this, &lote] {
+        lote.insert(lote.end(), std::make_move_iterator(pendientes_.begin()),
+            std::make_move_iterator(pendientes_.end()));
+        pendientes_.swap(lote);
+    };
+    if (!Almacen()) {
+        if (almacen_.Ocupado() && almacen_.Estado() == EstadoAlmacen::Cerrado)
+            guardarParaLuego();
         return;
+    }
     // One transaction for the batch; a file found damaged is replaced by the store, and
     // the batch goes into the new one.
     for (int intento = 0; intento < 2; ++intento) {
         const std::optional<qint64> partida = partida_;
+        const QDateTime inicio = inicioPartida_;
         const QString apartado = almacen_.ArchivoApartado();
         bool ok = almacen_.Empezar();
         for (const Pendiente &p : lote)
@@ -51,6 +61,12 @@ void Historial::Escribir()
             return;
         if (!almacen_.Activo())
             return;
+        if (almacen_.Ocupado()) {
+            partida_ = partida;
+            inicioPartida_ = inicio;
+            guardarParaLuego();
+            return;
+        }
         // A new file has no row for the game under way: the batch's first level makes one.
         partida_ = almacen_.ArchivoApartado() == apartado ? partida : std::nullopt;
     }

@@ -2,7 +2,8 @@
 // the moment it arrives and writes it a moment later, once the event loop is free again
 // (while the outcome's message box is open, or after the next level's set-up), never
 // inside a click or a clock tick. The file is opened on the first write or read, never at
-// start-up; when the store turns itself off, records are dropped for the rest of the run.
+// start-up. Records a busy file refused wait for the next write; when the store turns
+// itself off, records are dropped for the rest of the run.
 #pragma once
 
 #include "AlmacenHistorial.h"

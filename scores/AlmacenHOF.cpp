@@ -1,14 +1,28 @@
-// Locking, reading again before writing, and moving an oversized file aside.
+// Locking, reading again before writing, moving an oversized file aside, and sweeping up
+// the temporary files of a save that was killed.
 #include "AlmacenHOF.h"
 
 #include "ArchivoINI.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
+#include <QSysInfo>
+#include <algorithm>
 #include <utility>
 
 namespace {
+
+// A save holds the lock for a moment. A lock whose owner cannot be seen alive on this
+// machine (junk, another host's) is left over once it is this old...
+constexpr int kCerrojoAbandonadoMs = 2000;
+// ...and, younger, is waited for only this long: the screen never stalls on it.
+constexpr int kEsperaCerrojoDudoso = 300;
+// A temporary file this old belongs to no save under way.
+constexpr qint64 kTemporalViejoS = 60;
 
 MotivoFallo MotivoDelCerrojo(QLockFile::LockError error)
 {
@@ -25,44 +39,92 @@ MotivoFallo MotivoDelCerrojo(QLockFile::LockError error)
     return MotivoFallo::Otro;
 }
 
+// Whether the lock names a process of this machine, which QLockFile can check is alive.
+bool DeEstaMaquina(const QLockFile &cerrojo)
+{
+    qint64 pid = 0;
+    QString maquina, programa;
+    return cerrojo.getLockInfo(&pid, &maquina, &programa)
+        && (maquina.isEmpty() || maquina == QSysInfo::machineHostName());
+}
+
 }  // namespace
 
 AlmacenHOF::AlmacenHOF(QString ruta, int esperaMs) : ruta_(std::move(ruta)), esperaMs_(esperaMs) { }
 
-void AlmacenHOF::Leer(TablaHOF &tabla) const
+void AlmacenHOF::MoverAparteSiEnorme() const
 {
     const QFileInfo info(ruta_);
-    if (info.isFile() && info.size() > kTamanoMaximoINI) {
-        const QString apartado = ruta_ + QStringLiteral(".bad");
-        QFile::remove(apartado);
-        QFile::rename(ruta_, apartado);  // if this fails, the save says the file was kept
+    if (!info.isFile() || info.size() <= kTamanoMaximoINI)
+        return;
+    // A name of its own each time: an earlier file moved aside may hold the player's scores.
+    const QString base = ruta_ + QStringLiteral(".bad-")
+        + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddTHHmmss"));
+    QString apartado = base;
+    for (int n = 1; QFileInfo(apartado).exists() || QFileInfo(apartado).isSymLink(); ++n)
+        apartado = base + QLatin1Char('-') + QString::number(n);
+    QFile::rename(ruta_, apartado);  // if this fails, the save says the file was kept
+}
+
+void AlmacenHOF::BarrerTemporales() const
+{
+    // QSaveFile names its temporary file after the file, a dot and six random letters. A
+    // name of six lower-case letters is left alone: a person may have chosen it.
+    const QFileInfo archivo(ruta_);
+    static const QRegularExpression kSeis(QStringLiteral("^[A-Za-z0-9]{6}$"));
+    static const QRegularExpression kPalabra(QStringLiteral("^[a-z]{6}$"));
+    const QString prefijo = archivo.fileName() + QLatin1Char('.');
+    const QDateTime ahora = QDateTime::currentDateTimeUtc();
+    const QFileInfoList candidatos = archivo.absoluteDir().entryInfoList(
+        {prefijo + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &f : candidatos) {
+        const QString resto = f.fileName().mid(prefijo.size());
+        const bool temporal = (kSeis.match(resto).hasMatch() && !kPalabra.match(resto).hasMatch())
+            || resto == QLatin1String("lock.rmlock");  // QLockFile's own, while it clears a stale lock
+        if (temporal && f.lastModified().secsTo(ahora) > kTemporalViejoS)
+            QFile::remove(f.absoluteFilePath());
     }
-    tabla.Cargar(ruta_);
 }
 
 void AlmacenHOF::Cargar(TablaHOF &tabla) const
 {
-    // Without the lock the read is still whole: every save replaces the file in one step.
-    QLockFile cerrojo(ruta_ + QStringLiteral(".lock"));
-    cerrojo.tryLock(esperaMs_);
-    Leer(tabla);
+    // No lock: the read is whole, since every save replaces the file in one step.
+    tabla.Cargar(ruta_);
 }
 
 ResultadoEscritura AlmacenHOF::Guardar(TablaHOF &tabla, bool conNueva, const EscritorArchivo &escritor) const
 {
-    QLockFile cerrojo(ruta_ + QStringLiteral(".lock"));
-    const bool cerrado = cerrojo.tryLock(esperaMs_);
+    const QString rutaCerrojo = ruta_ + QStringLiteral(".lock");
+    const QFileInfo infoCerrojo(rutaCerrojo);
+    // Opening a FIFO there would block for good, and a folder never goes away by itself.
+    const bool cerrojoRaro = (infoCerrojo.exists() || infoCerrojo.isSymLink()) && !infoCerrojo.isFile();
+    QLockFile cerrojo(rutaCerrojo);
+    bool cerrado = false;
+    if (!cerrojoRaro) {
+        int espera = esperaMs_;
+        if (infoCerrojo.exists() && !DeEstaMaquina(cerrojo)) {
+            cerrojo.setStaleLockTime(kCerrojoAbandonadoMs);
+            espera = std::min(espera, kEsperaCerrojoDudoso);
+        }
+        cerrado = cerrojo.tryLock(espera);
+    }
+    if (cerrado) {
+        MoverAparteSiEnorme();
+        BarrerTemporales();
+    }
     // The new entry, wherever an earlier ranking left it, goes back to the candidate's
     // slot to be ranked among the places as they are now.
     tRegistroHOF nueva;
     for (const tRegistroHOF &r : tabla.Registros)
         if (r.Origen == TablaHOF::kCandidato)
             nueva = r;
-    Leer(tabla);
+    tabla.Cargar(ruta_);
     if (conNueva) {
         tabla.Registros[TablaHOF::kCandidato] = nueva;
         OrdenarHOF(tabla);
     }
+    if (cerrojoRaro)
+        return {MotivoFallo::CerrojoNoEsArchivo};
     if (!cerrado)
         return {MotivoDelCerrojo(cerrojo.error())};
     return tabla.Guardar(ruta_, escritor);

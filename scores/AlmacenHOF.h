@@ -1,8 +1,10 @@
-// The high-score file as the high-score screen uses it. Each load and each save holds a
-// lock file beside it (HOF.rec.lock), so two copies of the game never drop each other's
-// entry: the save reads the ten places again under the lock and ranks the new entry
-// among them as they are on disk now. A file too big to be a table is moved aside to
-// HOF.rec.bad, never deleted, and the table starts again from ten empty places.
+// The high-score file as the high-score screen uses it. Each save holds a lock file beside
+// it (HOF.rec.lock), so two copies of the game never drop each other's entry: the save
+// reads the ten places again under the lock and ranks the new entry among them as they are
+// on disk now. A load takes no lock: every save replaces the file in one step. A file too
+// big to be a table is moved aside to HOF.rec.bad-<time>, never deleted, and the table
+// starts again from ten empty places. Holding the lock, a save also removes the temporary
+// files that an earlier save, killed half-way, left beside the file.
 #pragma once
 
 #include "ReemplazoSeguro.h"
@@ -13,7 +15,7 @@
 
 class AlmacenHOF {
 public:
-    // `esperaMs`: how long a load or save waits for another copy to let go of the lock.
+    // `esperaMs`: how long a save waits for another live copy to let go of the lock.
     explicit AlmacenHOF(QString ruta, int esperaMs = 3000);
 
     // Fills places 0..9 of `tabla` from the file.
@@ -28,7 +30,8 @@ public:
     const QString &Ruta() const { return ruta_; }
 
 private:
-    void Leer(TablaHOF &tabla) const;
+    void MoverAparteSiEnorme() const;
+    void BarrerTemporales() const;
 
     QString ruta_;
     int esperaMs_;

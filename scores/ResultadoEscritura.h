@@ -4,11 +4,12 @@
 
 enum class MotivoFallo {
     Ninguno,
-    Bloqueado,    // another copy of the game kept the file locked
-    SinPermiso,   // the folder or the file may not be written
-    SinEspacio,   // the bytes did not all reach the disk (a full disk, most often)
-    NoEsArchivo,  // a folder or something else that is not a file stands at the path
-    Ilegible,     // the file there could not be read, so it was not replaced
+    Bloqueado,           // another copy of the game kept the file locked
+    SinPermiso,          // the folder or the file may not be written
+    SinEspacio,          // the bytes did not all reach the disk (a full disk, most often)
+    NoEsArchivo,         // a folder or something else that is not a file stands at the path
+    CerrojoNoEsArchivo,  // the same, where the lock file goes
+    Ilegible,            // the file there could not be read, so it was not replaced
     Otro,
 };
 

@@ -239,6 +239,14 @@ MENÜ</translation>
 <context>
     <name>frmAjustes</name>
     <message>
+        <source>This choice lasts only this run: the settings file cannot be read.</source>
+        <translation>Diese Wahl gilt nur für diese Sitzung: Die Einstellungsdatei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>This choice lasts only this run: the settings file cannot be written.</source>
+        <translation>Diese Wahl gilt nur für diese Sitzung: Die Einstellungsdatei kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
         <source>SETTINGS</source>
         <translation>EINSTELLUNGEN</translation>
     </message>
@@ -315,6 +323,10 @@ statt eines blinkenden Fensters</translation>
 </context>
 <context>
     <name>frmHOF</name>
+    <message>
+        <source>The table was not saved: its lock file HOF.rec.lock is not a plain file.</source>
+        <translation>Die Tabelle wurde nicht gespeichert: Ihre Sperrdatei HOF.rec.lock ist keine gewöhnliche Datei.</translation>
+    </message>
     <message>
         <source>NAME</source>
         <comment>column title</comment>
@@ -506,6 +518,14 @@ MIT ENTER GEHT ES WEITER</translation>
 <context>
     <name>frmProgreso</name>
     <message>
+        <source>The history file was damaged: kept as %1, what could be read was copied to a new one.</source>
+        <translation>Die Verlaufsdatei war beschädigt: als %1 behalten, das Lesbare wurde in eine neue kopiert.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: the history could not be read in full.</source>
+        <translation>Es wurde nichts exportiert: Der Verlauf konnte nicht vollständig gelesen werden.</translation>
+    </message>
+    <message>
         <source>YOUR PROGRESS</source>
         <translation>DEIN FORTSCHRITT</translation>
     </message>
@@ -598,10 +618,6 @@ um zu sehen, wie du besser wirst.</translation>
     <message>
         <source>History is off: its file cannot be opened.</source>
         <translation>Verlauf aus: Seine Datei lässt sich nicht öffnen.</translation>
-    </message>
-    <message>
-        <source>The history file was damaged: kept as %1, a new one started.</source>
-        <translation>Die Verlaufsdatei war beschädigt: als %1 aufbewahrt, eine neue wurde begonnen.</translation>
     </message>
     <message>
         <source>Export history</source>

@@ -239,6 +239,14 @@ MENÚ</translation>
 <context>
     <name>frmAjustes</name>
     <message>
+        <source>This choice lasts only this run: the settings file cannot be read.</source>
+        <translation>Esta elección solo vale para esta sesión: no se puede leer el archivo de ajustes.</translation>
+    </message>
+    <message>
+        <source>This choice lasts only this run: the settings file cannot be written.</source>
+        <translation>Esta elección solo vale para esta sesión: no se puede escribir el archivo de ajustes.</translation>
+    </message>
+    <message>
         <source>SETTINGS</source>
         <translation>AJUSTES</translation>
     </message>
@@ -315,6 +323,10 @@ en vez de una ventana que parpadea</translation>
 </context>
 <context>
     <name>frmHOF</name>
+    <message>
+        <source>The table was not saved: its lock file HOF.rec.lock is not a plain file.</source>
+        <translation>No se guardó la tabla: su archivo de bloqueo HOF.rec.lock no es un archivo normal.</translation>
+    </message>
     <message>
         <source>NAME</source>
         <comment>column title</comment>
@@ -506,6 +518,14 @@ PULSA INTRO PARA SEGUIR</translation>
 <context>
     <name>frmProgreso</name>
     <message>
+        <source>The history file was damaged: kept as %1, what could be read was copied to a new one.</source>
+        <translation>El archivo del historial estaba dañado: se guardó como %1 y lo legible se copió a uno nuevo.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: the history could not be read in full.</source>
+        <translation>No se exportó nada: el historial no se pudo leer entero.</translation>
+    </message>
+    <message>
         <source>YOUR PROGRESS</source>
         <translation>TU PROGRESO</translation>
     </message>
@@ -598,10 +618,6 @@ para ver cómo mejoras.</translation>
     <message>
         <source>History is off: its file cannot be opened.</source>
         <translation>Historial desactivado: no se puede abrir su archivo.</translation>
-    </message>
-    <message>
-        <source>The history file was damaged: kept as %1, a new one started.</source>
-        <translation>El archivo del historial estaba dañado: se guardó como %1 y se empezó uno nuevo.</translation>
     </message>
     <message>
         <source>Export history</source>

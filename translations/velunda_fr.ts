@@ -239,6 +239,14 @@ MENU</translation>
 <context>
     <name>frmAjustes</name>
     <message>
+        <source>This choice lasts only this run: the settings file cannot be read.</source>
+        <translation>Ce choix ne vaut que pour cette session : le fichier des réglages ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>This choice lasts only this run: the settings file cannot be written.</source>
+        <translation>Ce choix ne vaut que pour cette session : le fichier des réglages ne peut pas être écrit.</translation>
+    </message>
+    <message>
         <source>SETTINGS</source>
         <translation>RÉGLAGES</translation>
     </message>
@@ -315,6 +323,10 @@ au lieu d&apos;une fenêtre qui clignote</translation>
 </context>
 <context>
     <name>frmHOF</name>
+    <message>
+        <source>The table was not saved: its lock file HOF.rec.lock is not a plain file.</source>
+        <translation>Le tableau n&apos;a pas été enregistré : son fichier de verrou HOF.rec.lock n&apos;est pas un fichier ordinaire.</translation>
+    </message>
     <message>
         <source>NAME</source>
         <comment>column title</comment>
@@ -506,6 +518,14 @@ ENTRÉE POUR REPRENDRE</translation>
 <context>
     <name>frmProgreso</name>
     <message>
+        <source>The history file was damaged: kept as %1, what could be read was copied to a new one.</source>
+        <translation>Le fichier de l&apos;historique était endommagé : conservé sous %1, ce qui était lisible a été copié dans un nouveau.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: the history could not be read in full.</source>
+        <translation>Rien n&apos;a été exporté : l&apos;historique n&apos;a pas pu être lu en entier.</translation>
+    </message>
+    <message>
         <source>YOUR PROGRESS</source>
         <translation>TES PROGRÈS</translation>
     </message>
@@ -598,10 +618,6 @@ pour voir tes progrès.</translation>
     <message>
         <source>History is off: its file cannot be opened.</source>
         <translation>Historique désactivé : son fichier ne peut pas être ouvert.</translation>
-    </message>
-    <message>
-        <source>The history file was damaged: kept as %1, a new one started.</source>
-        <translation>Le fichier de l&apos;historique était endommagé : conservé sous %1, un nouveau a été commencé.</translation>
     </message>
     <message>
         <source>Export history</source>

@@ -4,6 +4,8 @@
 #include "Sembrar.h"
 
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -55,7 +57,7 @@ TEST(AlmacenHistorial, CsvExportReadsBackOneRowPerLevelWithItsGame)
     a.TerminarPartida(p, kHora.addSecs(30), tResultadoPartida{0, 2, 1650, false});
 
     const QString ruta = dir.filePath(QStringLiteral("h.csv"));
-    ASSERT_TRUE(a.ExportarCSV(ruta));
+    ASSERT_EQ(a.ExportarCSV(ruta), ResultadoExportacion::Hecha);
     QFile f(ruta);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QStringList lineas
@@ -69,9 +71,39 @@ TEST(AlmacenHistorial, CsvExportReadsBackOneRowPerLevelWithItsGame)
     };
     EXPECT_EQ(campo(fila, "level_ended"), QStringLiteral("2026-03-01T10:00:09.000Z"));
     EXPECT_EQ(campo(fila, "difficulty"), QStringLiteral("VERY EASY"));
+    EXPECT_EQ(campo(fila, "difficulty_code"), QStringLiteral("0"));
     EXPECT_EQ(campo(fila, "seconds_used"), QStringLiteral("3.50"));
     EXPECT_EQ(campo(fila, "outcome"), QStringLiteral("finished"));
     EXPECT_EQ(campo(lineas[2].split(u','), "outcome"), QStringLiteral("time_over"));
     EXPECT_EQ(campo(lineas[2].split(u','), "game_total"), QStringLiteral("1650"));
     EXPECT_EQ(campo(fila, "game_won"), QStringLiteral("no"));
+}
+
+TEST(AlmacenHistorial, CsvExportQuotesPlantedTextAndDisarmsFormulas)
+{
+    QTemporaryDir dir;
+    const QString base = dir.filePath(QStringLiteral("history.sqlite"));
+    AlmacenHistorial a(base);
+    ASSERT_TRUE(a.Abrir());
+    a.GuardarNivel(*a.EmpezarPartida(kHora, 2), kHora, Nivel(1, FinNivel::Terminado, 3, 2));
+    {
+        // Another program writes where the game keeps its words and moments.
+        QSqlDatabase otro = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("otro"));
+        otro.setDatabaseName(base);
+        ASSERT_TRUE(otro.open());
+        ASSERT_TRUE(QSqlQuery(otro).exec(QStringLiteral(
+            "UPDATE niveles SET final = '=HYPERLINK(\"http://x.example\")', fin = '@x', dificultad = 9")));
+        ASSERT_TRUE(QSqlQuery(otro).exec(
+            QStringLiteral("UPDATE partidas SET inicio = 'a, \"b\"' || char(13, 10) || '-c'")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("otro"));
+
+    const QString ruta = dir.filePath(QStringLiteral("h.csv"));
+    ASSERT_EQ(a.ExportarCSV(ruta), ResultadoExportacion::Hecha);
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray fila = f.readAll().split('\n').mid(1).join('\n');  // past the header
+    // Quoted whole, quotes doubled, the line break inside the quotes, formulas made text.
+    EXPECT_TRUE(fila.startsWith("1,\"a, \"\"b\"\"\r\n-c\",'@x,,9,1,")) << fila.constData();
+    EXPECT_TRUE(fila.contains(",\"'=HYPERLINK(\"\"http://x.example\"\")\",")) << fila.constData();
 }

@@ -13,6 +13,8 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <random>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -82,6 +84,84 @@ TEST(FallosHistorial, ADamagedFileIsMovedAsideAndANewOneStarted)
     EXPECT_EQ(PartidasEn(h), 1);                   // the level went into the new file
 }
 
+// A closed history of `partidas` games of `niveles` levels each, every level finished.
+void Sembrar(const QString &ruta, int partidas, int niveles)
+{
+    AlmacenHistorial a(ruta);
+    ASSERT_TRUE(a.Abrir());
+    ASSERT_TRUE(a.Empezar());
+    const QDateTime t = QDateTime::currentDateTimeUtc();
+    for (int p = 0; p < partidas; ++p) {
+        const qint64 id = *a.EmpezarPartida(t, 1);
+        for (int n = 1; n <= niveles; ++n)
+            a.GuardarNivel(id, t, Nivel(n, FinNivel::Terminado, 3, 2));
+    }
+    ASSERT_TRUE(a.Confirmar());
+}
+
+// Overwrites a page in the middle of `tabla`'s rows with random bytes, as a failing disk might.
+void DanarPagina(const QString &ruta, const char *tabla)
+{
+    QList<int> hojas;
+    int tamano = 0;
+    {
+        Conexion c(ruta, "dbstat");
+        QSqlQuery q(QSqlDatabase::database(c.nombre));
+        ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA page_size")) && q.next());
+        tamano = q.value(0).toInt();
+        ASSERT_TRUE(q.exec(QStringLiteral("SELECT pageno FROM dbstat WHERE name = '%1' AND pagetype = 'leaf'"
+                                          " ORDER BY pageno")
+                               .arg(QLatin1String(tabla))));
+        while (q.next())
+            hojas << q.value(0).toInt();
+    }
+    ASSERT_GE(hojas.size(), 3);
+    std::mt19937 azar(21);
+    QByteArray ruido(tamano, '\0');
+    for (char &b : ruido)
+        b = char(azar());
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(f.seek(qint64(hojas[hojas.size() / 2] - 1) * tamano));
+    ASSERT_EQ(f.write(ruido), tamano);
+}
+
+TEST(FallosHistorial, ADamagedPageOfLevelsFailsTheExportAndTheReadableLevelsAreKept)
+{
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath(QStringLiteral("history.sqlite"));
+    constexpr int kNiveles = 501 * 10;
+    Sembrar(ruta, 501, 10);
+    DanarPagina(ruta, "niveles");
+    AlmacenHistorial a(ruta);
+    ASSERT_TRUE(a.Abrir());
+    const QString csv = dir.filePath(QStringLiteral("h.csv"));
+    EXPECT_EQ(a.ExportarCSV(csv), ResultadoExportacion::LecturaFallida);
+    EXPECT_FALSE(QFile::exists(csv));
+    ASSERT_FALSE(a.ArchivoApartado().isEmpty());
+    EXPECT_TRUE(QFile::exists(a.ArchivoApartado()));
+
+    ASSERT_EQ(a.ExportarCSV(csv), ResultadoExportacion::Hecha);
+    const int filas = int(Leer(csv).count("\r\n")) - 1;
+    EXPECT_LT(filas, kNiveles);
+    EXPECT_GT(filas, kNiveles - 500);             // only about a page's worth is lost, not all after it
+    EXPECT_EQ(a.Leer().NivelesSuperados, filas);  // the summary follows the copied levels
+}
+
+TEST(FallosHistorial, ADamagedPageOfGamesIsToldAndTheReadableGamesAreShown)
+{
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath(QStringLiteral("history.sqlite"));
+    Sembrar(ruta, 501, 1);
+    DanarPagina(ruta, "partidas");
+    Historial h(ruta);
+    const int partidas = PartidasEn(h);
+    EXPECT_FALSE(h.ArchivoApartado().isEmpty());
+    EXPECT_LT(partidas, 501);
+    EXPECT_GT(partidas, 501 - 150);
+    EXPECT_EQ(h.Estado(), EstadoAlmacen::Abierto);
+}
+
 TEST(FallosHistorial, AFileFromANewerVersionIsLeftUntouchedAndHistoryTurnsOff)
 {
     QTemporaryDir dir;
@@ -100,22 +180,63 @@ TEST(FallosHistorial, AFileFromANewerVersionIsLeftUntouchedAndHistoryTurnsOff)
     EXPECT_EQ(Leer(ruta), antes);
 }
 
-TEST(FallosHistorial, AFileLockedByAnotherProgramTurnsHistoryOffWithoutWaiting)
+TEST(FallosHistorial, AMomentsLockKeepsTheBatchForTheNextWriteAndOnlyALastingOneTurnsHistoryOff)
 {
     QTemporaryDir dir;
     const QString ruta = dir.filePath(QStringLiteral("history.sqlite"));
-    {
-        AlmacenHistorial previa(ruta);
-        ASSERT_TRUE(previa.Abrir());
-    }
-    Conexion otro(ruta, "otro");
-    ASSERT_TRUE(otro.Ejecutar(QStringLiteral("BEGIN EXCLUSIVE")));
     Historial h(ruta);
     JugarNivel(h);
+    {
+        Conexion otro(ruta, "otro");
+        ASSERT_TRUE(otro.Ejecutar(QStringLiteral("BEGIN EXCLUSIVE")));
+        JugarNivel(h);
+        EXPECT_EQ(h.Estado(), EstadoAlmacen::Abierto);
+        otro.Ejecutar(QStringLiteral("ROLLBACK"));
+    }
+    JugarNivel(h);
+    EXPECT_EQ(PartidasEn(h), 3);  // the refused game went in with the next one
+
+    Conexion otro(ruta, "otro");
+    ASSERT_TRUE(otro.Ejecutar(QStringLiteral("BEGIN EXCLUSIVE")));
+    for (int i = 0; i < 5; ++i)
+        JugarNivel(h);
     EXPECT_EQ(h.Estado(), EstadoAlmacen::Bloqueado);
     otro.Ejecutar(QStringLiteral("ROLLBACK"));
     JugarNivel(h);  // off for the rest of the run, even once the lock is gone
     EXPECT_EQ(h.Almacen(), nullptr);
+}
+
+TEST(FallosHistorial, AWriteWaitsOutAnotherCopysShortWrite)
+{
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath(QStringLiteral("history.sqlite"));
+    Historial h(ruta);
+    JugarNivel(h);
+    int senal[2];
+    ASSERT_EQ(::pipe(senal), 0);
+    const pid_t hijo = ::fork();
+    ASSERT_GE(hijo, 0);
+    if (hijo == 0) {
+        // Another copy of the game, holding the file for a write's worth of time and a bit.
+        bool ok = false;
+        {
+            Conexion otra(ruta, "hijo");
+            ok = otra.Ejecutar(QStringLiteral("BEGIN IMMEDIATE"));
+            (void)!::write(senal[1], "x", 1);
+            ::usleep(15000);
+            ok = ok && otra.Ejecutar(QStringLiteral("COMMIT"));
+        }
+        ::_exit(ok ? 0 : 1);
+    }
+    char c;
+    ASSERT_EQ(::read(senal[0], &c, 1), 1);
+    JugarNivel(h);
+    int estado = 0;
+    ::waitpid(hijo, &estado, 0);
+    EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
+    EXPECT_EQ(PartidasEn(h), 2);  // written at once, not left for a later write
+    ::close(senal[0]);
+    ::close(senal[1]);
 }
 
 TEST(FallosHistorial, AReadOnlyFileTurnsHistoryOff)

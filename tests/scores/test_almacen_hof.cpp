@@ -1,13 +1,22 @@
 // The high-score file shared by copies of the game: a save reads the table again under
 // the lock, so no copy drops another's entry; a held lock is waited for, then told; an
-// oversized file is moved aside and the table starts again.
+// oversized file is moved aside and the table starts again; whatever stands where the lock
+// goes never stalls the screen; a killed save's leftovers are swept by the next one.
 #include "AlmacenHOF.h"
 #include "ArchivosPrueba.h"
 
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <fcntl.h>
+#include <future>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -100,14 +109,108 @@ TEST_F(Almacen, ALockHeldByAnotherCopyIsWaitedForThenToldAndTheFileIsKept)
     EXPECT_EQ(Nombres().mid(0, 2), (QStringList{"Bea", "Ana"}));
 }
 
-TEST_F(Almacen, AnOversizedFileIsMovedAsideAndTheNextEntryIsSaved)
+TEST_F(Almacen, EachOversizedFileIsMovedAsideUnderANameOfItsOwnAndTheNextEntryIsSaved)
 {
-    const QByteArray basura(10 * 1024 * 1024, 'x');
-    Grabar(ruta, basura);
-    Grabar(ruta + ".bad", "an older one");
+    const QByteArray primera(2 * 1024 * 1024, 'x'), segunda(3 * 1024 * 1024, 'y');
+    Grabar(ruta, primera);
     ASSERT_TRUE(Partida("Ana", 10));
-    EXPECT_EQ(QFileInfo(ruta + ".bad").size(), basura.size());  // kept, never deleted
-    EXPECT_EQ(Nombres(), (QStringList{"Ana", "", "", "", "", "", "", "", "", ""}));
+    Grabar(ruta, segunda);
+    ASSERT_TRUE(Partida("Bea", 20));
+    QList<qint64> apartados;
+    for (const QString &n : Contenido(dir.path()))
+        if (n.startsWith("HOF.rec.bad"))
+            apartados << QFileInfo(dir.filePath(n)).size();
+    std::sort(apartados.begin(), apartados.end());
+    EXPECT_EQ(apartados, (QList<qint64>{primera.size(), segunda.size()}));  // both kept
+    EXPECT_EQ(Nombres(), (QStringList{"Bea", "", "", "", "", "", "", "", "", ""}));
+}
+
+// The time a load and a save of the screen take, and what the save said.
+MotivoFallo AbrirPantalla(const QString &ruta, qint64 *ms)
+{
+    QElapsedTimer reloj;
+    reloj.start();
+    const AlmacenHOF almacen(ruta);
+    TablaHOF t;
+    almacen.Cargar(t);
+    t.Insertar("Eva", 0, "d", "h", 5);
+    const MotivoFallo m = almacen.Guardar(t, true).motivo;
+    *ms = reloj.elapsed();
+    return m;
+}
+
+void Envejecer(const QString &ruta, int segundos)
+{
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(
+        f.setFileTime(QDateTime::currentDateTime().addSecs(-segundos), QFileDevice::FileModificationTime));
+}
+
+TEST_F(Almacen, AFolderOrAFifoWhereTheLockGoesIsToldAtOnce)
+{
+    const QString cerrojo = ruta + ".lock";
+    ASSERT_TRUE(QDir().mkdir(cerrojo));
+    qint64 ms = 0;
+    EXPECT_EQ(AbrirPantalla(ruta, &ms), MotivoFallo::CerrojoNoEsArchivo);
+    EXPECT_LT(ms, 500);
+    ASSERT_TRUE(QDir().rmdir(cerrojo));
+
+    ASSERT_EQ(::mkfifo(QFile::encodeName(cerrojo).constData(), 0600), 0);
+    auto pantalla = std::async(std::launch::async, [&] { return AbrirPantalla(ruta, &ms); });
+    if (pantalla.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        // Stuck opening the FIFO: a writer that leaves at once lets the reader go.
+        const int fd = ::open(QFile::encodeName(cerrojo).constData(), O_WRONLY | O_NONBLOCK);
+        ::close(fd);
+        pantalla.wait();
+        FAIL() << "the save blocked on the FIFO";
+    }
+    EXPECT_EQ(pantalla.get(), MotivoFallo::CerrojoNoEsArchivo);
+    EXPECT_LT(ms, 500);
+}
+
+TEST_F(Almacen, AJunkOrForeignLockNeverStallsTheScreenAndIsClearedOnceOld)
+{
+    const QString cerrojo = ruta + ".lock";
+    QByteArray ajeno;
+    {
+        QLockFile propio(cerrojo);
+        ASSERT_TRUE(propio.tryLock(0));
+        ajeno = BytesDe(cerrojo).replace(QSysInfo::machineHostName().toUtf8(), "otra-maquina.example");
+    }
+    for (const QByteArray &contenido : {QByteArray("\x01\x02 not a lock"), ajeno}) {
+        Grabar(cerrojo, contenido);
+        qint64 ms = 0;
+        AbrirPantalla(ruta, &ms);  // may well be told as locked: it is fresh
+        EXPECT_LT(ms, 500) << contenido.constData();
+        Grabar(cerrojo, contenido);
+        Envejecer(cerrojo, 10);
+        EXPECT_EQ(AbrirPantalla(ruta, &ms), MotivoFallo::Ninguno) << contenido.constData();
+        EXPECT_LT(ms, 500);
+        EXPECT_FALSE(QFileInfo::exists(cerrojo));
+    }
+}
+
+TEST_F(Almacen, TheNextSaveSweepsAKilledSavesLeftoversAndNothingElse)
+{
+    // A save killed while holding the lock, and one killed between placing its temporary
+    // file (named as QSaveFile names it) and renaming it over the table.
+    const pid_t h = ::fork();
+    if (h == 0) {
+        QLockFile cerrojo(ruta + ".lock");
+        ::_exit(cerrojo.tryLock(0) ? 0 : 1);
+    }
+    ::waitpid(h, nullptr, 0);
+    ASSERT_TRUE(QFileInfo::exists(ruta + ".lock"));
+    for (const char *n : {"HOF.rec.RzPdJt", "HOF.rec.backup", "otro.tmp"}) {
+        Grabar(dir.filePath(n), "[00]\r\nNombre=Medio");
+        Envejecer(dir.filePath(n), 120);
+    }
+    Grabar(dir.filePath("HOF.rec.Qm3xWa"), "");  // too young to be sure of
+    ASSERT_TRUE(Partida("Ana", 10));
+    QStringList quedan = Contenido(dir.path());
+    quedan.sort();
+    EXPECT_EQ(quedan, (QStringList{"HOF.rec", "HOF.rec.Qm3xWa", "HOF.rec.backup", "otro.tmp"}));
 }
 
 }  // namespace

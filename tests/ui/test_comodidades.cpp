@@ -3,6 +3,7 @@
 // window, and calm flashing on the game screen.
 #include "Ajustes.h"
 #include "AtajoSonido.h"
+#include "ComoOtroUsuario.h"
 #include "Controles.h"
 #include "Falsos.h"
 #include "FalsosUI.h"
@@ -17,6 +18,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -129,6 +132,28 @@ TEST_F(Comodidades, DefaultsAreTheGameAsItWasAndChoicesSurviveARestart)
     Ajustes nuevo(dir.filePath(QStringLiteral("otro.ini")));
     nuevo.PonerDeseoCalma(true);  // no choice yet: the desktop's wish for less motion
     EXPECT_TRUE(nuevo.Valor(Ajustes::Clave::DestelloTranquilo));
+}
+
+TEST_F(Comodidades, AChoiceTheSettingsFileCannotKeepIsToldInTheSettingsWindow)
+{
+    // Open to `nobody`, who runs the checks when the suite runs as root.
+    QFile::setPermissions(dir.path(),
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::WriteOther
+            | QFile::ExeOther);
+    EXPECT_TRUE(ComoUsuarioComun([&] {
+        const QString propio = dir.filePath(QStringLiteral("solo_lectura.ini"));
+        Ajustes a(propio);
+        frmAjustes ventana(a, nullptr);
+        auto *aviso = ventana.findChild<QLabel *>(QStringLiteral("lblAviso"));
+        if (!aviso)
+            return false;
+        a.Alternar(Ajustes::Clave::Sonido);  // kept: the window says nothing
+        const bool callaSiSeGuarda = aviso->isHidden();
+        QFile::setPermissions(propio, QFile::ReadOwner | QFile::ReadOther);
+        a.Alternar(Ajustes::Clave::Sonido);  // as M does
+        return callaSiSeGuarda && !aviso->isHidden() && !aviso->text().isEmpty()
+            && a.UltimaConservacion() == Ajustes::Conservacion::SinPermiso;
+    }));
 }
 
 TEST_F(Comodidades, CalmFlashingSettingHoldsTheGameScreensColour)

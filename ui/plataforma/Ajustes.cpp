@@ -36,8 +36,22 @@ void Ajustes::Poner(Clave c, bool valor)
 {
     s_->setValue(QLatin1String(De(c).nombre), valor);
     s_->sync();
+    // The value holds for this run either way; the player is told when it goes no further.
+    switch (s_->status()) {
+    case QSettings::NoError:
+        conservacion_ = Conservacion::Guardada;
+        break;
+    case QSettings::AccessError:
+        conservacion_ = Conservacion::SinPermiso;
+        break;
+    case QSettings::FormatError:
+        conservacion_ = Conservacion::Ilegible;
+        break;
+    }
     emit Cambiado(c);
 }
+
+QString Ajustes::Archivo() const { return s_->fileName(); }
 
 void Ajustes::PonerDeseoCalma(bool deseo)
 {

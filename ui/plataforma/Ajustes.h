@@ -27,6 +27,10 @@ public:
     void Poner(Clave c, bool valor);  // written at once, so a crash keeps it
     void Alternar(Clave c) { Poner(c, !Valor(c)); }
 
+    // Whether the last choice reached the settings file, or lasts only this run and why.
+    enum class Conservacion { Guardada, SinPermiso, Ilegible };
+    Conservacion UltimaConservacion() const { return conservacion_; }
+    QString Archivo() const;
     // The desktop asks for less animation: calm flashing until the player chooses.
     void PonerDeseoCalma(bool deseo);
 
@@ -36,4 +40,5 @@ signals:
 private:
     std::unique_ptr<QSettings> s_;
     bool deseoCalma_ = false;
+    Conservacion conservacion_ = Conservacion::Guardada;
 };

@@ -3,12 +3,14 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
 #include <QDBusVariant>
 #include <QFileInfo>
+#include <thread>
 
 namespace {
+// How long one question waits for its answer.
+constexpr int kEsperaMs = 1000;
+
 struct Pregunta {
     const char *espacio;
     const char *clave;
@@ -28,25 +30,23 @@ QVariant Desenvolver(QVariant v)
     return v;
 }
 
-void Preguntar(std::size_t n, std::function<void(bool)> alResponder)
+// Blocking, so only ever called from the worker thread.
+bool QuiereCalma()
 {
-    if (n >= std::size(kPreguntas))
-        return;
-    QDBusMessage m = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.portal.Desktop"),
-        QStringLiteral("/org/freedesktop/portal/desktop"), QStringLiteral("org.freedesktop.portal.Settings"),
-        QStringLiteral("Read"));
-    m << QString::fromLatin1(kPreguntas[n].espacio) << QString::fromLatin1(kPreguntas[n].clave);
-    auto *espera = new QDBusPendingCallWatcher(
-        QDBusConnection::sessionBus().asyncCall(m, 3000), QCoreApplication::instance());
-    QObject::connect(espera, &QDBusPendingCallWatcher::finished, espera,
-        [n, alResponder = std::move(alResponder)](QDBusPendingCallWatcher *w) {
-            w->deleteLater();
-            const QDBusPendingReply<QDBusVariant> r = *w;
-            if (r.isError())
-                Preguntar(n + 1, alResponder);  // this key unknown here: the next one
-            else if (kPreguntas[n].quiereCalma(Desenvolver(r.argumentAt(0))))
-                alResponder(true);
-        });
+    const QDBusConnection bus = QDBusConnection::sessionBus();  // a silent bus holds it here
+    if (!bus.isConnected())
+        return false;
+    for (const Pregunta &p : kPreguntas) {
+        QDBusMessage m = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.portal.Desktop"),
+            QStringLiteral("/org/freedesktop/portal/desktop"),
+            QStringLiteral("org.freedesktop.portal.Settings"), QStringLiteral("Read"));
+        m << QString::fromLatin1(p.espacio) << QString::fromLatin1(p.clave);
+        const QDBusMessage r = bus.call(m, QDBus::Block, kEsperaMs);
+        if (r.type() == QDBusMessage::ReplyMessage && !r.arguments().isEmpty())
+            return p.quiereCalma(Desenvolver(r.arguments().constFirst()));
+        // this key unknown here, or no answer in time: the next one
+    }
+    return false;
 }
 }  // namespace
 
@@ -55,6 +55,15 @@ void PreguntarDeseoCalma(std::function<void(bool)> alResponder)
     // Only a session that has a bus is asked: without one, connecting could launch a bus.
     const bool hayBus = !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")
         || QFileInfo::exists(qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/bus"));
-    if (hayBus && QDBusConnection::sessionBus().isConnected())
-        Preguntar(0, std::move(alResponder));
+    if (!hayBus)
+        return;
+    // Detached: a thread stuck on a silent bus is never waited for, and the game leaves
+    // through _Exit.
+    std::thread([alResponder = std::move(alResponder)] {
+        if (!QuiereCalma())
+            return;
+        if (QCoreApplication *app = QCoreApplication::instance())
+            QMetaObject::invokeMethod(
+                app, [alResponder] { alResponder(true); }, Qt::QueuedConnection);
+    }).detach();
 }

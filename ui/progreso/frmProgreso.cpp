@@ -254,7 +254,7 @@ QString frmProgreso::TextoEstado() const
         break;
     }
     if (!historial_->ArchivoApartado().isEmpty())
-        return tr("The history file was damaged: kept as %1, a new one started.")
+        return tr("The history file was damaged: kept as %1, what could be read was copied to a new one.")
             .arg(QFileInfo(historial_->ArchivoApartado()).fileName());
     return QString();
 }
@@ -272,12 +272,16 @@ void frmProgreso::cmdExportar_Click()
 bool frmProgreso::Exportar(const QString &archivo)
 {
     AlmacenHistorial *almacen = historial_ ? historial_->Almacen() : nullptr;
-    if (almacen && almacen->ExportarCSV(archivo))
+    const ResultadoExportacion r
+        = almacen ? almacen->ExportarCSV(archivo) : ResultadoExportacion::LecturaFallida;
+    if (r == ResultadoExportacion::Hecha)
         return true;
-    QMessageBox caja(QMessageBox::NoIcon, QStringLiteral("Velunda"),
-        tr("The history could not be written to %1.").arg(QDir::toNativeSeparators(archivo)), QMessageBox::Ok,
-        this);
+    const QString texto = r == ResultadoExportacion::EscrituraFallida
+        ? tr("The history could not be written to %1.").arg(QDir::toNativeSeparators(archivo))
+        : tr("Nothing was exported: the history could not be read in full.");
+    QMessageBox caja(QMessageBox::NoIcon, QStringLiteral("Velunda"), texto, QMessageBox::Ok, this);
     caja.exec();
+    Form_Load();  // the window shows what the history now holds, and why
     return false;
 }
 

@@ -5,6 +5,7 @@
 #include "Controles.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QPushButton>
 
 frmAjustes::frmAjustes(Ajustes &ajustes, QWidget *padre) : QDialog(padre), ajustes_(ajustes)
@@ -40,6 +41,14 @@ frmAjustes::frmAjustes(Ajustes &ajustes, QWidget *padre) : QDialog(padre), ajust
     teclas->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     teclas->setWordWrap(true);
 
+    // Shown only when a choice could not be written: with a working file, nothing changes here.
+    lblAviso_ = new Etiqueta(this, QStringLiteral("lblAviso"), QRect(24, 186, 312, 34));
+    lblAviso_->setFont(FuenteVentana(8.25));
+    lblAviso_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblAviso_->setWordWrap(true);
+    lblAviso_->PonerColorTexto(QColor(192, 0, 0));
+    lblAviso_->hide();
+
     auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdAceptar"));
     ok->setGeometry(344, 192, 73, 25);
@@ -50,6 +59,26 @@ frmAjustes::frmAjustes(Ajustes &ajustes, QWidget *padre) : QDialog(padre), ajust
     Mostrar(Ajustes::Clave::DestelloTranquilo);
     // M pressed while the window is open changes the setting under the box.
     connect(&ajustes_, &Ajustes::Cambiado, this, &frmAjustes::Mostrar);
+    MostrarAviso();
+}
+
+void frmAjustes::MostrarAviso()
+{
+    QString texto;
+    switch (ajustes_.UltimaConservacion()) {
+    case Ajustes::Conservacion::Guardada:
+        lblAviso_->hide();
+        return;
+    case Ajustes::Conservacion::SinPermiso:
+        texto = tr("This choice lasts only this run: the settings file cannot be written.");
+        break;
+    case Ajustes::Conservacion::Ilegible:
+        texto = tr("This choice lasts only this run: the settings file cannot be read.");
+        break;
+    }
+    lblAviso_->setText(texto);
+    lblAviso_->setToolTip(QDir::toNativeSeparators(ajustes_.Archivo()));
+    lblAviso_->show();
 }
 
 void frmAjustes::Mostrar(Ajustes::Clave c)
@@ -57,6 +86,7 @@ void frmAjustes::Mostrar(Ajustes::Clave c)
     QCheckBox *b = c == Ajustes::Clave::Sonido ? chkSonido_ : chkDestelloTranquilo_;
     const QSignalBlocker bloqueo(b);
     b->setChecked(ajustes_.Valor(c));
+    MostrarAviso();
 }
 
 void AbrirAjustes(Contexto &ctx, QWidget *padre)

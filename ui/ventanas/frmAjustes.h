@@ -9,6 +9,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class Etiqueta;
 
 class frmAjustes : public QDialog {
     Q_OBJECT
@@ -17,10 +18,12 @@ public:
 
 private:
     void Mostrar(Ajustes::Clave c);
+    void MostrarAviso();  // the line saying a choice could not be kept
 
     Ajustes &ajustes_;
     QCheckBox *chkSonido_ = nullptr;
     QCheckBox *chkDestelloTranquilo_ = nullptr;
+    Etiqueta *lblAviso_ = nullptr;
 };
 
 // Opens the settings window over `padre`; does nothing where the game keeps no settings.

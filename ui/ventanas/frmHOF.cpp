@@ -201,6 +201,9 @@ void frmHOF::MostrarAviso(MotivoFallo motivo, const QString &ruta)
     case MotivoFallo::NoEsArchivo:
         texto = tr("The table was not saved: a folder stands where the file should be.");
         break;
+    case MotivoFallo::CerrojoNoEsArchivo:
+        texto = tr("The table was not saved: its lock file HOF.rec.lock is not a plain file.");
+        break;
     case MotivoFallo::Ilegible:
         texto = tr("The table was not saved: the file there could not be read, so it was kept.");
         break;

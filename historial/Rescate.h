@@ -1,0 +1,10 @@
+// Saving what can still be read of a damaged history file into the new one that replaces it.
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+// Copies the games and levels of the file at `danado` into `db` (a new file, its layout
+// in place), row by row, stepping over pages that cannot be read. The levels' summary
+// follows through its trigger. Returns the count of rows copied.
+int RescatarHistorial(QSqlDatabase &db, const QString &danado);
