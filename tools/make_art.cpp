@@ -1,8 +1,11 @@
 // Writes the game's pictures into a source tree: the title and back-to-menu JPEGs in Data/,
+// the title in each language the program carries as lossless PNGs there (Titulo_<code>.png),
 // the cursors, the window icon and its resource list in ui/resources/, and the desktop icon
-// set (hicolor PNG sizes plus a scalable SVG). Run it again whenever the art code changes:
+// set (hicolor PNG sizes plus a scalable SVG). Run it again whenever the art code or a
+// translation of the title's words changes:
 //   velunda_make_art <repo-root>
 #include "Arte.h"
+#include "Idioma.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +21,9 @@
 namespace {
 const QString IdApp = QStringLiteral("io.github.quorlan.Velunda");
 constexpr int CalidadJpeg = 92;
+// Qt's PNG writer reads quality 0 as its strongest compression (zlib's level 9): the
+// smallest file, decoded as fast.
+constexpr int CalidadPngMinima = 0;
 constexpr int TamanosHicolor[]{16, 22, 24, 32, 48, 64, 128, 256};
 
 bool errores = false;
@@ -145,6 +151,21 @@ int main(int argc, char **argv)
         Guardar(ImagenCursor(TipoCursor::Flecha, escala), recursos + "/cursor_flecha" + sufijo + ".png");
         Guardar(ImagenCursor(TipoCursor::Mano, escala), recursos + "/cursor_mano" + sufijo + ".png");
     }
+    // The title with each translation's words, lossless so the menu shows exactly what the
+    // program would paint (it paints it itself only when the file is missing).
+    for (const QString &codigo : IdiomasDisponibles()) {
+        if (!InstalarIdioma(codigo)) {
+            std::fprintf(stderr, "cannot load the %s translation\n", qPrintable(codigo));
+            errores = true;
+            continue;
+        }
+        for (const qreal escala : {1.0, 2.0})
+            Guardar(ImagenTitulo(escala).convertToFormat(QImage::Format_RGB32),
+                QStringLiteral("%1/Titulo_%2%3.png")
+                    .arg(datos, codigo, escala > 1 ? QStringLiteral("@2x") : QString()),
+                CalidadPngMinima);
+    }
+    QuitarIdioma();
     Guardar(ImagenIcono(32), recursos + "/icono.png");
     for (const int lado : TamanosHicolor)
         Guardar(ImagenIcono(lado),
