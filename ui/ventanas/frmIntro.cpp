@@ -120,9 +120,10 @@ void frmIntro::Form_Load()
     // under the hotspots are always there. Each language has its own picture (the English
     // one a JPEG; a translated one a PNG, drawn with its words and kept pixel for pixel).
     const qreal densidad = devicePixelRatioF();
-    QPixmap titulo = TraduccionActiva()
-        ? CargarImagenDatos(ctx_.dirApp, QStringLiteral("Titulo_") + IdiomaInstalado(), densidad, FormatoDatos::Png)
-        : CargarImagenDatos(ctx_.dirApp, QStringLiteral("Titulo"), densidad);
+    const bool traducido = TraduccionActiva();
+    QPixmap titulo = CargarImagenDatos(ctx_.dirApp,
+        traducido ? QStringLiteral("Titulo_") + IdiomaInstalado() : QStringLiteral("Titulo"), densidad,
+        traducido ? FormatoDatos::Png : FormatoDatos::Jpeg);
     if (titulo.isNull()) {
         // Painting it takes longer than the rest of the start-up: painted once for each
         // language, density and font, then kept. Its words come with the program, to which
