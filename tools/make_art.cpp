@@ -1,8 +1,11 @@
 // Writes the game's pictures into a source tree: the title and back-to-menu JPEGs in Data/,
+// the title in each language the program carries as lossless PNGs there (Titulo_<code>.png),
 // the cursors, the window icon and its resource list in ui/resources/, and the desktop icon
-// set (hicolor PNG sizes plus a scalable SVG). Run it again whenever the art code changes:
+// set (hicolor PNG sizes plus a scalable SVG). Run it again whenever the art code or a
+// translation of the title's words changes:
 //   velunda_make_art <repo-root>
 #include "Arte.h"
+#include "Idioma.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +17,7 @@
 #include <QString>
 #include <QTextStream>
 #include <cstdio>
+#include <png.h>
 
 namespace {
 const QString IdApp = QStringLiteral("io.github.quorlan.Velunda");
@@ -39,6 +43,46 @@ void Guardar(const QImage &img, const QString &fichero, int calidad = -1)
     const QImage salida
         = fichero.endsWith(QLatin1String(".jpg")) ? img.convertToFormat(QImage::Format_RGB32) : img;
     if (!salida.save(fichero, nullptr, calidad)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(fichero));
+        errores = true;
+        return;
+    }
+    std::printf("%s (%dx%d)\n", qPrintable(fichero), img.width(), img.height());
+}
+
+// The translated titles are read at every first start, so they are written for the reader:
+// Qt's writer lets libpng pick a filter per row, mostly Paeth here, whose undoing takes the
+// reader more than twice as long as an unfiltered file of this drawing, which is also smaller.
+bool EscribirPngSinFiltro(const QImage &img, const QString &fichero)
+{
+    const QImage rgb = img.convertToFormat(QImage::Format_RGB888);
+    FILE *f = std::fopen(QFile::encodeName(fichero).constData(), "wb");
+    if (!f)
+        return false;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    volatile bool escrito = false;  // read after a longjmp from libpng
+    if (info && !setjmp(png_jmpbuf(png))) {
+        png_init_io(png, f);
+        png_set_compression_level(png, 9);
+        png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+        png_set_IHDR(png, info, png_uint_32(rgb.width()), png_uint_32(rgb.height()), 8, PNG_COLOR_TYPE_RGB,
+            PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_BASE, PNG_FILTER_TYPE_BASE);
+        png_write_info(png, info);
+        for (int y = 0; y < rgb.height(); ++y)
+            png_write_row(png, rgb.constScanLine(y));
+        png_write_end(png, nullptr);
+        escrito = true;
+    }
+    png_destroy_write_struct(&png, &info);
+    return std::fclose(f) == 0 && escrito;
+}
+
+void GuardarTitulo(const QImage &img, const QString &fichero)
+{
+    if (!PrepararCarpeta(fichero))
+        return;
+    if (!EscribirPngSinFiltro(img, fichero)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(fichero));
         errores = true;
         return;
@@ -145,6 +189,20 @@ int main(int argc, char **argv)
         Guardar(ImagenCursor(TipoCursor::Flecha, escala), recursos + "/cursor_flecha" + sufijo + ".png");
         Guardar(ImagenCursor(TipoCursor::Mano, escala), recursos + "/cursor_mano" + sufijo + ".png");
     }
+    // The title with each translation's words, lossless so the menu shows exactly what the
+    // program would paint (it paints it itself only when the file is missing).
+    for (const QString &codigo : IdiomasDisponibles()) {
+        if (!InstalarIdioma(codigo)) {
+            std::fprintf(stderr, "cannot load the %s translation\n", qPrintable(codigo));
+            errores = true;
+            continue;
+        }
+        for (const qreal escala : {1.0, 2.0})
+            GuardarTitulo(ImagenTitulo(escala),
+                QStringLiteral("%1/Titulo_%2%3.png")
+                    .arg(datos, codigo, escala > 1 ? QStringLiteral("@2x") : QString()));
+    }
+    QuitarIdioma();
     Guardar(ImagenIcono(32), recursos + "/icono.png");
     for (const int lado : TamanosHicolor)
         Guardar(ImagenIcono(lado),

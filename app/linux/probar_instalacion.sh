@@ -48,8 +48,8 @@ for f in "$fuente"/Data/*; do
   cmp -s "$f" "$datos/$(basename "$f")" || falla "Data/$(basename "$f") missing or different"
   enviados=$((enviados + 1))
 done
-for f in Titulo.jpg VolverAlMenu.jpg HOF.rec bien.mp3 genial.mp3 sigue_asi.mp3 uno_menos.mp3 \
-         vale.mp3 no.mp3 uy.mp3 vaya.mp3 que_bueno_eres_tio.mp3; do
+for f in Titulo.jpg Titulo_es.png Titulo_fr.png Titulo_de.png VolverAlMenu.jpg HOF.rec \
+         bien.mp3 genial.mp3 sigue_asi.mp3 uno_menos.mp3 vale.mp3 no.mp3 uy.mp3 vaya.mp3 que_bueno_eres_tio.mp3; do
   [[ -f $datos/$f ]] || falla "Data/$f was not installed"
 done
 

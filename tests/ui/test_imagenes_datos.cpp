@@ -47,6 +47,16 @@ TEST(ImagenesDatos, APictureIsThePictureOnFileAtEitherDensity)
     EXPECT_EQ(doble.toImage().convertToFormat(QImage::Format_RGB32), Directa(QStringLiteral("Titulo@2x.jpg")));
     EXPECT_EQ(Cargada(QStringLiteral("Titulo"), 1.0), Directa(QStringLiteral("Titulo.jpg")));
     EXPECT_TRUE(CargarImagenDatos(kRaiz, QStringLiteral("NoSuchPicture"), 1.0).isNull());
+    // A PNG one the same, read again from the cache.
+    for (int vez = 0; vez < 2; ++vez)
+        for (const qreal densidad : {1.0, 2.0}) {
+            const QPixmap png
+                = CargarImagenDatos(kRaiz, QStringLiteral("Titulo_de"), densidad, FormatoDatos::Png);
+            EXPECT_EQ(png.devicePixelRatio(), densidad);
+            EXPECT_EQ(png.toImage().convertToFormat(QImage::Format_RGB32),
+                Directa(densidad > 1 ? QStringLiteral("Titulo_de@2x.png") : QStringLiteral("Titulo_de.png")))
+                << vez;
+        }
 }
 
 TEST(ImagenesDatos, ABadPictureFileIsShownAsQtShowsItOrNotAtAll)

@@ -1,6 +1,7 @@
 // The game in the player's language: whole catalogues that keep every number and line,
 // every translated text fitting its fixed control, the language taken from the player's
-// preferences, the title menu drawing its own words, and scores that read alike everywhere.
+// preferences, the title menu in each language's words (shipped as pictures), and scores that read alike
+// everywhere.
 #include "Ajustes.h"
 #include "ArchivoINI.h"
 #include "Arte.h"
@@ -21,6 +22,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFontMetrics>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -31,6 +33,7 @@
 
 namespace {
 const QString kCarpetaTs = QStringLiteral(VELUNDA_SOURCE_DIR "/translations");
+const QString kCarpetaDatos = QStringLiteral(VELUNDA_SOURCE_DIR "/Data/");
 
 QStringList CodigosTs()
 {
@@ -212,8 +215,12 @@ TEST_F(Ventanas, TranslatedTitleMenuDrawsItsOwnWordsOverTheSameHotspots)
             .toImage()
             .convertToFormat(QImage::Format_RGB32);
     };
-    // The English picture is there; a translated menu must not show it.
+    // The English picture is there; a translated menu must not show it, but the German one
+    // shipped with the game.
     ASSERT_TRUE(ImagenTitulo().save(dir.path() + QStringLiteral("/Data/Titulo.jpg")));
+    for (const char *nombre : {"Titulo_de.png", "Titulo_de@2x.png"})
+        ASSERT_TRUE(QFile::copy(kCarpetaDatos + QLatin1String(nombre),
+            dir.path() + QStringLiteral("/Data/") + QLatin1String(nombre)));
     frmIntro ingles(ctx);
     const QImage dobleIngles = ImagenTitulo(2);
     EnIdioma de(QStringLiteral("de"));
@@ -223,6 +230,53 @@ TEST_F(Ventanas, TranslatedTitleMenuDrawsItsOwnWordsOverTheSameHotspots)
     EXPECT_EQ(pintado, ImagenTitulo(pintado.devicePixelRatio()).convertToFormat(QImage::Format_RGB32));
     EXPECT_NE(cuadro(aleman), cuadro(ingles));
     EXPECT_NE(ImagenTitulo(2), dobleIngles);
+}
+
+TEST_F(Ventanas, TranslatedTitleMenuShowsItsLanguagesPictureOrPaintsItWhenUnreadable)
+{
+    EnIdioma fr(QStringLiteral("fr"));
+    const QString propia = dir.path() + QStringLiteral("/Data/Titulo_fr");
+    QImage liso(TamanoTitulo * 2, QImage::Format_RGB32);
+    liso.fill(Qt::darkGreen);
+    ASSERT_TRUE(liso.save(propia + QStringLiteral("@2x.png")));
+    ASSERT_TRUE(liso.scaled(TamanoTitulo).save(propia + QStringLiteral(".png")));
+    {
+        frmIntro menu(ctx);
+        const auto *titulo = menu.findChild<QLabel *>(QStringLiteral("imgTitulo"));
+        const QImage visto = titulo->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(titulo->size(), TamanoTitulo);
+        EXPECT_EQ(visto.size(), TamanoTitulo * titulo->devicePixelRatioF());
+        EXPECT_EQ(visto.pixelColor(visto.width() / 2, visto.height() / 2), QColor(Qt::darkGreen));
+    }
+    for (const QString &sufijo : {QStringLiteral("@2x.png"), QStringLiteral(".png")}) {
+        QFile roto(propia + sufijo);
+        ASSERT_TRUE(roto.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        roto.write("not a picture at all");
+    }
+    frmIntro menu(ctx);
+    const QImage visto = menu.findChild<QLabel *>(QStringLiteral("imgTitulo"))
+                             ->pixmap()
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(visto, ImagenTitulo(visto.devicePixelRatio()).convertToFormat(QImage::Format_RGB32));
+}
+
+// A changed translation or drawing needs velunda_make_art run again to redraw these.
+TEST(Traducciones, ShippedTitlePicturesAreTheTitlePaintedInEachLanguage)
+{
+    for (const QString &codigo : CodigosTs()) {
+        EnIdioma idioma(codigo);
+        ASSERT_TRUE(idioma.ok) << codigo.toStdString();
+        for (const qreal escala : {1.0, 2.0}) {
+            const QString nombre = QStringLiteral("Titulo_%1%2.png")
+                                       .arg(codigo, escala > 1 ? QStringLiteral("@2x") : QString());
+            QImage enviada(kCarpetaDatos + nombre, "png");
+            enviada.setDevicePixelRatio(escala);
+            EXPECT_EQ(enviada.convertToFormat(QImage::Format_RGB32),
+                ImagenTitulo(escala).convertToFormat(QImage::Format_RGB32))
+                << nombre.toStdString();
+        }
+    }
 }
 
 TEST_F(Ventanas, HighScoreTableReadsTheSameInEveryLanguage)

@@ -18,13 +18,13 @@ QImage Leer(const QString &archivo, const char *formato)
 }
 
 // A Data picture: the cached copy if there is one that matches the file, else the file.
-QImage LeerDatos(const QString &archivo)
+QImage LeerDatos(const QString &archivo, const char *formato)
 {
     QImage imagen = LeerCacheImagen(archivo);
     if (!imagen.isNull())
         return imagen;
-    imagen = Leer(archivo, "jpeg");
-    if (imagen.isNull())  // not a JPEG after all: any reader Qt has
+    imagen = Leer(archivo, formato);
+    if (imagen.isNull())  // not of its kind after all: any reader Qt has
         imagen = QImage(archivo);
     if (imagen.sizeInBytes() >= kMinimoCache) {
         imagen = imagen.convertToFormat(QImage::Format_RGB32);
@@ -34,17 +34,20 @@ QImage LeerDatos(const QString &archivo)
 }
 }  // namespace
 
-QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad)
+QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad, FormatoDatos formato)
 {
+    const bool png = formato == FormatoDatos::Png;
+    const char *lector = png ? "png" : "jpeg";
+    const QString extension = png ? QStringLiteral(".png") : QStringLiteral(".jpg");
     const QString base = dirApp + QStringLiteral("/Data/") + nombre;
     if (densidad > 1.0) {
-        QImage doble = LeerDatos(base + QStringLiteral("@2x.jpg"));
+        QImage doble = LeerDatos(base + QStringLiteral("@2x") + extension, lector);
         if (!doble.isNull()) {
             doble.setDevicePixelRatio(2.0);
             return QPixmap::fromImage(std::move(doble));
         }
     }
-    return QPixmap::fromImage(LeerDatos(base + QStringLiteral(".jpg")));
+    return QPixmap::fromImage(LeerDatos(base + extension, lector));
 }
 
 QPixmap CargarImagenPintada(const QByteArray &contenido, qreal densidad, const std::function<QImage()> &pintar)

@@ -6,10 +6,16 @@
 #include <QString>
 #include <functional>
 
-// A picture from the Data folder beside the program ("Titulo" reads Data/Titulo.jpg); on
-// high-density screens the sharper "@2x" file is taken when it is there. Null if missing.
-// A large one is decoded once and then taken from the player's cache (CacheImagenes.h).
-QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal densidad);
+// The kinds of picture in the Data folder: photographic JPEG, or lossless PNG for drawings
+// that must keep every painted pixel.
+enum class FormatoDatos { Jpeg, Png };
+
+// A picture from the Data folder beside the program ("Titulo" reads Data/Titulo.jpg, or
+// Data/Titulo.png as PNG); on high-density screens the sharper "@2x" file is taken when it
+// is there. Null if missing or unreadable. A large one is decoded once and then taken from
+// the player's cache (CacheImagenes.h).
+QPixmap CargarImagenDatos(
+    const QString &dirApp, const QString &nombre, qreal densidad, FormatoDatos formato = FormatoDatos::Jpeg);
 
 // A picture the program paints itself (opaque), the same on every run of this program with
 // the same `contenido` (what it depends on besides the program: its words, its font, its

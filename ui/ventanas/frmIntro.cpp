@@ -117,12 +117,13 @@ void frmIntro::Construir()
 void frmIntro::Form_Load()
 {
     // Without a readable picture the menu paints the same drawing itself, so the choices
-    // under the hotspots are always there. The picture's words are English: in another
-    // language the menu paints the drawing with the translated words.
+    // under the hotspots are always there. Each language has its own picture (the English
+    // one a JPEG; a translated one a PNG, drawn with its words and kept pixel for pixel).
     const qreal densidad = devicePixelRatioF();
-    QPixmap titulo;
-    if (!TraduccionActiva())
-        titulo = CargarImagenDatos(ctx_.dirApp, QStringLiteral("Titulo"), densidad);
+    const bool traducido = TraduccionActiva();
+    QPixmap titulo = CargarImagenDatos(ctx_.dirApp,
+        traducido ? QStringLiteral("Titulo_") + IdiomaInstalado() : QStringLiteral("Titulo"), densidad,
+        traducido ? FormatoDatos::Png : FormatoDatos::Jpeg);
     if (titulo.isNull()) {
         // Painting it takes longer than the rest of the start-up: painted once for each
         // language, density and font, then kept. Its words come with the program, to which
