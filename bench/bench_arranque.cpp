@@ -1,19 +1,45 @@
 // velunda_bench_arranque: starts the game as main() does and reports the wall-clock moment
 // the title menu first painted and the peak memory so far, then quits. bench/run.sh takes the
 // difference to its launch time and sets it beside the floor program (suelo.cpp).
+//
+// Built twice more, each without one of the game's start-up savings, so that bench/run.sh can
+// weigh each saving alone against the same game: VELUNDA_SONIDO_ENLAZADO links the cue player
+// (OpenAL, libmpg123) into the program instead of loading its module after the menu is up;
+// VELUNDA_PROGRESO_ENLAZADO links the progress window (Qt Charts) instead of loading its module
+// when it is first opened.
 #include "AlPintar.h"
 #include "Arranque.h"
 #include "EntornoQt.h"
 #include "frmIntro.h"
 
 #include <QApplication>
+#include <memory>
+
+#ifdef VELUNDA_SONIDO_ENLAZADO
+#include "SonidoConmutable.h"
+#include "SonidoOpenAL.h"
+#endif
+#ifdef VELUNDA_PROGRESO_ENLAZADO
+#include "frmProgreso.h"
+#endif
 
 int main(int argc, char **argv)
 {
     PrepararEntornoQt();
     QApplication app(argc, argv);
     AlPintar filtro;
-    Velunda juego;
+    PiezasJuego piezas;
+#ifdef VELUNDA_SONIDO_ENLAZADO
+    Ajustes ajustes;
+    SonidoOpenAL openal;
+    SonidoConmutable sonido(
+        openal, ajustes, QCoreApplication::applicationDirPath(), [&openal] { openal.Cerrar(); });
+    piezas.sonido = &sonido;
+#endif
+    Velunda juego(piezas);
+#ifdef VELUNDA_PROGRESO_ENLAZADO
+    juego.Ctx().abrirProgreso = [&juego](QWidget *padre) { AbrirProgreso(juego.Ctx(), padre); };
+#endif
     juego.Menu().installEventFilter(&filtro);
     juego.Mostrar();
     return app.exec();

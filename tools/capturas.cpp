@@ -57,6 +57,12 @@ bool Guardar(QWidget *w, const QString &ruta)
 
 }  // namespace
 
+// The same boards at every run, whatever the hour, so two runs' pictures can be compared.
+class SiempreIgual : public GeneradorMersenne {
+public:
+    void Sembrar(float) override { GeneradorMersenne::Sembrar(0.0f); }
+};
+
 int main(int argc, char **argv)
 {
     if (argc < 2) {
@@ -83,8 +89,12 @@ int main(int argc, char **argv)
 
     SinSonido sonido;
     SinWeb web;
+    SiempreIgual azar;
     Velunda juegoEntero({.rutaHistorial = carpetaUsuario.filePath(QStringLiteral("history.sqlite")),
-        .sonido = &sonido, .web = &web, .preguntarEscritorio = false});
+        .sonido = &sonido,
+        .web = &web,
+        .azar = &azar,
+        .preguntarEscritorio = false});
     Contexto &ctx = juegoEntero.Ctx();
     EstadoJuego &estado = ctx.estado;
     Ajustes &ajustes = *ctx.ajustes;
