@@ -104,7 +104,12 @@ TEST(ImagenesDatos, ALargePictureIsDecodedOnceThenTakenFromTheCacheWhileItMatche
     const auto deQt = [&] { return QImage(fuente).convertToFormat(QImage::Format_RGB32); };
 
     EXPECT_TRUE(LeerCacheImagen(fuente).isNull());
+    const auto archivosCache = [] {
+        return QDir(CarpetaCacheImagenes()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size();
+    };
+    const qsizetype antes = archivosCache();
     EXPECT_EQ(enPantalla(), deQt());  // decoded, and kept
+    EXPECT_EQ(archivosCache(), std::min<qsizetype>(antes + 1, kCopiasCache)) << "nothing left beside the copy";
     const QImage guardada = LeerCacheImagen(fuente);
     ASSERT_FALSE(guardada.isNull());
     EXPECT_EQ(guardada, deQt());

@@ -5,8 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -25,7 +26,7 @@ struct Cabecera {
 // By stat(): QFileInfo keeps modification times to the millisecond only.
 bool DatosDeFuente(const QString &fuente, qint64 &tam, qint64 &mtimeNs)
 {
-    struct stat st {};
+    struct stat st { };
     if (stat(QFile::encodeName(fuente).constData(), &st) != 0)
         return false;
     tam = st.st_size;
@@ -55,6 +56,21 @@ bool LeerTodo(int fd, void *destino, size_t bytes, off_t desde)
     return true;
 }
 
+bool EscribirTodo(int fd, const void *origen, size_t bytes)
+{
+    const auto *p = static_cast<const char *>(origen);
+    while (bytes > 0) {
+        const ssize_t n = write(fd, p, bytes);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        p += n;
+        bytes -= size_t(n);
+    }
+    return true;
+}
+
 // Leaves room for one more copy: the oldest beyond the limit go.
 void Podar(const QString &carpeta)
 {
@@ -67,7 +83,8 @@ void Podar(const QString &carpeta)
 
 QString CarpetaCacheImagenes()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Quorlan/Velunda");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+        + QStringLiteral("/Quorlan/Velunda");
 }
 
 QImage LeerCacheImagen(const QString &fuente, const QByteArray &contenido)
@@ -82,7 +99,7 @@ QImage LeerCacheImagen(const QString &fuente, const QByteArray &contenido)
         return QImage();
     QImage imagen;
     Cabecera c{};
-    struct stat st {};
+    struct stat st { };
     if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && LeerTodo(fd, &c, sizeof c, 0)
         && std::memcmp(c.magia, kMagia, sizeof kMagia) == 0 && c.tamFuente == tam && c.mtimeFuenteNs == mtime
         && c.ancho > 0 && c.alto > 0 && qint64(c.porLinea) == qint64(c.ancho) * 4
@@ -101,7 +118,8 @@ void GuardarCacheImagen(const QString &fuente, const QImage &imagen, const QByte
 {
     qint64 tam = 0, mtime = 0;
     const QString carpeta = CarpetaCacheImagenes();
-    if (imagen.format() != QImage::Format_RGB32 || !DatosDeFuente(fuente, tam, mtime) || !QDir().mkpath(carpeta))
+    if (imagen.format() != QImage::Format_RGB32 || !DatosDeFuente(fuente, tam, mtime)
+        || !QDir().mkpath(carpeta))
         return;
     Cabecera c{};
     std::memcpy(c.magia, kMagia, sizeof kMagia);
@@ -111,12 +129,20 @@ void GuardarCacheImagen(const QString &fuente, const QImage &imagen, const QByte
     c.tamFuente = tam;
     c.mtimeFuenteNs = mtime;
     Podar(carpeta);
-    // Written beside, then renamed over whatever was there: a reader sees one or the other, whole.
-    QSaveFile f(ArchivoCache(fuente, contenido));
-    if (!f.open(QIODevice::WriteOnly) || f.write(reinterpret_cast<const char *>(&c), sizeof c) != qint64(sizeof c))
+    // Written beside, then renamed over whatever was there: a reader sees one or the other,
+    // whole. Not synced to disk first (as QSaveFile would, at the cost of a first start's
+    // flush): a copy lost in a crash is only painted again, and a cut one fails its size check.
+    const QString archivo = ArchivoCache(fuente, contenido);
+    const QByteArray temporal = QFile::encodeName(
+        archivo.chopped(kExtension.size()) + QStringLiteral(".%1.tmp").arg(getpid()) + kExtension);
+    const int fd = open(
+        temporal.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
+    if (fd < 0)
         return;
-    for (int y = 0; y < c.alto; ++y)
-        if (f.write(reinterpret_cast<const char *>(imagen.constScanLine(y)), c.porLinea) != c.porLinea)
-            return;  // the save file is dropped: the old copy stays
-    f.commit();
+    bool ok = EscribirTodo(fd, &c, sizeof c);
+    for (int y = 0; ok && y < c.alto; ++y)
+        ok = EscribirTodo(fd, imagen.constScanLine(y), size_t(c.porLinea));
+    ok = close(fd) == 0 && ok;
+    if (!ok || rename(temporal.constData(), QFile::encodeName(archivo).constData()) != 0)
+        unlink(temporal.constData());  // the old copy stays
 }
