@@ -423,6 +423,31 @@ TEST(Forma, ALitSquareIsItsColourInsideAWhiteBandOfTheBordersWidth)
         }
 }
 
+TEST(Etiqueta, ABorderIsEquallyThickOnEverySideAndOnTheOutermostPixels)
+{
+    QWidget fondo;
+    Etiqueta etiqueta(&fondo, QStringLiteral("etiqueta"), QRect(0, 0, 60, 20));
+    etiqueta.PonerFondo(Qt::white);
+    etiqueta.PonerBorde(true);
+    const QImage imagen = Pixeles(&etiqueta).Imagen();
+    // Black pixels from each edge inwards, across the middle of the label.
+    const auto grosor = [&](QPoint desde, QPoint paso) {
+        int n = 0;
+        for (QPoint p = desde; imagen.rect().contains(p) && imagen.pixelColor(p) == QColor(Qt::black); p += paso)
+            ++n;
+        return n;
+    };
+    const int w = imagen.width(), h = imagen.height();
+    const int izquierda = grosor({0, h / 2}, {1, 0});
+    EXPECT_GE(izquierda, 1);
+    EXPECT_EQ(grosor({w - 1, h / 2}, {-1, 0}), izquierda);
+    EXPECT_EQ(grosor({w / 2, 0}, {0, 1}), izquierda);
+    EXPECT_EQ(grosor({w / 2, h - 1}, {0, -1}), izquierda);
+    // Square corners, not cut off.
+    for (QPoint esquina : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
+        EXPECT_EQ(imagen.pixelColor(esquina), QColor(Qt::black)) << esquina.x() << "," << esquina.y();
+}
+
 TEST_F(Pantalla, TheSecondsCounterRepaintedInPlaceLooksFreshlyPainted)
 {
     f->juego().PrepararNivel(0);

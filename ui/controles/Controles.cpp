@@ -78,9 +78,11 @@ void Etiqueta::PintarBorde(QPainter &p)
 {
     if (!borde_)
         return;
-    p.setPen(QPen(Qt::black, 1));
+    // The line's middle half a pixel inside the edge: one pixel on every side at 1x, and at
+    // any scale a line as thick on every side, on the label's outermost pixels, corners square.
+    p.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
 void Etiqueta::mousePressEvent(QMouseEvent *ev)
