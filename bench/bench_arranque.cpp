@@ -1,6 +1,8 @@
 // velunda_bench_arranque: starts the game as main() does and reports the wall-clock moment
 // the title menu first painted and the peak memory so far, then quits. bench/run.sh takes the
 // difference to its launch time and sets it beside the floor program (suelo.cpp).
+// With --llenar-cache it stays up a moment instead, as a player's first start does, so that
+// the decoded title is kept for the starts that follow.
 //
 // Built twice more, each without one of the game's start-up savings, so that bench/run.sh can
 // weigh each saving alone against the same game: VELUNDA_SONIDO_ENLAZADO links the cue player
@@ -10,9 +12,11 @@
 #include "AlPintar.h"
 #include "Arranque.h"
 #include "EntornoQt.h"
+#include "ImagenesDatos.h"
 #include "frmIntro.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <memory>
 
 #ifdef VELUNDA_SONIDO_ENLAZADO
@@ -40,7 +44,10 @@ int main(int argc, char **argv)
 #ifdef VELUNDA_PROGRESO_ENLAZADO
     juego.Ctx().abrirProgreso = [&juego](QWidget *padre) { AbrirProgreso(juego.Ctx(), padre); };
 #endif
-    juego.Menu().installEventFilter(&filtro);
+    if (argc > 1 && qstrcmp(argv[1], "--llenar-cache") == 0)
+        QTimer::singleShot(4 * kEsperaGuardarCacheMs, &app, &QCoreApplication::quit);
+    else
+        juego.Menu().installEventFilter(&filtro);
     juego.Mostrar();
     return app.exec();
 }

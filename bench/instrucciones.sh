@@ -31,6 +31,7 @@ for idioma in ${IDIOMAS:-en de}; do
     suelo=$(cuenta "$cache" "$bin/velunda_bench_suelo")
     rm -rf "${cache:?}"/*
     primera=$(cuenta "$cache" "$bin/velunda_bench_arranque")
+    XDG_CACHE_HOME=$cache "$bin/velunda_bench_arranque" --llenar-cache >/dev/null 2>&1
     juego=$(cuenta "$cache" "$bin/velunda_bench_arranque")
     sin_cache=$(cuenta /dev/null/sin-cache "$bin/velunda_bench_arranque")
     sonido=$(cuenta "$cache" "$bin/velunda_bench_arranque_sonido_enlazado")

@@ -9,9 +9,11 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -98,8 +100,13 @@ TEST(ImagenesDatos, ALargePictureIsDecodedOnceThenTakenFromTheCacheWhileItMatche
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Data")));
     const QString fuente = dir.path() + QStringLiteral("/Data/Titulo.jpg");
     ASSERT_TRUE(QFile::copy(kRaiz + QStringLiteral("/Data/Titulo.jpg"), fuente));
-    const auto enPantalla = [&] {
+    const auto leida = [&] {
         return CargarImagenDatos(dir.path(), QStringLiteral("Titulo"), 1.0).toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    const auto enPantalla = [&] {
+        const QImage imagen = leida();
+        GuardarCachePendiente();
+        return imagen;
     };
     const auto deQt = [&] { return QImage(fuente).convertToFormat(QImage::Format_RGB32); };
 
@@ -108,7 +115,13 @@ TEST(ImagenesDatos, ALargePictureIsDecodedOnceThenTakenFromTheCacheWhileItMatche
         return QDir(CarpetaCacheImagenes()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size();
     };
     const qsizetype antes = archivosCache();
-    EXPECT_EQ(enPantalla(), deQt());  // decoded, and kept
+    EXPECT_EQ(leida(), deQt());  // decoded, and kept a moment later, never while the window waits
+    EXPECT_TRUE(LeerCacheImagen(fuente).isNull());
+    QElapsedTimer reloj;
+    reloj.start();
+    while (LeerCacheImagen(fuente).isNull() && reloj.elapsed() < 10 * kEsperaGuardarCacheMs)
+        QTest::qWait(20);
+    EXPECT_FALSE(LeerCacheImagen(fuente).isNull());
     EXPECT_EQ(archivosCache(), std::min<qsizetype>(antes + 1, kCopiasCache)) << "nothing left beside the copy";
     const QImage guardada = LeerCacheImagen(fuente);
     ASSERT_FALSE(guardada.isNull());
@@ -154,6 +167,7 @@ TEST(ImagenesDatos, WhateverIsPlantedInTheCacheTheTitleComesBackWholeAndAtOnce)
     ASSERT_TRUE(QFile::copy(kRaiz + QStringLiteral("/Data/Titulo.jpg"), fuente));
     const QImage deQt = QImage(fuente).convertToFormat(QImage::Format_RGB32);
     CargarImagenDatos(dir.path(), QStringLiteral("Titulo"), 1.0);  // leaves its copy
+    GuardarCachePendiente();
     ASSERT_FALSE(LeerCacheImagen(fuente).isNull());
     const QFileInfoList copias
         = QDir(CarpetaCacheImagenes()).entryInfoList({QStringLiteral("*.rgb32")}, QDir::Files, QDir::Time);
@@ -173,6 +187,7 @@ TEST(ImagenesDatos, WhateverIsPlantedInTheCacheTheTitleComesBackWholeAndAtOnce)
         ASSERT_TRUE(plantar[i]()) << i;
         EXPECT_TRUE(LeerCacheImagen(fuente).isNull()) << i;
         EXPECT_EQ(CargarImagenDatos(dir.path(), QStringLiteral("Titulo"), 1.0).toImage().convertToFormat(QImage::Format_RGB32), deQt) << i;
+        GuardarCachePendiente();
         QDir().rmdir(copia);
     }
 }
@@ -195,6 +210,7 @@ TEST(ImagenesDatos, APaintedPictureIsPaintedOnceForWhatItShowsThenTakenFromTheCa
     EXPECT_EQ(pintadas, 1);
     EXPECT_EQ(roja.devicePixelRatio(), 2.0);
     EXPECT_EQ(pixeles(roja).pixelColor(3, 4), QColor(Qt::black));
+    GuardarCachePendiente();
 
     // The same content again: the kept copy, at the density asked for, not a new painting.
     const QPixmap otraVez = CargarImagenPintada("prueba roja", 2.0, pintor(Qt::blue));
@@ -216,6 +232,7 @@ TEST(ImagenesDatos, TheCacheKeepsAFewCopiesHoweverManyFoldersTheGameRunsFrom)
         ASSERT_TRUE(QDir().mkpath(carpeta + QStringLiteral("/Data")));
         ASSERT_TRUE(QFile::copy(kRaiz + QStringLiteral("/Data/Titulo.jpg"), carpeta + QStringLiteral("/Data/Titulo.jpg")));
         ASSERT_FALSE(CargarImagenDatos(carpeta, QStringLiteral("Titulo"), 1.0).isNull());
+        GuardarCachePendiente();
     }
     EXPECT_LE(QDir(CarpetaCacheImagenes()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size(), kCopiasCache);
     // The latest one is among them.

@@ -4,10 +4,37 @@
 
 #include <QCoreApplication>
 #include <QImageReader>
+#include <QTimer>
+#include <utility>
+#include <vector>
 
 namespace {
 // Smaller pictures decode in less time than their cached copy would take to read.
 constexpr qsizetype kMinimoCache = qsizetype(512) << 10;
+
+struct Pendiente {
+    QString fuente;
+    QImage imagen;
+    QByteArray contenido;
+};
+std::vector<Pendiente> &Pendientes()
+{
+    static std::vector<Pendiente> pendientes;
+    return pendientes;
+}
+
+// A decoded picture is kept a moment after it is read, once its window is up: a first start
+// waits for the decoding only, never for the writing.
+void GuardarLuego(const QString &fuente, const QImage &imagen, const QByteArray &contenido = {})
+{
+    QCoreApplication *app = QCoreApplication::instance();
+    if (!app) {
+        GuardarCacheImagen(fuente, imagen, contenido);
+        return;
+    }
+    QTimer::singleShot(kEsperaGuardarCacheMs, app, &GuardarCachePendiente);
+    Pendientes().push_back({fuente, imagen, contenido});
+}
 
 // Read as the format named, so that no other image plugin is loaded to be asked about it.
 QImage Leer(const QString &archivo, const char *formato)
@@ -28,7 +55,7 @@ QImage LeerDatos(const QString &archivo, const char *formato)
         imagen = QImage(archivo);
     if (imagen.sizeInBytes() >= kMinimoCache) {
         imagen = imagen.convertToFormat(QImage::Format_RGB32);
-        GuardarCacheImagen(archivo, imagen);
+        GuardarLuego(archivo, imagen);
     }
     return imagen;
 }
@@ -50,17 +77,24 @@ QPixmap CargarImagenDatos(const QString &dirApp, const QString &nombre, qreal de
     return QPixmap::fromImage(LeerDatos(base + extension, lector));
 }
 
-QPixmap CargarImagenPintada(const QByteArray &contenido, qreal densidad, const std::function<QImage()> &pintar)
+QPixmap CargarImagenPintada(
+    const QByteArray &contenido, qreal densidad, const std::function<QImage()> &pintar)
 {
     // Tied to the program file: another build paints it anew.
     const QString programa = QCoreApplication::applicationFilePath();
     QImage imagen = LeerCacheImagen(programa, contenido);
     if (imagen.isNull()) {
         imagen = pintar().convertToFormat(QImage::Format_RGB32);  // the cache keeps RGB32
-        GuardarCacheImagen(programa, imagen, contenido);
+        GuardarLuego(programa, imagen, contenido);
     }
     imagen.setDevicePixelRatio(densidad);
     return QPixmap::fromImage(std::move(imagen));
+}
+
+void GuardarCachePendiente()
+{
+    for (const Pendiente &p : std::exchange(Pendientes(), {}))
+        GuardarCacheImagen(p.fuente, p.imagen, p.contenido);
 }
 
 QImage LeerImagenPropia(const QString &archivo) { return Leer(archivo, "png"); }
