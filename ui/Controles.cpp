@@ -1,6 +1,7 @@
 #include "Controles.h"
 
 #include "Apariencia.h"
+#include "MarcaFoco.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -112,9 +113,11 @@ QRect Etiqueta::TiraTexto(const QString &texto) const
     const QRect caja = contentsRect();
     // The strip of the text now shown was measured when it was set (laying out a text is
     // a good part of a tick's work), unless the label has changed since.
-    if (texto == tira_.texto && caja == tira_.caja && alignment() == tira_.alineacion && font() == tira_.fuente)
+    if (texto == tira_.texto && caja == tira_.caja && alignment() == tira_.alineacion
+        && font() == tira_.fuente)
         return tira_.tira;
-    const QRect t = style()->itemTextRect(fontMetrics(), caja, static_cast<int>(alignment()), isEnabled(), texto);
+    const QRect t
+        = style()->itemTextRect(fontMetrics(), caja, static_cast<int>(alignment()), isEnabled(), texto);
     return QRect(t.left(), caja.top(), t.width(), caja.height());
 }
 
@@ -259,14 +262,8 @@ void ZonaActiva::paintEvent(QPaintEvent *)
     QPainter p(this);
     if (!imagen_.isNull())
         p.drawPixmap(0, 0, imagen_);
-    if (hasFocus()) {
-        // Navy outside, white inside: visible on any picture under it.
-        const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
-        p.setPen(QPen(QColor(0, 0, 128), 2));
-        p.drawRect(r);
-        p.setPen(QPen(Qt::white, 1));
-        p.drawRect(r.adjusted(1.5, 1.5, -1.5, -1.5));
-    }
+    if (hasFocus())
+        MarcaFoco::Pintar(p, rect());  // the board's ring, inside the choice's own area
 }
 
 void ZonaActiva::mousePressEvent(QMouseEvent *ev)

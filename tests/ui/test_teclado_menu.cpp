@@ -4,6 +4,7 @@
 #include "Controles.h"
 #include "Falsos.h"
 #include "FalsosUI.h"
+#include "MarcaFoco.h"
 #include "Modales.h"
 #include "Web.h"
 #include "frmAyuda.h"
@@ -89,6 +90,37 @@ TEST_F(TecladoMenu, PlayByKeyFocusesTheFirstDifficultyAndEnterStartsThatGame)
     ASSERT_NE(menu->JuegoAbierto(), nullptr);
     EXPECT_EQ(estado.TiempoNivel, 7.f);
     EXPECT_FALSE(menu->isVisible());
+}
+
+TEST_F(TecladoMenu, EscapeTakesTheDifficultyPanelAwayBackToPlay)
+{
+    auto *panel = menu->findChild<QWidget *>(QStringLiteral("picDificultad"));
+    Tecla(Qt::Key_Tab);
+    Tecla(Qt::Key_Return);
+    ASSERT_EQ(Foco(), QStringLiteral("cmdDificultad_0"));
+    Tecla(Qt::Key_Escape);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(Foco(), QStringLiteral("imgJugar"));
+    Tecla(Qt::Key_Return);
+    EXPECT_TRUE(panel->isVisible());
+    menu->imgJugar_Click();  // the mouse's panel goes the same way, and no game starts
+    QTest::keyClick(menu.get(), Qt::Key_Escape);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(menu->JuegoAbierto(), nullptr);
+}
+
+TEST_F(TecladoMenu, TheFocusedChoiceWearsTheBoardsRing)
+{
+    Tecla(Qt::Key_Tab);
+    auto *jugar = qobject_cast<QWidget *>(QApplication::focusWidget());
+    ASSERT_EQ(Foco(), QStringLiteral("imgJugar"));
+    const QImage img = jugar->grab().toImage();
+    const qreal d = jugar->devicePixelRatioF();
+    const int medio = int(jugar->height() / 2 * d);
+    // Black outside, white inside, as thick as the ring over the word labels.
+    EXPECT_EQ(img.pixelColor(0, medio), QColor(Qt::black));
+    EXPECT_EQ(img.pixelColor(int(d) - 1, medio), QColor(Qt::black));
+    EXPECT_EQ(img.pixelColor(int(MarcaFoco::kGrosor * d) - 1, medio), QColor(Qt::white));
 }
 
 TEST_F(TecladoMenu, PlayByMouseGivesNoKeyboardFocus)
