@@ -286,7 +286,7 @@ void frmMain::PonerRotulo(Rotulo r, const std::string &texto)
 {
     const QString t = QString::fromStdString(texto);
     if (r == Rotulo::Segundos)
-        lblSegundos_->PonerTextoAhora(t);  // 50 times a second while the clock runs
+        lblSegundos_->PonerTextoAhora(ConSeparadorDecimal(t));  // 50 times a second while the clock runs
     else
         Rotular(r)->setText(t);
 }
