@@ -15,7 +15,16 @@
 #include <QString>
 #include <optional>
 
-enum class EstadoAlmacen { Cerrado, Abierto, Bloqueado, SoloLectura, VersionNueva, Inaccesible };
+// SinControlador: Qt's SQLite driver (a plugin of its own package) is not installed.
+enum class EstadoAlmacen {
+    Cerrado,
+    Abierto,
+    Bloqueado,
+    SoloLectura,
+    VersionNueva,
+    Inaccesible,
+    SinControlador
+};
 
 class QSqlError;
 
@@ -41,6 +50,10 @@ public:
     // Groups writes into one transaction (one commit for a level and its game's update).
     bool Empezar();
     bool Confirmar();
+
+    // Every game and level taken out, the file left empty but in use; files moved aside
+    // as damaged are not touched.
+    bool Vaciar();
 
     tResumenHistorial Leer();
     // Every level played, one row each with its game, as comma-separated values.
