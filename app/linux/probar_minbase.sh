@@ -73,7 +73,7 @@ export DISPLAY=$pantalla
 juego=
 arrancar() {  # <log name>
   chroot "$raiz" setpriv --reuid=1000 --regid=1000 --clear-groups \
-    env -i HOME=$casa PATH=/usr/games:/usr/bin:/bin DISPLAY="$pantalla" LANG=C.UTF-8 \
+    env -i HOME=$casa PATH=/usr/games:/usr/local/games:/usr/bin:/bin DISPLAY="$pantalla" LANG=C.UTF-8 \
     ALSOFT_DRIVERS=null QT_DEBUG_PLUGINS=1 velunda >"$salida/$1.log" 2>&1 &
   juego=$!
   esperar_ventana 'Velunda - ' || { cat "$salida/$1.log"; falla "no title menu on screen"; }
@@ -100,7 +100,9 @@ terminar() {
 
 arrancar partida
 foto menu
-teclas Tab Return Return  # Play, then VERY EASY
+teclas Tab Return Down Down Down Return  # Play, then HARD: the shortest level
+sleep 1
+esperar_ventana 'Velunda - ' || falla "no game screen"
 teclas Return             # START
 foto nivel
 # Let the clock run out: the level ends as "Time over" whatever the board holds.
@@ -108,19 +110,23 @@ esperar_ventana 'Velunda$' || falla "the level never ended"
 foto fin_nivel
 teclas Return             # the message box
 esperar_ventana 'Velunda - '
-teclas Escape Tab Return  # the pause panel's BACK TO MENU
+teclas Return Escape      # START the next level, pause it
+foto pausa
+teclas Tab Return         # the pause panel's BACK TO MENU
+sleep 1
 esperar_ventana 'Velunda - '
 teclas p                  # the progress window
-sleep 1
+sleep 2
 foto progreso
 terminar
 historia=$raiz$casa/.local/share/Quorlan/Velunda/history.sqlite
 [[ -s $historia ]] || falla "no history file at ~/.local/share/Quorlan/Velunda/history.sqlite"
 niveles=$(python3 -c "import sqlite3,sys; c=sqlite3.connect(sys.argv[1]); \
-print(c.execute(\"select count(*) from sqlite_master where type='table'\").fetchone()[0])" "$historia")
-echo "History: $historia has $niveles tables"
+print(', '.join(f'{n} level {v} {f}' for n, v, f in c.execute('select id, nivel, final from niveles')))" "$historia")
+[[ -n $niveles ]] || falla "the history holds no level"
+echo "History: $niveles"
 echo "Plugins the game loaded:"
-cargados=$(grep -o 'Loaded library "[^"]*\|loaded library "[^"]*' "$salida/partida.log" | sed 's/.*"//' | sort -u)
+cargados=$(grep -i 'loaded library' "$salida/partida.log" | grep -o '"/[^"]*\.so[^"]*"' | tr -d '"' | sort -u)
 for p in $cargados; do
   dueno=$(en_raiz dpkg -S "$p" 2>/dev/null | cut -d: -f1) || falla "$p loaded but belongs to no package"
   echo "  $p ($dueno)"
@@ -131,7 +137,7 @@ grep -q 'libqsqlite\.so' <<<"$cargados" || falla "the game never loaded the SQLi
 mv "$raiz/$controlador" "$tmp/libqsqlite.so"
 arrancar sin_controlador
 teclas p
-sleep 1
+sleep 2
 foto progreso_sin_controlador
 terminar
 mv "$tmp/libqsqlite.so" "$raiz/$controlador"
