@@ -67,6 +67,10 @@ bool AlmacenHistorial::Abrir()
 {
     if (estado_ != EstadoAlmacen::Cerrado)
         return Activo();
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+        estado_ = EstadoAlmacen::SinControlador;  // the file may be fine: nothing to open it with
+        return false;
+    }
     if (ruta_ != QLatin1String(":memory:")) {
         const QFileInfo archivo(ruta_);
         if (!QDir().mkpath(archivo.absolutePath()) || (archivo.exists() && !archivo.isFile())) {
@@ -198,6 +202,32 @@ bool AlmacenHistorial::Confirmar()
     db.rollback();
     Fallo(error);
     return false;
+}
+
+bool AlmacenHistorial::Vaciar()
+{
+    if (!Abrir() || !Empezar())
+        return false;
+    QSqlError error;
+    {
+        QSqlQuery q(QSqlDatabase::database(conexion_, false));
+        for (const char *sql : {"DELETE FROM niveles", "DELETE FROM partidas", "DELETE FROM resumen_niveles"})
+            if (!q.exec(QString::fromLatin1(sql))) {
+                error = q.lastError();
+                break;
+            }
+    }
+    if (error.isValid()) {
+        QSqlDatabase::database(conexion_, false).rollback();
+        Fallo(error);
+        return false;
+    }
+    if (!Confirmar())
+        return false;
+    // On a shared computer the next player should not find the old rows in the file's free
+    // pages either; a failure here leaves an empty history all the same.
+    QSqlQuery(QSqlDatabase::database(conexion_, false)).exec(QStringLiteral("VACUUM"));
+    return true;
 }
 
 std::optional<qint64> AlmacenHistorial::EmpezarPartida(const QDateTime &inicio, int dificultad)

@@ -97,10 +97,17 @@ int main(int argc, char **argv)
         ok &= Guardar(&menu, archivo("menu"));
         menu.imgJugar_Click();
         ok &= Guardar(&menu, archivo("menu_dificultad"));
+        // The ring a keyboard player sees on a choice, the panel put away by Escape.
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(&menu, &escape);
+        QApplication::setActiveWindow(&menu);
+        if (QWidget *jugar = menu.findChild<QWidget *>(QStringLiteral("imgJugar")))
+            jugar->setFocus(Qt::TabFocusReason);
+        ok &= Guardar(&menu, archivo("menu_anillo"));
         frmAyuda ayuda(ctx, &menu);
         ayuda.show();
         ok &= Guardar(&ayuda, archivo("ayuda"));
-        frmAjustes ventana(ajustes, &ayuda);
+        frmAjustes ventana(ajustes, &ayuda, &ctx);
         ventana.show();
         ok &= Guardar(&ventana, archivo("ajustes"));
     }

@@ -10,6 +10,39 @@
     </message>
 </context>
 <context>
+    <name>BorrarDatos</name>
+    <message>
+        <source>Clear the high scores?
+The table goes back to the ten places Velunda comes with. Tables once moved aside as damaged (HOF.rec.bad) are kept.</source>
+        <extracomment>Asked before the high-score table is cleared; the buttons are Yes and No.</extracomment>
+        <translation>Bestenliste löschen?
+Die Liste kehrt zu den zehn Plätzen zurück, mit denen Velunda kommt. Als beschädigt beiseitegelegte Listen (HOF.rec.bad) bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>The high scores are back to the ten places Velunda comes with.</source>
+        <translation>Die Bestenliste hat wieder die zehn Plätze, mit denen Velunda kommt.</translation>
+    </message>
+    <message>
+        <source>The high scores could not be cleared: their file could not be written.</source>
+        <translation>Die Bestenliste ließ sich nicht löschen: Ihre Datei ließ sich nicht schreiben.</translation>
+    </message>
+    <message>
+        <source>Clear your history?
+Every game and level recorded is deleted. History files once moved aside as damaged (.bad) are kept.</source>
+        <extracomment>Asked before the player&apos;s history is emptied; the buttons are Yes and No.</extracomment>
+        <translation>Deinen Verlauf löschen?
+Jedes aufgezeichnete Spiel und Level wird gelöscht. Als beschädigt beiseitegelegte Verlaufsdateien (.bad) bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>Your history is empty.</source>
+        <translation>Dein Verlauf ist leer.</translation>
+    </message>
+    <message>
+        <source>The history could not be cleared.</source>
+        <translation>Der Verlauf ließ sich nicht löschen.</translation>
+    </message>
+</context>
+<context>
     <name>Color</name>
     <message>
         <source>RED</source>
@@ -180,7 +213,7 @@ LISTE</translation>
     <message>
         <source>EXIT</source>
         <extracomment>The title menu&apos;s big quit tile, beside a door (about 70 x 45 px; shrinks to fit).</extracomment>
-        <translation>AUSGANG</translation>
+        <translation>AUS</translation>
     </message>
     <message>
         <source>MORE FREE GAMES ON THE WEB</source>
@@ -267,6 +300,16 @@ statt eines blinkenden Fensters</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Clear high scores…</source>
+        <extracomment>Settings button (193 x 25 px); asks before it clears.</extracomment>
+        <translation>Bestenliste löschen…</translation>
+    </message>
+    <message>
+        <source>Clear my history…</source>
+        <extracomment>Settings button (193 x 25 px); asks before it clears.</extracomment>
+        <translation>Meinen Verlauf löschen…</translation>
     </message>
 </context>
 <context>
@@ -512,7 +555,13 @@ MIT ENTER GEHT ES WEITER</translation>
     </message>
     <message>
         <source>GO ON</source>
+        <extracomment>The paused panel&apos;s button that goes on with the level (121 x 25 px).</extracomment>
         <translation>WEITER</translation>
+    </message>
+    <message>
+        <source>BACK TO MENU</source>
+        <extracomment>The paused panel&apos;s button that leaves the game for the title menu (153 x 25 px).</extracomment>
+        <translation>ZURÜCK ZUM MENÜ</translation>
     </message>
 </context>
 <context>
@@ -630,6 +679,11 @@ um zu sehen, wie du besser wirst.</translation>
     <message>
         <source>The history could not be written to %1.</source>
         <translation>Der Verlauf konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>History is off: Qt&apos;s SQLite driver is missing (install %1).</source>
+        <extracomment>%1 is the name of the Debian package that holds the driver.</extracomment>
+        <translation>Verlauf aus: Qts SQLite-Treiber fehlt (installiere %1).</translation>
     </message>
 </context>
 </TS>

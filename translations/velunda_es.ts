@@ -10,6 +10,39 @@
     </message>
 </context>
 <context>
+    <name>BorrarDatos</name>
+    <message>
+        <source>Clear the high scores?
+The table goes back to the ten places Velunda comes with. Tables once moved aside as damaged (HOF.rec.bad) are kept.</source>
+        <extracomment>Asked before the high-score table is cleared; the buttons are Yes and No.</extracomment>
+        <translation>¿Borrar los récords?
+La tabla vuelve a los diez puestos con los que viene Velunda. Las tablas apartadas por estar dañadas (HOF.rec.bad) se conservan.</translation>
+    </message>
+    <message>
+        <source>The high scores are back to the ten places Velunda comes with.</source>
+        <translation>Los récords han vuelto a los diez puestos con los que viene Velunda.</translation>
+    </message>
+    <message>
+        <source>The high scores could not be cleared: their file could not be written.</source>
+        <translation>No se pudieron borrar los récords: no se pudo escribir su archivo.</translation>
+    </message>
+    <message>
+        <source>Clear your history?
+Every game and level recorded is deleted. History files once moved aside as damaged (.bad) are kept.</source>
+        <extracomment>Asked before the player&apos;s history is emptied; the buttons are Yes and No.</extracomment>
+        <translation>¿Borrar tu historial?
+Se eliminan todas las partidas y niveles guardados. Los archivos de historial apartados por estar dañados (.bad) se conservan.</translation>
+    </message>
+    <message>
+        <source>Your history is empty.</source>
+        <translation>Tu historial está vacío.</translation>
+    </message>
+    <message>
+        <source>The history could not be cleared.</source>
+        <translation>No se pudo borrar el historial.</translation>
+    </message>
+</context>
+<context>
     <name>Color</name>
     <message>
         <source>RED</source>
@@ -180,7 +213,7 @@ PUNTUACIONES</translation>
     <message>
         <source>EXIT</source>
         <extracomment>The title menu&apos;s big quit tile, beside a door (about 70 x 45 px; shrinks to fit).</extracomment>
-        <translation>SALIDA</translation>
+        <translation>FIN</translation>
     </message>
     <message>
         <source>MORE FREE GAMES ON THE WEB</source>
@@ -267,6 +300,16 @@ en vez de una ventana que parpadea</translation>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Clear high scores…</source>
+        <extracomment>Settings button (193 x 25 px); asks before it clears.</extracomment>
+        <translation>Borrar récords…</translation>
+    </message>
+    <message>
+        <source>Clear my history…</source>
+        <extracomment>Settings button (193 x 25 px); asks before it clears.</extracomment>
+        <translation>Borrar mi historial…</translation>
     </message>
 </context>
 <context>
@@ -512,7 +555,13 @@ PULSA INTRO PARA SEGUIR</translation>
     </message>
     <message>
         <source>GO ON</source>
+        <extracomment>The paused panel&apos;s button that goes on with the level (121 x 25 px).</extracomment>
         <translation>SEGUIR</translation>
+    </message>
+    <message>
+        <source>BACK TO MENU</source>
+        <extracomment>The paused panel&apos;s button that leaves the game for the title menu (153 x 25 px).</extracomment>
+        <translation>VOLVER AL MENÚ</translation>
     </message>
 </context>
 <context>
@@ -630,6 +679,11 @@ para ver cómo mejoras.</translation>
     <message>
         <source>The history could not be written to %1.</source>
         <translation>No se pudo escribir el historial en %1.</translation>
+    </message>
+    <message>
+        <source>History is off: Qt&apos;s SQLite driver is missing (install %1).</source>
+        <extracomment>%1 is the name of the Debian package that holds the driver.</extracomment>
+        <translation>Historial desactivado: falta el controlador SQLite de Qt (instala %1).</translation>
     </message>
 </context>
 </TS>

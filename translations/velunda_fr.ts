@@ -10,6 +10,39 @@
     </message>
 </context>
 <context>
+    <name>BorrarDatos</name>
+    <message>
+        <source>Clear the high scores?
+The table goes back to the ten places Velunda comes with. Tables once moved aside as damaged (HOF.rec.bad) are kept.</source>
+        <extracomment>Asked before the high-score table is cleared; the buttons are Yes and No.</extracomment>
+        <translation>Effacer les records ?
+Le tableau revient aux dix places livrées avec Velunda. Les tableaux mis de côté car abîmés (HOF.rec.bad) sont gardés.</translation>
+    </message>
+    <message>
+        <source>The high scores are back to the ten places Velunda comes with.</source>
+        <translation>Les records sont revenus aux dix places livrées avec Velunda.</translation>
+    </message>
+    <message>
+        <source>The high scores could not be cleared: their file could not be written.</source>
+        <translation>Les records n&apos;ont pas pu être effacés : leur fichier n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>Clear your history?
+Every game and level recorded is deleted. History files once moved aside as damaged (.bad) are kept.</source>
+        <extracomment>Asked before the player&apos;s history is emptied; the buttons are Yes and No.</extracomment>
+        <translation>Effacer ton historique ?
+Chaque partie et chaque niveau enregistrés sont supprimés. Les fichiers d&apos;historique mis de côté car abîmés (.bad) sont gardés.</translation>
+    </message>
+    <message>
+        <source>Your history is empty.</source>
+        <translation>Ton historique est vide.</translation>
+    </message>
+    <message>
+        <source>The history could not be cleared.</source>
+        <translation>L&apos;historique n&apos;a pas pu être effacé.</translation>
+    </message>
+</context>
+<context>
     <name>Color</name>
     <message>
         <source>RED</source>
@@ -175,12 +208,12 @@ SCORES</translation>
     <message>
         <source>QUIT</source>
         <extracomment>The title menu&apos;s small quit tile (about 65 x 25 px; the letters shrink to fit).</extracomment>
-        <translation>QUITTER</translation>
+        <translation>ADIEU</translation>
     </message>
     <message>
         <source>EXIT</source>
         <extracomment>The title menu&apos;s big quit tile, beside a door (about 70 x 45 px; shrinks to fit).</extracomment>
-        <translation>SORTIE</translation>
+        <translation>FIN</translation>
     </message>
     <message>
         <source>MORE FREE GAMES ON THE WEB</source>
@@ -267,6 +300,16 @@ au lieu d&apos;une fenêtre qui clignote</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Clear high scores…</source>
+        <extracomment>Settings button (193 x 25 px); asks before it clears.</extracomment>
+        <translation>Effacer les records…</translation>
+    </message>
+    <message>
+        <source>Clear my history…</source>
+        <extracomment>Settings button (193 x 25 px); asks before it clears.</extracomment>
+        <translation>Effacer mon historique…</translation>
     </message>
 </context>
 <context>
@@ -512,7 +555,13 @@ ENTRÉE POUR REPRENDRE</translation>
     </message>
     <message>
         <source>GO ON</source>
+        <extracomment>The paused panel&apos;s button that goes on with the level (121 x 25 px).</extracomment>
         <translation>REPRENDRE</translation>
+    </message>
+    <message>
+        <source>BACK TO MENU</source>
+        <extracomment>The paused panel&apos;s button that leaves the game for the title menu (153 x 25 px).</extracomment>
+        <translation>RETOUR AU MENU</translation>
     </message>
 </context>
 <context>
@@ -630,6 +679,11 @@ pour voir tes progrès.</translation>
     <message>
         <source>The history could not be written to %1.</source>
         <translation>L&apos;historique n&apos;a pas pu être écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>History is off: Qt&apos;s SQLite driver is missing (install %1).</source>
+        <extracomment>%1 is the name of the Debian package that holds the driver.</extracomment>
+        <translation>Historique désactivé : le pilote SQLite de Qt manque (installe %1).</translation>
     </message>
 </context>
 </TS>

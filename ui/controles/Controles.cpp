@@ -1,6 +1,7 @@
 #include "Controles.h"
 
 #include "Apariencia.h"
+#include "MarcaFoco.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -184,14 +185,8 @@ void ZonaActiva::paintEvent(QPaintEvent *)
     QPainter p(this);
     if (!imagen_.isNull())
         p.drawPixmap(0, 0, imagen_);
-    if (hasFocus()) {
-        // Navy outside, white inside: visible on any picture under it.
-        const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
-        p.setPen(QPen(QColor(0, 0, 128), 2));
-        p.drawRect(r);
-        p.setPen(QPen(Qt::white, 1));
-        p.drawRect(r.adjusted(1.5, 1.5, -1.5, -1.5));
-    }
+    if (hasFocus())
+        MarcaFoco::Pintar(p, rect());  // the board's ring, inside the choice's own area
 }
 
 void ZonaActiva::mousePressEvent(QMouseEvent *ev)

@@ -5,6 +5,7 @@
 #include "Controles.h"
 #include "Estilo.h"
 #include "Historial.h"
+#include "Idioma.h"
 #include "TextosJuego.h"
 
 #include <QChart>
@@ -41,6 +42,9 @@ QChartView *Grafico(QWidget *padre, const char *nombre, QRect lugar, const QStri
     chart->setTitleBrush(AzulTexto);
     chart->setBackgroundRoundness(0);
     chart->setMargins(QMargins(4, 4, 4, 4));
+    // "2,5" on the axes in a language with a decimal comma; English as printf writes it.
+    chart->setLocale(LocaleJuego());
+    chart->setLocalizeNumbers(chart->locale().decimalPoint() != QLatin1String("."));
     chart->legend()->setFont(FuenteVentana(8.25));
     chart->legend()->setAlignment(Qt::AlignBottom);
     auto *vista = new QChartView(chart, padre);
@@ -249,6 +253,10 @@ QString frmProgreso::TextoEstado() const
         return tr("History is off: its file comes from a newer Velunda.");
     case EstadoAlmacen::Inaccesible:
         return tr("History is off: its file cannot be opened.");
+    case EstadoAlmacen::SinControlador:
+        //: %1 is the name of the Debian package that holds the driver.
+        return tr("History is off: Qt's SQLite driver is missing (install %1).")
+            .arg(QStringLiteral("libqt6sql6-sqlite"));
     case EstadoAlmacen::Cerrado:
     case EstadoAlmacen::Abierto:
         break;

@@ -2,16 +2,17 @@
 #include "Colores.h"
 
 #include "Apariencia.h"
+#include "BorrarDatos.h"
 #include "Controles.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QPushButton>
 
-frmAjustes::frmAjustes(Ajustes &ajustes, QWidget *padre) : QDialog(padre), ajustes_(ajustes)
+frmAjustes::frmAjustes(Ajustes &ajustes, QWidget *padre, Contexto *ctx) : QDialog(padre), ajustes_(ajustes)
 {
     setObjectName(QStringLiteral("frmAjustes"));
-    AplicarApariencia(this, 440, 233, BotonesVentana::SoloCerrar);
+    AplicarApariencia(this, 440, 273, BotonesVentana::SoloCerrar);
     setWindowFlag(Qt::Dialog);
     PonerFondoOpaco(this, Qt::white);
 
@@ -41,8 +42,25 @@ frmAjustes::frmAjustes(Ajustes &ajustes, QWidget *padre) : QDialog(padre), ajust
     teclas->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     teclas->setWordWrap(true);
 
+    // For a shared computer: what the game keeps of its players, cleared after a question.
+    auto borrar = [this, ctx](const char *nombre, int left, const QString &texto,
+                      bool (*accion)(Contexto &, QWidget *)) {
+        auto *b = new QPushButton(texto, this);
+        b->setObjectName(QString::fromLatin1(nombre));
+        b->setGeometry(left, 192, 193, 25);
+        b->setAutoDefault(false);
+        b->setEnabled(ctx != nullptr);
+        connect(b, &QPushButton::clicked, this, [this, ctx, accion] { accion(*ctx, this); });
+        return b;
+    };
+    //: Settings button (193 x 25 px); asks before it clears.
+    borrar("cmdBorrarRecords", 24, tr("Clear high scores…"), &BorrarRecords);
+    //: Settings button (193 x 25 px); asks before it clears.
+    auto *historial = borrar("cmdBorrarHistorial", 224, tr("Clear my history…"), &BorrarHistorial);
+    historial->setEnabled(ctx && ctx->historial);
+
     // Shown only when a choice could not be written: with a working file, nothing changes here.
-    lblAviso_ = new Etiqueta(this, QStringLiteral("lblAviso"), QRect(24, 186, 312, 34));
+    lblAviso_ = new Etiqueta(this, QStringLiteral("lblAviso"), QRect(24, 226, 312, 34));
     lblAviso_->setFont(FuenteVentana(8.25));
     lblAviso_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblAviso_->setWordWrap(true);
@@ -51,7 +69,7 @@ frmAjustes::frmAjustes(Ajustes &ajustes, QWidget *padre) : QDialog(padre), ajust
 
     auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdAceptar"));
-    ok->setGeometry(344, 192, 73, 25);
+    ok->setGeometry(344, 232, 73, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -93,6 +111,6 @@ void AbrirAjustes(Contexto &ctx, QWidget *padre)
 {
     if (!ctx.ajustes)
         return;
-    frmAjustes ventana(*ctx.ajustes, padre);
+    frmAjustes ventana(*ctx.ajustes, padre, &ctx);
     ventana.exec();
 }

@@ -1,5 +1,6 @@
-// The settings window: sound on or off and calm flashing, each remembered between runs, and
-// a line on the keys that pause and mute. Opened modally from the title menu (key S) and
+// The settings window: sound on or off and calm flashing, each remembered between runs, a
+// line on the keys that pause and mute, and the buttons that clear the high scores and the
+// history. Opened modally from the title menu (key S) and
 // from the help screen; every change takes effect at once.
 #pragma once
 
@@ -14,7 +15,8 @@ class Etiqueta;
 class frmAjustes : public QDialog {
     Q_OBJECT
 public:
-    frmAjustes(Ajustes &ajustes, QWidget *padre);
+    // With `ctx`, its buttons can clear the high scores and the history.
+    frmAjustes(Ajustes &ajustes, QWidget *padre, Contexto *ctx = nullptr);
 
 private:
     void Mostrar(Ajustes::Clave c);

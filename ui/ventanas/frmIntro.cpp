@@ -210,6 +210,16 @@ void frmIntro::keyPressEvent(QKeyEvent *ev)
             return;
         }
         break;
+    case Qt::Key_Escape:
+        // The panel has no cancel button: Escape takes it away, back to Play.
+        if (picDificultad_->isVisible()) {
+            const bool enPanel = picDificultad_->isAncestorOf(focusWidget());
+            picDificultad_->hide();
+            if (enPanel)
+                findChild<QWidget *>(QStringLiteral("imgJugar"))->setFocus(Qt::TabFocusReason);
+            return;
+        }
+        break;
     case Qt::Key_S:
         AbrirAjustes(ctx_, this);
         return;
