@@ -220,11 +220,12 @@ bool AlmacenHistorial::TerminarPartida(qint64 partida, const QDateTime &fin, con
         QSqlQuery q(QSqlDatabase::database(conexion_, false));
         q.prepare(
             QStringLiteral("UPDATE partidas SET fin = ?, nivel_maximo = max(nivel_maximo, ?), total = ?,"
-                           " ganada = ? WHERE id = ?"));
+                           " ganada = ?, relajada = ? WHERE id = ?"));
         q.addBindValue(Momento(fin));
         q.addBindValue(r.NivelMaximo);
         q.addBindValue(r.Total);
         q.addBindValue(r.Ganada ? 1 : 0);
+        q.addBindValue(r.Relajada ? 1 : 0);
         q.addBindValue(partida);
         if (q.exec())
             return true;
@@ -252,13 +253,13 @@ void AlmacenHistorial::LeerEn(tResumenHistorial &res, QSqlError &error)
 {
     QSqlQuery q(QSqlDatabase::database(conexion_, false));
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT dificultad, nivel_maximo FROM partidas ORDER BY id"))) {
+    if (!q.exec(QStringLiteral("SELECT dificultad, nivel_maximo, relajada FROM partidas ORDER BY id"))) {
         error = q.lastError();
         return;
     }
     while (q.next())
-        res.Partidas.push_back({q.value(0).toInt(), q.value(1).toInt()});
-    if (q.exec(QStringLiteral("SELECT coalesce(max(total), 0) FROM partidas")) && q.next())
+        res.Partidas.push_back({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt() != 0});
+    if (q.exec(QStringLiteral("SELECT coalesce(max(total), 0) FROM partidas WHERE relajada = 0")) && q.next())
         res.MejorTotal = q.value(0).toInt();
     res.PartidasJugadas = static_cast<int>(res.Partidas.size());
 
@@ -300,14 +301,15 @@ bool AlmacenHistorial::ExportarCSV(const QString &archivo)
         if (!q.exec(QStringLiteral(
                 "SELECT n.partida, p.inicio, n.fin, n.dificultad, n.nivel, n.segundos_permitidos,"
                 " n.segundos_usados, n.encontrados, n.necesarios, n.puntos, n.final,"
-                " p.nivel_maximo, p.total, p.ganada"
+                " p.nivel_maximo, p.total, p.ganada, p.relajada"
                 " FROM niveles n JOIN partidas p ON p.id = n.partida ORDER BY n.id")))
             error = q.lastError();
         // Written by hand: Qt has no CSV writer, and every value is a number or a fixed word
         // without commas or quotes. The column names stay English in every language, so a
         // spreadsheet or script made for one file reads the next.
         texto = "game,game_started,level_ended,difficulty,level,seconds_allowed,seconds_used,"
-                "matches_found,matches_needed,points,outcome,game_highest_level,game_total,game_won\r\n";
+                "matches_found,matches_needed,points,outcome,game_highest_level,game_total,game_won,"
+                "game_relaxed\r\n";
         while (q.next()) {
             const int dificultad = q.value(3).toInt();
             QStringList campos{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
@@ -315,7 +317,8 @@ bool AlmacenHistorial::ExportarCSV(const QString &archivo)
                 QString::number(q.value(5).toDouble(), 'f', 2),
                 QString::number(q.value(6).toDouble(), 'f', 2), q.value(7).toString(), q.value(8).toString(),
                 q.value(9).toString(), q.value(10).toString(), q.value(11).toString(), q.value(12).toString(),
-                q.value(13).toInt() ? QStringLiteral("yes") : QStringLiteral("no")};
+                q.value(13).toInt() ? QStringLiteral("yes") : QStringLiteral("no"),
+                q.value(14).toInt() ? QStringLiteral("yes") : QStringLiteral("no")};
             texto += campos.join(u',').toUtf8() + "\r\n";
         }
     }
