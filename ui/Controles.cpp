@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QStyle>
 #include <cmath>
 
@@ -112,14 +113,24 @@ QRect Etiqueta::TiraTexto(const QString &texto) const
     const QRect caja = contentsRect();
     // The strip of the text now shown was measured when it was set (laying out a text is
     // a good part of a tick's work), unless the label has changed since.
-    if (texto == tira_.texto && caja == tira_.caja && alignment() == tira_.alineacion && font() == tira_.fuente)
+    if (texto == tira_.texto && caja == tira_.caja && alignment() == tira_.alineacion
+        && font() == tira_.fuente)
         return tira_.tira;
-    const QRect t = style()->itemTextRect(fontMetrics(), caja, static_cast<int>(alignment()), isEnabled(), texto);
+    const QRect t
+        = style()->itemTextRect(fontMetrics(), caja, static_cast<int>(alignment()), isEnabled(), texto);
     return QRect(t.left(), caja.top(), t.width(), caja.height());
 }
 
 void Etiqueta::paintEvent(QPaintEvent *ev)
 {
+    if (contorno_ && !text().isEmpty()) {
+        QPainter p(this);
+        if (testAttribute(Qt::WA_OpaquePaintEvent))
+            p.fillRect(ev->rect(), palette().brush(backgroundRole()));
+        PintarConContorno(p);
+        PintarBorde(p);
+        return;
+    }
     if (testAttribute(Qt::WA_OpaquePaintEvent) || (font().styleStrategy() & QFont::PreferNoShaping)) {
         QPainter p(this);
         if (testAttribute(Qt::WA_OpaquePaintEvent))
@@ -147,6 +158,30 @@ bool Etiqueta::PintarSinForma(QPainter &p)
         return false;
     p.setPen(QPen(palette().brush(foregroundRole()), p.pen().widthF()));
     return linea_.Dibujar(p, rect(), alignment(), text());
+}
+
+void Etiqueta::PonerContorno(bool contorno)
+{
+    contorno_ = contorno;
+    update();
+}
+
+void Etiqueta::PintarConContorno(QPainter &p)
+{
+    const QFontMetricsF fm(font());
+    const QString t = text();
+    const QRectF caja = QStyle::alignedRect(
+        layoutDirection(), alignment(), QSizeF(fm.horizontalAdvance(t), fm.height()).toSize(), rect());
+    QPainterPath camino;
+    camino.addText(caja.left(), caja.top() + fm.ascent(), font(), t);
+    const QColor fondo = palette().color(backgroundRole());
+    const QColor contorno = fondo.lightnessF() < 0.5 ? Qt::white : Qt::black;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    // Twice the outline's width: the inner half is covered by the letters themselves.
+    p.strokePath(camino, QPen(contorno, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.fillPath(camino, palette().brush(foregroundRole()));
+    p.restore();
 }
 
 void Etiqueta::PintarBorde(QPainter &p)

@@ -21,6 +21,9 @@ public:
     void PonerColorTexto(const QColor &c);
     QColor ColorTexto() const;
     void PonerBorde(bool borde);
+    // A thin outline round the letters, dark on a light back and light on a dark one, so
+    // that even a pale ink reads.
+    void PonerContorno(bool contorno);
     // For a counter that changes many times a second: the new text is painted in the
     // caller's own pass of the event loop instead of in a queued one.
     void PonerTextoAhora(const QString &texto);
@@ -48,6 +51,8 @@ private:
     void PintarBorde(QPainter &p);
     bool pulsada_ = false;
     bool borde_ = false;
+    bool contorno_ = false;
+    void PintarConContorno(QPainter &p);
 };
 
 // An opaque filled rectangle. Its height may be a fraction (the bars), kept exactly while

@@ -1,5 +1,6 @@
-// The settings window: sound on or off and calm flashing, each remembered between runs, and
-// a line on the keys that pause and mute. Opened modally from the title menu (key S) and
+// The settings window: sound on or off, calm flashing and the comforts for colour-blind and
+// low-vision players (safe inks, outlined words, the relaxed pace), each remembered between
+// runs, and a line on the keys that pause and mute. Opened modally from the title menu (key S) and
 // from the help screen; every change takes effect at once.
 #pragma once
 
@@ -7,6 +8,7 @@
 #include "Contexto.h"
 
 #include <QDialog>
+#include <array>
 
 class QCheckBox;
 
@@ -19,8 +21,7 @@ private:
     void Mostrar(Ajustes::Clave c);
 
     Ajustes &ajustes_;
-    QCheckBox *chkSonido_ = nullptr;
-    QCheckBox *chkDestelloTranquilo_ = nullptr;
+    std::array<QCheckBox *, 5> casillas_{};  // indexed by Ajustes::Clave
 };
 
 // Opens the settings window over `padre`; does nothing where the game keeps no settings.
