@@ -268,6 +268,11 @@ MENÜ</translation>
         <extracomment>Help and high-score screens (353 x 17 px, 8.25 pt); %1 is the maker&apos;s web host.</extracomment>
         <translation>Dir gefällt Velunda? Mehr GRATIS-SPIELE auf %1</translation>
     </message>
+    <message>
+        <source>Open the maker&apos;s web page, %1, in the browser</source>
+        <extracomment>Accessible name of the web hotspots, read by screen readers; %1 is the maker&apos;s web host.</extracomment>
+        <translation>Die Webseite des Herstellers, %1, im Browser öffnen</translation>
+    </message>
 </context>
 <context>
     <name>frmAjustes</name>
@@ -310,6 +315,22 @@ statt eines blinkenden Fensters</translation>
         <source>Clear my history…</source>
         <extracomment>Settings button (193 x 25 px); asks before it clears.</extracomment>
         <translation>Meinen Verlauf löschen…</translation>
+    </message>
+    <message>
+        <source>Colour-blind-safe inks: colours that stay apart for
+every kind of colour vision (from the next game)</source>
+        <translation>Farbenblind-sichere Tinten: Farben, die für jedes
+Farbsehen unterscheidbar bleiben (ab dem nächsten Spiel)</translation>
+    </message>
+    <message>
+        <source>Outline the words, so that pale inks read on white</source>
+        <translation>Wörter umranden, damit blasse Tinten lesbar sind</translation>
+    </message>
+    <message>
+        <source>Relaxed pace: ten times the time on every level
+(such a game does not enter the high scores)</source>
+        <translation>Gemächliches Tempo: zehnmal so viel Zeit je Level
+(ein solches Spiel kommt nicht in die Bestenliste)</translation>
     </message>
 </context>
 <context>
@@ -448,6 +469,10 @@ statt eines blinkenden Fensters</translation>
         <source>PROGRESS</source>
         <translation>FORTSCHRITT</translation>
     </message>
+    <message>
+        <source>A game at the relaxed pace has ten times the time, so it does not enter the table.</source>
+        <translation>Ein Spiel im gemächlichen Tempo hat zehnmal so viel Zeit und kommt nicht in die Tabelle.</translation>
+    </message>
 </context>
 <context>
     <name>frmIntro</name>
@@ -475,6 +500,22 @@ statt eines blinkenden Fensters</translation>
         <source>DIFFICULTY</source>
         <extracomment>Heading of the difficulty panel (265 x 33 px, 24 pt, bold, underlined).</extracomment>
         <translation>WIE SCHWER?</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Spielanleitung</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
@@ -562,6 +603,18 @@ MIT ENTER GEHT ES WEITER</translation>
         <source>BACK TO MENU</source>
         <extracomment>The paused panel&apos;s button that leaves the game for the title menu (153 x 25 px).</extracomment>
         <translation>ZURÜCK ZUM MENÜ</translation>
+    </message>
+    <message>
+        <source>Back to the menu</source>
+        <translation>Zurück zum Menü</translation>
+    </message>
+    <message>
+        <source>Jump to a level</source>
+        <translation>Zu einem Level springen</translation>
+    </message>
+    <message>
+        <source>word %1, row %2, column %3</source>
+        <translation>Wort %1, Zeile %2, Spalte %3</translation>
     </message>
 </context>
 <context>
@@ -684,6 +737,10 @@ um zu sehen, wie du besser wirst.</translation>
         <source>History is off: Qt&apos;s SQLite driver is missing (install %1).</source>
         <extracomment>%1 is the name of the Debian package that holds the driver.</extracomment>
         <translation>Verlauf aus: Qts SQLite-Treiber fehlt (installiere %1).</translation>
+    </message>
+    <message>
+        <source>RELAXED PACE</source>
+        <translation>GEMÄCHLICHES TEMPO</translation>
     </message>
 </context>
 </TS>

@@ -268,6 +268,11 @@ MENÚ</translation>
         <extracomment>Help and high-score screens (353 x 17 px, 8.25 pt); %1 is the maker&apos;s web host.</extracomment>
         <translation>Si te gusta Velunda, más JUEGOS GRATIS en %1</translation>
     </message>
+    <message>
+        <source>Open the maker&apos;s web page, %1, in the browser</source>
+        <extracomment>Accessible name of the web hotspots, read by screen readers; %1 is the maker&apos;s web host.</extracomment>
+        <translation>Abrir la página web del autor, %1, en el navegador</translation>
+    </message>
 </context>
 <context>
     <name>frmAjustes</name>
@@ -310,6 +315,22 @@ en vez de una ventana que parpadea</translation>
         <source>Clear my history…</source>
         <extracomment>Settings button (193 x 25 px); asks before it clears.</extracomment>
         <translation>Borrar mi historial…</translation>
+    </message>
+    <message>
+        <source>Colour-blind-safe inks: colours that stay apart for
+every kind of colour vision (from the next game)</source>
+        <translation>Tintas seguras para daltónicos: colores que se distinguen
+con todo tipo de visión del color (desde la próxima partida)</translation>
+    </message>
+    <message>
+        <source>Outline the words, so that pale inks read on white</source>
+        <translation>Contornear las palabras, para leer las tintas pálidas</translation>
+    </message>
+    <message>
+        <source>Relaxed pace: ten times the time on every level
+(such a game does not enter the high scores)</source>
+        <translation>Ritmo relajado: diez veces el tiempo en cada nivel
+(esa partida no entra en los récords)</translation>
     </message>
 </context>
 <context>
@@ -448,6 +469,10 @@ en vez de una ventana que parpadea</translation>
         <source>PROGRESS</source>
         <translation>PROGRESO</translation>
     </message>
+    <message>
+        <source>A game at the relaxed pace has ten times the time, so it does not enter the table.</source>
+        <translation>Una partida a ritmo relajado tiene diez veces el tiempo, así que no entra en la tabla.</translation>
+    </message>
 </context>
 <context>
     <name>frmIntro</name>
@@ -475,6 +500,22 @@ en vez de una ventana que parpadea</translation>
         <source>DIFFICULTY</source>
         <extracomment>Heading of the difficulty panel (265 x 33 px, 24 pt, bold, underlined).</extracomment>
         <translation>DIFICULTAD</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jugar</translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation>Récords</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Cómo se juega</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
     </message>
 </context>
 <context>
@@ -562,6 +603,18 @@ PULSA INTRO PARA SEGUIR</translation>
         <source>BACK TO MENU</source>
         <extracomment>The paused panel&apos;s button that leaves the game for the title menu (153 x 25 px).</extracomment>
         <translation>VOLVER AL MENÚ</translation>
+    </message>
+    <message>
+        <source>Back to the menu</source>
+        <translation>Volver al menú</translation>
+    </message>
+    <message>
+        <source>Jump to a level</source>
+        <translation>Saltar a un nivel</translation>
+    </message>
+    <message>
+        <source>word %1, row %2, column %3</source>
+        <translation>palabra %1, fila %2, columna %3</translation>
     </message>
 </context>
 <context>
@@ -684,6 +737,10 @@ para ver cómo mejoras.</translation>
         <source>History is off: Qt&apos;s SQLite driver is missing (install %1).</source>
         <extracomment>%1 is the name of the Debian package that holds the driver.</extracomment>
         <translation>Historial desactivado: falta el controlador SQLite de Qt (instala %1).</translation>
+    </message>
+    <message>
+        <source>RELAXED PACE</source>
+        <translation>RITMO RELAJADO</translation>
     </message>
 </context>
 </TS>

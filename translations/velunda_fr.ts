@@ -268,6 +268,11 @@ MENU</translation>
         <extracomment>Help and high-score screens (353 x 17 px, 8.25 pt); %1 is the maker&apos;s web host.</extracomment>
         <translation>Tu aimes Velunda ? Plus de JEUX GRATUITS : %1</translation>
     </message>
+    <message>
+        <source>Open the maker&apos;s web page, %1, in the browser</source>
+        <extracomment>Accessible name of the web hotspots, read by screen readers; %1 is the maker&apos;s web host.</extracomment>
+        <translation>Ouvrir la page web de l’auteur, %1, dans le navigateur</translation>
+    </message>
 </context>
 <context>
     <name>frmAjustes</name>
@@ -310,6 +315,22 @@ au lieu d&apos;une fenêtre qui clignote</translation>
         <source>Clear my history…</source>
         <extracomment>Settings button (193 x 25 px); asks before it clears.</extracomment>
         <translation>Effacer mon historique…</translation>
+    </message>
+    <message>
+        <source>Colour-blind-safe inks: colours that stay apart for
+every kind of colour vision (from the next game)</source>
+        <translation>Encres sûres pour daltoniens : des couleurs distinctes
+pour toute vision des couleurs (dès la prochaine partie)</translation>
+    </message>
+    <message>
+        <source>Outline the words, so that pale inks read on white</source>
+        <translation>Contourer les mots, pour lire les encres pâles</translation>
+    </message>
+    <message>
+        <source>Relaxed pace: ten times the time on every level
+(such a game does not enter the high scores)</source>
+        <translation>Rythme détendu : dix fois plus de temps à chaque niveau
+(une telle partie n’entre pas aux meilleurs scores)</translation>
     </message>
 </context>
 <context>
@@ -448,6 +469,10 @@ au lieu d&apos;une fenêtre qui clignote</translation>
         <source>PROGRESS</source>
         <translation>PROGRÈS</translation>
     </message>
+    <message>
+        <source>A game at the relaxed pace has ten times the time, so it does not enter the table.</source>
+        <translation>Une partie au rythme détendu a dix fois plus de temps : elle n’entre pas au tableau.</translation>
+    </message>
 </context>
 <context>
     <name>frmIntro</name>
@@ -475,6 +500,22 @@ au lieu d&apos;une fenêtre qui clignote</translation>
         <source>DIFFICULTY</source>
         <extracomment>Heading of the difficulty panel (265 x 33 px, 24 pt, bold, underlined).</extracomment>
         <translation>DIFFICULTÉ</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation>Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Comment jouer</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
@@ -562,6 +603,18 @@ ENTRÉE POUR REPRENDRE</translation>
         <source>BACK TO MENU</source>
         <extracomment>The paused panel&apos;s button that leaves the game for the title menu (153 x 25 px).</extracomment>
         <translation>RETOUR AU MENU</translation>
+    </message>
+    <message>
+        <source>Back to the menu</source>
+        <translation>Retour au menu</translation>
+    </message>
+    <message>
+        <source>Jump to a level</source>
+        <translation>Aller à un niveau</translation>
+    </message>
+    <message>
+        <source>word %1, row %2, column %3</source>
+        <translation>mot %1, ligne %2, colonne %3</translation>
     </message>
 </context>
 <context>
@@ -684,6 +737,10 @@ pour voir tes progrès.</translation>
         <source>History is off: Qt&apos;s SQLite driver is missing (install %1).</source>
         <extracomment>%1 is the name of the Debian package that holds the driver.</extracomment>
         <translation>Historique désactivé : le pilote SQLite de Qt manque (installe %1).</translation>
+    </message>
+    <message>
+        <source>RELAXED PACE</source>
+        <translation>RYTHME DÉTENDU</translation>
     </message>
 </context>
 </TS>

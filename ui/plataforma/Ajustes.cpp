@@ -12,6 +12,9 @@ struct Declaracion {
 constexpr Declaracion kDeclaraciones[] = {
     {"Sonido", true},
     {"DestelloTranquilo", false},
+    {"TintasSeguras", false},
+    {"ContornoPalabras", false},
+    {"RitmoRelajado", false},
 };
 
 const Declaracion &De(Ajustes::Clave c) { return kDeclaraciones[static_cast<int>(c)]; }

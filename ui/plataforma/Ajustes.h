@@ -15,6 +15,9 @@ public:
     enum class Clave {
         Sonido,             // the spoken cues sound
         DestelloTranquilo,  // low time shows a steady colour instead of blinking
+        TintasSeguras,      // words printed in the colour-blind-safe inks
+        ContornoPalabras,   // a thin outline round every word
+        RitmoRelajado,      // ten times the time on every level
     };
 
     // The user's settings file, named after the organisation and the program.

@@ -12,7 +12,7 @@
 frmAjustes::frmAjustes(Ajustes &ajustes, QWidget *padre, Contexto *ctx) : QDialog(padre), ajustes_(ajustes)
 {
     setObjectName(QStringLiteral("frmAjustes"));
-    AplicarApariencia(this, 440, 273, BotonesVentana::SoloCerrar);
+    AplicarApariencia(this, 440, 381, BotonesVentana::SoloCerrar);
     setWindowFlag(Qt::Dialog);
     PonerFondoOpaco(this, Qt::white);
 
@@ -27,15 +27,24 @@ frmAjustes::frmAjustes(Ajustes &ajustes, QWidget *padre, Contexto *ctx) : QDialo
         b->setGeometry(lugar);
         b->setFont(FuenteVentana(9.75));
         connect(b, &QCheckBox::toggled, this, [this, c](bool v) { ajustes_.Poner(c, v); });
-        return b;
+        casillas_[static_cast<std::size_t>(c)] = b;
     };
-    chkSonido_ = casilla("chkSonido", QRect(24, 48, 393, 25),
-        tr("Sound cues (the M key turns them on or off)"), Ajustes::Clave::Sonido);
-    chkDestelloTranquilo_ = casilla("chkDestelloTranquilo", QRect(24, 80, 393, 41),
+    casilla("chkSonido", QRect(24, 48, 393, 25), tr("Sound cues (the M key turns them on or off)"),
+        Ajustes::Clave::Sonido);
+    casilla("chkDestelloTranquilo", QRect(24, 80, 393, 41),
         tr("Calm warning: when time runs low, a steady red\ninstead of a flashing window"),
         Ajustes::Clave::DestelloTranquilo);
+    casilla("chkTintasSeguras", QRect(24, 124, 393, 41),
+        tr("Colour-blind-safe inks: colours that stay apart for\nevery kind of colour vision (from the next "
+           "game)"),
+        Ajustes::Clave::TintasSeguras);
+    casilla("chkContornoPalabras", QRect(24, 168, 393, 25),
+        tr("Outline the words, so that pale inks read on white"), Ajustes::Clave::ContornoPalabras);
+    casilla("chkRitmoRelajado", QRect(24, 196, 393, 41),
+        tr("Relaxed pace: ten times the time on every level\n(such a game does not enter the high scores)"),
+        Ajustes::Clave::RitmoRelajado);
 
-    auto *teclas = new Etiqueta(this, QStringLiteral("lblTeclas"), QRect(24, 132, 393, 49),
+    auto *teclas = new Etiqueta(this, QStringLiteral("lblTeclas"), QRect(24, 240, 393, 49),
         tr("During a level, Escape or P pauses the game and hides the board; Enter or Space "
            "goes on. The arrow keys move a ring over the words; Space or Enter chooses."));
     teclas->setFont(FuenteVentana(8.25));
@@ -47,7 +56,7 @@ frmAjustes::frmAjustes(Ajustes &ajustes, QWidget *padre, Contexto *ctx) : QDialo
                       bool (*accion)(Contexto &, QWidget *)) {
         auto *b = new QPushButton(texto, this);
         b->setObjectName(QString::fromLatin1(nombre));
-        b->setGeometry(left, 192, 193, 25);
+        b->setGeometry(left, 300, 193, 25);
         b->setAutoDefault(false);
         b->setEnabled(ctx != nullptr);
         connect(b, &QPushButton::clicked, this, [this, ctx, accion] { accion(*ctx, this); });
@@ -60,7 +69,7 @@ frmAjustes::frmAjustes(Ajustes &ajustes, QWidget *padre, Contexto *ctx) : QDialo
     historial->setEnabled(ctx && ctx->historial);
 
     // Shown only when a choice could not be written: with a working file, nothing changes here.
-    lblAviso_ = new Etiqueta(this, QStringLiteral("lblAviso"), QRect(24, 226, 312, 34));
+    lblAviso_ = new Etiqueta(this, QStringLiteral("lblAviso"), QRect(24, 334, 312, 34));
     lblAviso_->setFont(FuenteVentana(8.25));
     lblAviso_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblAviso_->setWordWrap(true);
@@ -69,12 +78,12 @@ frmAjustes::frmAjustes(Ajustes &ajustes, QWidget *padre, Contexto *ctx) : QDialo
 
     auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdAceptar"));
-    ok->setGeometry(344, 232, 73, 25);
+    ok->setGeometry(344, 340, 73, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    Mostrar(Ajustes::Clave::Sonido);
-    Mostrar(Ajustes::Clave::DestelloTranquilo);
+    for (std::size_t c = 0; c < casillas_.size(); ++c)
+        Mostrar(static_cast<Ajustes::Clave>(c));
     // M pressed while the window is open changes the setting under the box.
     connect(&ajustes_, &Ajustes::Cambiado, this, &frmAjustes::Mostrar);
     MostrarAviso();
@@ -101,7 +110,7 @@ void frmAjustes::MostrarAviso()
 
 void frmAjustes::Mostrar(Ajustes::Clave c)
 {
-    QCheckBox *b = c == Ajustes::Clave::Sonido ? chkSonido_ : chkDestelloTranquilo_;
+    QCheckBox *b = casillas_.at(static_cast<std::size_t>(c));
     const QSignalBlocker bloqueo(b);
     b->setChecked(ajustes_.Valor(c));
     MostrarAviso();

@@ -1,6 +1,7 @@
-// The settings window: sound on or off and calm flashing, each remembered between runs, a
-// line on the keys that pause and mute, and the buttons that clear the high scores and the
-// history. Opened modally from the title menu (key S) and
+// The settings window: sound on or off, calm flashing and the comforts for colour-blind and
+// low-vision players (safe inks, outlined words, the relaxed pace), each remembered between
+// runs, a line on the keys that pause and mute, and the buttons that clear the high scores
+// and the history. Opened modally from the title menu (key S) and
 // from the help screen; every change takes effect at once.
 #pragma once
 
@@ -8,6 +9,7 @@
 #include "Contexto.h"
 
 #include <QDialog>
+#include <array>
 
 class QCheckBox;
 class Etiqueta;
@@ -23,8 +25,7 @@ private:
     void MostrarAviso();  // the line saying a choice could not be kept
 
     Ajustes &ajustes_;
-    QCheckBox *chkSonido_ = nullptr;
-    QCheckBox *chkDestelloTranquilo_ = nullptr;
+    std::array<QCheckBox *, 5> casillas_{};  // indexed by Ajustes::Clave
     Etiqueta *lblAviso_ = nullptr;
 };
 

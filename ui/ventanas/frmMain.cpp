@@ -71,6 +71,12 @@ frmMain::frmMain(Contexto &ctx) : QWidget(nullptr), ctx_(ctx)
     CargarImagenMenu();
     juego_ = std::make_unique<Juego>(ctx_.estado, *this, ctx_.sonido, ctx_.azar);
     juego_->Observar(ctx_.historial);
+    if (Ajustes *a = ctx_.ajustes) {
+        juego_->PonerTintas(a->Valor(Ajustes::Clave::TintasSeguras) ? Tintas::Seguras : Tintas::Estandar);
+        for (Etiqueta *l : lblTextos_)
+            l->PonerContorno(a->Valor(Ajustes::Clave::ContornoPalabras));
+        juego_->PonerRitmoRelajado(a->Valor(Ajustes::Clave::RitmoRelajado));
+    }
     juego_->CargaInicial();
     if (Ajustes *a = ctx_.ajustes) {
         juego_->PonerDestelloTranquilo(a->Valor(Ajustes::Clave::DestelloTranquilo));
@@ -162,12 +168,15 @@ void frmMain::Construir()
     l9->PonerColorTexto(Qt::white);
     l9->setFont(FuenteVentana(9.75, true));
     auto *image1 = new ZonaActiva(this, QStringLiteral("Image1"), QRect(248, 392, 145, 49));
+    image1->setAccessibleName(NombreEnlaceWeb());
     connect(image1, &ZonaActiva::clicked, this, [this] { AbrirWeb(ctx_); });
     auto *volver = new ZonaActiva(this, QStringLiteral("imgVolverAlMenu"), QRect(408, 392, 105, 49));
+    volver->setAccessibleName(tr("Back to the menu"));
     connect(volver, &ZonaActiva::clicked, this, &frmMain::imgVolverAlMenu_Click);
     new Forma(this, QStringLiteral("Shape7"), QRect(240, 448, 273, 17), Melocoton);
     new Etiqueta(this, QStringLiteral("Label11"), QRect(248, 448, 257, 17), LineaWebJuego());
     auto *image2 = new ZonaActiva(this, QStringLiteral("Image2"), QRect(232, 448, 289, 17));
+    image2->setAccessibleName(NombreEnlaceWeb());
     connect(image2, &ZonaActiva::clicked, this, [this] { AbrirWeb(ctx_); });
     shpBarraEncontrados_
         = new Forma(this, QStringLiteral("shpBarraEncontrados"), QRect(520, 384, 17, 73), Rojo);
@@ -185,6 +194,7 @@ void frmMain::Construir()
     marca_ = new MarcaFoco(this);
 
     auto *cheat = new ZonaActiva(this, QStringLiteral("imgCHEAT"), QRect(704, 0, 33, 33), false);
+    cheat->setAccessibleName(tr("Jump to a level"));
     connect(cheat, &ZonaActiva::clicked, this, &frmMain::imgCHEAT_Click);
 }
 
@@ -268,6 +278,8 @@ void frmMain::PintarEtiqueta(int i, bool visible, int32_t colorTexto, int palabr
     l->setVisible(visible);
     l->PonerColorTexto(ColorDe(colorTexto));
     l->setText(NombrePaleta(palabra));
+    // The word and where it lies, never its ink: that would give the answer away.
+    l->setAccessibleName(tr("word %1, row %2, column %3").arg(l->text()).arg(i / 4 + 1).arg(i % 4 + 1));
     l->PonerFondo(ColorDe(colorFondo));
 }
 
