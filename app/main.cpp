@@ -1,16 +1,27 @@
 // Starts Velunda: what Qt needs before it starts, the game assembled, the event loop.
+#include "Ajustes.h"
 #include "Arranque.h"
 #include "EntornoQt.h"
+#include "Escala.h"
 #include "frmIntro.h"
 
 #include <QApplication>
+#include <memory>
 
 int main(int argc, char **argv)
 {
     PrepararEntornoQt();
-    QApplication app(argc, argv);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    // The player's size, or a desktop scale too large for the screen: Qt takes its scale only
+    // as it starts, so it is started again before any window is made.
+    NombrarPrograma();
+    if (const auto factor = FactorQtPendiente(Ajustes())) {
+        app.reset();
+        qputenv("QT_SCALE_FACTOR", *factor);
+        app = std::make_unique<QApplication>(argc, argv);
+    }
     // VELUNDA_DATOS_INSTALADOS: where the install layout puts Data/, seen from the program.
     Velunda juego({QStringLiteral(VELUNDA_DATOS_INSTALADOS)});
     juego.Mostrar();
-    return app.exec();
+    return app->exec();
 }

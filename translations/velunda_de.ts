@@ -332,6 +332,25 @@ Farbsehen unterscheidbar bleiben (ab dem nächsten Spiel)</translation>
         <translation>Gemächliches Tempo: zehnmal so viel Zeit je Level
 (ein solches Spiel kommt nicht in die Bestenliste)</translation>
     </message>
+    <message>
+        <source>Size (from the next start):</source>
+        <extracomment>Settings, beside the list of sizes (250 x 25 px, 9.75 pt).</extracomment>
+        <translation>Größe (ab dem nächsten Start):</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <extracomment>Settings, the size that follows the desktop&apos;s scale, as large as the screen allows.</extracomment>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>Settings, a size of the windows; %1 is 100, 150 or 200.</extracomment>
+        <translation>%1 %</translation>
+    </message>
 </context>
 <context>
     <name>frmAyuda</name>

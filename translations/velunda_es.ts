@@ -332,6 +332,25 @@ con todo tipo de visión del color (desde la próxima partida)</translation>
         <translation>Ritmo relajado: diez veces el tiempo en cada nivel
 (esa partida no entra en los récords)</translation>
     </message>
+    <message>
+        <source>Size (from the next start):</source>
+        <extracomment>Settings, beside the list of sizes (250 x 25 px, 9.75 pt).</extracomment>
+        <translation>Tamaño (desde el próximo inicio):</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <extracomment>Settings, the size that follows the desktop&apos;s scale, as large as the screen allows.</extracomment>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>Settings, a size of the windows; %1 is 100, 150 or 200.</extracomment>
+        <translation>%1 %</translation>
+    </message>
 </context>
 <context>
     <name>frmAyuda</name>

@@ -332,6 +332,25 @@ pour toute vision des couleurs (dès la prochaine partie)</translation>
         <translation>Rythme détendu : dix fois plus de temps à chaque niveau
 (une telle partie n’entre pas aux meilleurs scores)</translation>
     </message>
+    <message>
+        <source>Size (from the next start):</source>
+        <extracomment>Settings, beside the list of sizes (250 x 25 px, 9.75 pt).</extracomment>
+        <translation>Taille (au prochain démarrage) :</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <extracomment>Settings, the size that follows the desktop&apos;s scale, as large as the screen allows.</extracomment>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>Settings, a size of the windows; %1 is 100, 150 or 200.</extracomment>
+        <translation>%1 %</translation>
+    </message>
 </context>
 <context>
     <name>frmAyuda</name>

@@ -5,14 +5,16 @@
 #include "BorrarDatos.h"
 #include "Controles.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QPushButton>
 
 frmAjustes::frmAjustes(Ajustes &ajustes, QWidget *padre, Contexto *ctx) : QDialog(padre), ajustes_(ajustes)
 {
     setObjectName(QStringLiteral("frmAjustes"));
-    AplicarApariencia(this, 440, 381, BotonesVentana::SoloCerrar);
+    AplicarApariencia(this, 440, 417, BotonesVentana::SoloCerrar);
     setWindowFlag(Qt::Dialog);
     PonerFondoOpaco(this, Qt::white);
 
@@ -44,7 +46,32 @@ frmAjustes::frmAjustes(Ajustes &ajustes, QWidget *padre, Contexto *ctx) : QDialo
         tr("Relaxed pace: ten times the time on every level\n(such a game does not enter the high scores)"),
         Ajustes::Clave::RitmoRelajado);
 
-    auto *teclas = new Etiqueta(this, QStringLiteral("lblTeclas"), QRect(24, 240, 393, 49),
+    // The windows' size: Qt takes its scale as it starts, so a new one waits for the next start.
+    //: Settings, beside the list of sizes (250 x 25 px, 9.75 pt).
+    auto *tamano = new Etiqueta(
+        this, QStringLiteral("lblTamano"), QRect(24, 244, 250, 25), tr("Size (from the next start):"));
+    tamano->setFont(FuenteVentana(9.75));
+    tamano->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    cboTamano_ = new QComboBox(this);
+    cboTamano_->setObjectName(QStringLiteral("cboTamano"));
+    cboTamano_->setGeometry(280, 244, 137, 25);
+    cboTamano_->setFont(FuenteVentana(9.75));
+    cboTamano_->setAccessibleName(tr("Size"));
+    cboTamano_->view()->setAccessibleName(cboTamano_->accessibleName());  // its open list
+    tamano->setBuddy(cboTamano_);
+    //: Settings, the size that follows the desktop's scale, as large as the screen allows.
+    cboTamano_->addItem(tr("Automatic"), int(Ajustes::Tamano::Automatico));
+    for (const Ajustes::Tamano t :
+        {Ajustes::Tamano::Cien, Ajustes::Tamano::CientoCincuenta, Ajustes::Tamano::Doscientos})
+        //: Settings, a size of the windows; %1 is 100, 150 or 200.
+        cboTamano_->addItem(tr("%1 %").arg(int(t)), int(t));
+    cboTamano_->setCurrentIndex(cboTamano_->findData(int(ajustes_.TamanoVentanas())));
+    connect(cboTamano_, &QComboBox::currentIndexChanged, this, [this] {
+        ajustes_.PonerTamanoVentanas(Ajustes::Tamano(cboTamano_->currentData().toInt()));
+        MostrarAviso();
+    });
+
+    auto *teclas = new Etiqueta(this, QStringLiteral("lblTeclas"), QRect(24, 276, 393, 49),
         tr("During a level, Escape or P pauses the game and hides the board; Enter or Space "
            "goes on. The arrow keys move a ring over the words; Space or Enter chooses."));
     teclas->setFont(FuenteVentana(8.25));
@@ -56,7 +83,7 @@ frmAjustes::frmAjustes(Ajustes &ajustes, QWidget *padre, Contexto *ctx) : QDialo
                       bool (*accion)(Contexto &, QWidget *)) {
         auto *b = new QPushButton(texto, this);
         b->setObjectName(QString::fromLatin1(nombre));
-        b->setGeometry(left, 300, 193, 25);
+        b->setGeometry(left, 336, 193, 25);
         b->setAutoDefault(false);
         b->setEnabled(ctx != nullptr);
         connect(b, &QPushButton::clicked, this, [this, ctx, accion] { accion(*ctx, this); });
@@ -69,7 +96,7 @@ frmAjustes::frmAjustes(Ajustes &ajustes, QWidget *padre, Contexto *ctx) : QDialo
     historial->setEnabled(ctx && ctx->historial);
 
     // Shown only when a choice could not be written: with a working file, nothing changes here.
-    lblAviso_ = new Etiqueta(this, QStringLiteral("lblAviso"), QRect(24, 334, 312, 34));
+    lblAviso_ = new Etiqueta(this, QStringLiteral("lblAviso"), QRect(24, 370, 312, 34));
     lblAviso_->setFont(FuenteVentana(8.25));
     lblAviso_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblAviso_->setWordWrap(true);
@@ -78,7 +105,7 @@ frmAjustes::frmAjustes(Ajustes &ajustes, QWidget *padre, Contexto *ctx) : QDialo
 
     auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdAceptar"));
-    ok->setGeometry(344, 340, 73, 25);
+    ok->setGeometry(344, 376, 73, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -1,8 +1,8 @@
-// The settings window: sound on or off, calm flashing and the comforts for colour-blind and
-// low-vision players (safe inks, outlined words, the relaxed pace), each remembered between
-// runs, a line on the keys that pause and mute, and the buttons that clear the high scores
-// and the history. Opened modally from the title menu (key S) and
-// from the help screen; every change takes effect at once.
+// The settings window: sound on or off, calm flashing, the comforts for colour-blind and
+// low-vision players (safe inks, outlined words, the relaxed pace) and the windows' size, each
+// remembered between runs, a line on the keys that pause and mute, and the buttons that clear
+// the high scores and the history. Opened modally from the title menu (key S) and from the
+// help screen; every change takes effect at once, but the size, at the next start.
 #pragma once
 
 #include "Ajustes.h"
@@ -12,6 +12,7 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class Etiqueta;
 
 class frmAjustes : public QDialog {
@@ -26,6 +27,7 @@ private:
 
     Ajustes &ajustes_;
     std::array<QCheckBox *, 5> casillas_{};  // indexed by Ajustes::Clave
+    QComboBox *cboTamano_ = nullptr;
     Etiqueta *lblAviso_ = nullptr;
 };
 
