@@ -6,11 +6,16 @@
 #include "frmIntro.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 int main(int argc, char **argv)
 {
     PrepararEntornoQt();
+    // Qt takes its own options (-platform ...) out of argv: a second start needs them again.
+    const std::vector<char *> original(argv, argv + argc + 1);
+    const int argcOriginal = argc;
     auto app = std::make_unique<QApplication>(argc, argv);
     // The player's size, or a desktop scale too large for the screen: Qt takes its scale only
     // as it starts, so it is started again before any window is made.
@@ -18,6 +23,8 @@ int main(int argc, char **argv)
     if (const auto factor = FactorQtPendiente(Ajustes())) {
         app.reset();
         qputenv("QT_SCALE_FACTOR", *factor);
+        argc = argcOriginal;
+        std::copy(original.begin(), original.end(), argv);
         app = std::make_unique<QApplication>(argc, argv);
     }
     // VELUNDA_DATOS_INSTALADOS: where the install layout puts Data/, seen from the program.
