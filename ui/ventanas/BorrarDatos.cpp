@@ -1,4 +1,5 @@
-#include "BorrarDatos.h"
+// Clearing what the game keeps of its players, offered by the settings window.
+#include "frmAjustes.h"
 
 #include "AlmacenHOF.h"
 #include "Contexto.h"

@@ -2,7 +2,6 @@
 #include "Colores.h"
 
 #include "Apariencia.h"
-#include "BorrarDatos.h"
 #include "Controles.h"
 
 #include <QAbstractItemView>

@@ -33,3 +33,10 @@ private:
 
 // Opens the settings window over `padre`; does nothing where the game keeps no settings.
 void AbrirAjustes(Contexto &ctx, QWidget *padre);
+
+// Its two buttons for a classroom or a shared computer (BorrarDatos.cpp): the high-score table
+// back to the ten places the game ships with, and the history emptied. Each asks first and
+// says what stays: files moved aside as damaged (.bad) are kept. True once done; false when
+// the player answered No or it failed (a failure is told).
+bool BorrarRecords(Contexto &ctx, QWidget *padre);
+bool BorrarHistorial(Contexto &ctx, QWidget *padre);
