@@ -12,6 +12,7 @@ constexpr int kNumNiveles = 50;
 constexpr int kUltimoNivel = kNumNiveles - 1;
 constexpr int kNumCasillas = 32;
 constexpr int kNumColores = 8;
+constexpr int kFactorRelajado = 10;  // the relaxed pace's multiple of every level's time
 
 // Difficulty values as the title menu sets them.
 enum Dificultad : int { MuyFacil = 0, Facil = 1, Normal = 2, Dificil = 3 };
@@ -31,4 +32,7 @@ struct EstadoJuego {
     float DificultadActual = 0.f;  // survives reloads of the game screen
     int16_t PasoAnimacion = 0;
     bool PartidaGanada = false;  // survives reloads of the game screen
+    // Played at the relaxed pace (ten times the time): such a game keeps no high score.
+    // Survives reloads like PartidaGanada, until the high-score screen has seen the game.
+    bool PartidaRelajada = false;
 };

@@ -25,7 +25,8 @@ void Juego::CargaInicial()
 {
     azar_.Sembrar(SegundosDesdeMedianoche());
     pantalla_.AjustarPanelMensaje(625, 249);
-    LlenarPaleta(e_);
+    LlenarPaleta(e_, tintas_);
+    e_.PartidaRelajada = relajado_;
     for (int i = 0; i < kNumColores; ++i)
         pantalla_.ColocarCuadros(i, 20 + 60 * i, e_.ColorRGB[i]);
     e_.PasoAnimacion = 7;
@@ -74,7 +75,7 @@ void Juego::PrepararNivel(int nivel)
     for (int j = nivel; j < kNumNiveles; ++j)
         e_.PuntosNivel[j] = 0;
     e_.PuntosTotales = std::accumulate(e_.PuntosNivel.begin(), e_.PuntosNivel.begin() + nivel + 1, 0);
-    e_.TiempoNivel = TiempoPermitido(n, e_.DificultadActual);
+    e_.TiempoNivel = TiempoPermitido(n, e_.DificultadActual) * (e_.PartidaRelajada ? kFactorRelajado : 1);
     e_.TiempoRestante = e_.TiempoNivel;
 
     for (int mostradas = 0; mostradas < n.Etiquetas;) {
@@ -272,11 +273,22 @@ void Juego::InformarPartida(bool ganada)
     // the sum is the score on screen, or the winning total.
     r.Total = std::accumulate(e_.PuntosNivel.begin(), e_.PuntosNivel.end(), 0);
     r.Ganada = ganada;
+    r.Relajada = e_.PartidaRelajada;
     observador_->PartidaTerminada(r);
 }
 
 void Juego::TickAnimacion()
 {
+    // Stillness asked for, or the game paused: the squares stand steady, none lit.
+    if (destelloTranquilo_ || pausado_) {
+        if (cuadrosEncendidos_) {
+            for (int fila = 0; fila < kNumColores; ++fila)
+                pantalla_.IluminarCuadros(fila, false);
+            cuadrosEncendidos_ = false;
+        }
+        return;
+    }
+    cuadrosEncendidos_ = true;
     const int s = e_.PasoAnimacion;
     pantalla_.IluminarCuadros(s, true);
     pantalla_.IluminarCuadros(s >= 7 ? 0 : s + 1, false);

@@ -5,6 +5,7 @@
 #include "Aleatorio.h"
 #include "EstadoJuego.h"
 #include "ObservadorPartida.h"
+#include "Paleta.h"
 #include "PantallaJuego.h"
 #include "Sonido.h"
 
@@ -38,7 +39,12 @@ public:
     void Reanudar();
     bool EnPausa() const { return pausado_; }
     // Calm flashing: the low-time colour stays steady instead of blinking.
+    // Also holds the running lights still, unlit.
     void PonerDestelloTranquilo(bool tranquilo) { destelloTranquilo_ = tranquilo; }
+    // The inks of the next first load.
+    void PonerTintas(Tintas t) { tintas_ = t; }
+    // The pace of the game the next first load begins.
+    void PonerRitmoRelajado(bool relajado) { relajado_ = relajado; }
 
     void AvanzarNivel();
     void GanarPartida();
@@ -72,6 +78,9 @@ private:
     bool panelVisible_ = true;
     bool pausado_ = false;
     bool destelloTranquilo_ = false;
+    bool cuadrosEncendidos_ = false;  // some running light may be lit
+    Tintas tintas_ = Tintas::Estandar;
+    bool relajado_ = false;
     int encontrados_ = 0;            // what the found counter shows
     int32_t colorFondo_ = 0xFFFFFF;  // the screen's background, which the flash toggles
 

@@ -25,6 +25,7 @@ struct tResultadoPartida {
     int NivelMaximo = 1;  // the highest level set up in the game, 1..50
     int32_t Total = 0;    // the winning total, or the score shown when the game was left
     bool Ganada = false;
+    bool Relajada = false;  // played at ten times the time
 };
 
 class ObservadorPartida {

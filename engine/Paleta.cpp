@@ -1,9 +1,18 @@
 #include "Paleta.h"
 
-void LlenarPaleta(EstadoJuego &e)
+Tinta TintaDe(Tintas juego, int indice)
+{
+    const auto i = static_cast<std::size_t>(indice);
+    if (juego == Tintas::Seguras)
+        return kTintasSeguras.at(i);
+    return {kPaleta.at(i).r, kPaleta.at(i).g, kPaleta.at(i).b};
+}
+
+void LlenarPaleta(EstadoJuego &e, Tintas tintas)
 {
     for (int i = 0; i < kNumColores; ++i) {
-        e.ColorRGB[i] = RGB(kPaleta[i].r, kPaleta[i].g, kPaleta[i].b);
+        const Tinta t = TintaDe(tintas, i);
+        e.ColorRGB[i] = RGB(t.r, t.g, t.b);
         e.NombreColor[i] = kPaleta[i].nombre;
     }
 }

@@ -36,5 +36,24 @@ inline constexpr std::array<ColorDeTabla, kNumColores> kPaleta{{
     {QT_TRANSLATE_NOOP("Color", "ORANGE"), 255, 150, 50},
 }};
 
+// The inks the words are printed in: the game's own, or a set chosen so that every pair stays
+// far apart also for players with protanopia, deuteranopia or tritanopia (adjusted from Okabe
+// and Ito's colour-blind-safe set until each ink still reads as its name).
+enum class Tintas { Estandar, Seguras };
+struct Tinta {
+    int r, g, b;
+};
+inline constexpr std::array<Tinta, kNumColores> kTintasSeguras{{
+    {215, 35, 10},    // RED
+    {50, 132, 85},    // GREEN
+    {10, 25, 228},    // BLUE
+    {95, 52, 36},     // BROWN
+    {255, 60, 155},   // PINK
+    {255, 222, 0},    // YELLOW
+    {50, 175, 195},   // CYAN
+    {235, 140, 35},   // ORANGE
+}};
+Tinta TintaDe(Tintas juego, int indice);
+
 // Fills ColorRGB and NombreColor, index by index.
-void LlenarPaleta(EstadoJuego &e);
+void LlenarPaleta(EstadoJuego &e, Tintas tintas = Tintas::Estandar);

@@ -67,6 +67,10 @@ bool AlmacenHistorial::Abrir()
 {
     if (estado_ != EstadoAlmacen::Cerrado)
         return Activo();
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+        estado_ = EstadoAlmacen::SinControlador;  // the file may be fine: nothing to open it with
+        return false;
+    }
     if (ruta_ != QLatin1String(":memory:")) {
         const QFileInfo archivo(ruta_);
         if (!QDir().mkpath(archivo.absolutePath()) || (archivo.exists() && !archivo.isFile())) {
@@ -200,6 +204,32 @@ bool AlmacenHistorial::Confirmar()
     return false;
 }
 
+bool AlmacenHistorial::Vaciar()
+{
+    if (!Abrir() || !Empezar())
+        return false;
+    QSqlError error;
+    {
+        QSqlQuery q(QSqlDatabase::database(conexion_, false));
+        for (const char *sql : {"DELETE FROM niveles", "DELETE FROM partidas", "DELETE FROM resumen_niveles"})
+            if (!q.exec(QString::fromLatin1(sql))) {
+                error = q.lastError();
+                break;
+            }
+    }
+    if (error.isValid()) {
+        QSqlDatabase::database(conexion_, false).rollback();
+        Fallo(error);
+        return false;
+    }
+    if (!Confirmar())
+        return false;
+    // On a shared computer the next player should not find the old rows in the file's free
+    // pages either; a failure here leaves an empty history all the same.
+    QSqlQuery(QSqlDatabase::database(conexion_, false)).exec(QStringLiteral("VACUUM"));
+    return true;
+}
+
 std::optional<qint64> AlmacenHistorial::EmpezarPartida(const QDateTime &inicio, int dificultad)
 {
     if (!Activo())
@@ -258,11 +288,12 @@ bool AlmacenHistorial::TerminarPartida(qint64 partida, const QDateTime &fin, con
         QSqlQuery q(QSqlDatabase::database(conexion_, false));
         q.prepare(
             QStringLiteral("UPDATE partidas SET fin = ?, nivel_maximo = max(nivel_maximo, ?), total = ?,"
-                           " ganada = ? WHERE id = ?"));
+                           " ganada = ?, relajada = ? WHERE id = ?"));
         q.addBindValue(Momento(fin));
         q.addBindValue(r.NivelMaximo);
         q.addBindValue(r.Total);
         q.addBindValue(r.Ganada ? 1 : 0);
+        q.addBindValue(r.Relajada ? 1 : 0);
         q.addBindValue(partida);
         if (q.exec())
             return true;
@@ -297,18 +328,20 @@ void AlmacenHistorial::LeerEn(tResumenHistorial &res, QSqlError &error)
 {
     QSqlQuery q(QSqlDatabase::database(conexion_, false));
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT dificultad, nivel_maximo FROM partidas ORDER BY id"))) {
+    if (!q.exec(QStringLiteral("SELECT dificultad, nivel_maximo, relajada FROM partidas ORDER BY id"))) {
         error = q.lastError();
         return;
     }
     // A loop that stops on an error has not read every row: the error is the result.
     while (q.next())
-        res.Partidas.push_back({q.value(0).toInt(), q.value(1).toInt()});
+        res.Partidas.push_back({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt() != 0});
     if (q.lastError().isValid()) {
         error = q.lastError();
         return;
     }
-    if (!q.exec(QStringLiteral("SELECT coalesce(max(total), 0) FROM partidas")) || !q.next()) {
+    // A relaxed game has ten times the time: it never counts as the best.
+    if (!q.exec(QStringLiteral("SELECT coalesce(max(total), 0) FROM partidas WHERE relajada = 0"))
+        || !q.next()) {
         error = q.lastError();
         return;
     }
@@ -355,14 +388,14 @@ ResultadoExportacion AlmacenHistorial::ExportarCSV(const QString &archivo)
         if (!q.exec(QStringLiteral(
                 "SELECT n.partida, p.inicio, n.fin, n.dificultad, n.nivel, n.segundos_permitidos,"
                 " n.segundos_usados, n.encontrados, n.necesarios, n.puntos, n.final,"
-                " p.nivel_maximo, p.total, p.ganada"
+                " p.nivel_maximo, p.total, p.ganada, p.relajada"
                 " FROM niveles n JOIN partidas p ON p.id = n.partida ORDER BY n.id")))
             error = q.lastError();
         // The column names and the difficulty's name stay English in every language, so a
         // spreadsheet or script made for one file reads the next.
         texto = "game,game_started,level_ended,difficulty,difficulty_code,level,seconds_allowed,"
                 "seconds_used,matches_found,matches_needed,points,outcome,game_highest_level,game_total,"
-                "game_won\r\n";
+                "game_won,game_relaxed\r\n";
         while (q.next()) {
             const int dificultad = q.value(3).toInt();
             const QStringList campos{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
@@ -370,7 +403,8 @@ ResultadoExportacion AlmacenHistorial::ExportarCSV(const QString &archivo)
                 QString::number(q.value(5).toDouble(), 'f', 2),
                 QString::number(q.value(6).toDouble(), 'f', 2), q.value(7).toString(), q.value(8).toString(),
                 q.value(9).toString(), q.value(10).toString(), q.value(11).toString(), q.value(12).toString(),
-                q.value(13).toInt() ? QStringLiteral("yes") : QStringLiteral("no")};
+                q.value(13).toInt() ? QStringLiteral("yes") : QStringLiteral("no"),
+                q.value(14).toInt() ? QStringLiteral("yes") : QStringLiteral("no")};
             texto += FilaCSV(campos) + "\r\n";
         }
         if (!error.isValid() && q.lastError().isValid())

@@ -18,7 +18,16 @@
 #include <QString>
 #include <optional>
 
-enum class EstadoAlmacen { Cerrado, Abierto, Bloqueado, SoloLectura, VersionNueva, Inaccesible };
+// SinControlador: Qt's SQLite driver (a plugin of its own package) is not installed.
+enum class EstadoAlmacen {
+    Cerrado,
+    Abierto,
+    Bloqueado,
+    SoloLectura,
+    VersionNueva,
+    Inaccesible,
+    SinControlador
+};
 
 enum class ResultadoExportacion { Hecha, LecturaFallida, EscrituraFallida };
 
@@ -48,6 +57,10 @@ public:
     // Groups writes into one transaction (one commit for a level and its game's update).
     bool Empezar();
     bool Confirmar();
+
+    // Every game and level taken out, the file left empty but in use; files moved aside
+    // as damaged are not touched.
+    bool Vaciar();
 
     // The summary; empty when the history is off or could not be read whole.
     tResumenHistorial Leer();

@@ -58,6 +58,10 @@ const std::vector<Paso> kPasos{
         " mejor_por_acierto = min(mejor_por_acierto, excluded.mejor_por_acierto);"
         " END",
     },
+    // 3: games played at the relaxed pace (ten times the time), told apart from the others.
+    {
+        "ALTER TABLE partidas ADD COLUMN relajada INTEGER NOT NULL DEFAULT 0",
+    },
 };
 }  // namespace
 

@@ -5,7 +5,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 
-constexpr int kVersionEsquema = 2;
+constexpr int kVersionEsquema = 3;
 
 // Runs the steps from the file's version up to `hasta`, each step in its own transaction.
 // False when a step fails (the file keeps the last whole step).

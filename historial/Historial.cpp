@@ -24,6 +24,13 @@ void Historial::Anotar(Suceso s)
     }
 }
 
+bool Historial::Vaciar()
+{
+    pendientes_.clear();
+    partida_.reset();
+    return almacen_.Vaciar();
+}
+
 AlmacenHistorial *Historial::Almacen()
 {
     almacen_.Abrir();

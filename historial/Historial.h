@@ -28,6 +28,8 @@ public:
 
     // Writes whatever is waiting now (the progress window does, before it reads).
     void Escribir();
+    // Empties the history, with whatever was still waiting to be written.
+    bool Vaciar();
     // The open store, or null when the history is off for this run.
     AlmacenHistorial *Almacen();
     EstadoAlmacen Estado() const { return almacen_.Estado(); }

@@ -11,6 +11,7 @@ constexpr int kNivelesHistorial = 50;
 struct tPuntoPartida {
     int Dificultad = 0;
     int NivelMaximo = 1;
+    bool Relajada = false;  // played at ten times the time
 };
 
 // Seconds per match over the finished plays of one level; Veces 0 when never finished.
@@ -27,6 +28,6 @@ struct tResumenHistorial {
     int NivelesSuperados = 0;
     int ClicsErroneos = 0;
     int TiemposAgotados = 0;
-    int32_t MejorTotal = 0;
+    int32_t MejorTotal = 0;  // of the games at the usual pace
     double SegundosJugados = 0;
 };

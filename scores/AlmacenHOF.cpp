@@ -129,3 +129,11 @@ ResultadoEscritura AlmacenHOF::Guardar(TablaHOF &tabla, bool conNueva, const Esc
         return {MotivoDelCerrojo(cerrojo.error())};
     return tabla.Guardar(ruta_, escritor);
 }
+
+ResultadoEscritura AlmacenHOF::Restablecer(const QByteArray &original) const
+{
+    QLockFile cerrojo(ruta_ + QStringLiteral(".lock"));
+    if (!cerrojo.tryLock(esperaMs_))
+        return {MotivoDelCerrojo(cerrojo.error())};
+    return ReemplazarArchivo(ruta_, original);
+}

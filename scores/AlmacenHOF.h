@@ -27,6 +27,9 @@ public:
     ResultadoEscritura Guardar(
         TablaHOF &tabla, bool conNueva, const EscritorArchivo &escritor = EscritorArchivo()) const;
 
+    // The file replaced by `original` (the table as the game ships it), under the lock.
+    ResultadoEscritura Restablecer(const QByteArray &original) const;
+
     const QString &Ruta() const { return ruta_; }
 
 private:

@@ -6,9 +6,13 @@
 #include "Ajustes.h"
 #include "Aleatorio.h"
 #include "Arranque.h"
+#include "Contexto.h"
+#include "Controles.h"
+#include "Daltonismo.h"
 #include "EstadoJuego.h"
 #include "Historial.h"
 #include "Idioma.h"
+#include "Paleta.h"
 #include "Web.h"
 #include "frmAjustes.h"
 #include "frmAyuda.h"
@@ -45,6 +49,36 @@ void Esperar(int ms)
     QEventLoop bucle;
     QTimer::singleShot(ms, &bucle, &QEventLoop::quit);
     bucle.exec();
+}
+
+// The picture as a player with that dichromacy sees it, by the simulation the tests measure with.
+QImage Simulada(const QImage &img, Vision v)
+{
+    QImage r = img.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < r.height(); ++y) {
+        auto *fila = reinterpret_cast<QRgb *>(r.scanLine(y));
+        for (int x = 0; x < r.width(); ++x) {
+            const ColorSrgb c
+                = Simular(v, {double(qRed(fila[x])), double(qGreen(fila[x])), double(qBlue(fila[x]))});
+            fila[x] = qRgb(qRound(c.r), qRound(c.g), qRound(c.b));
+        }
+    }
+    return r;
+}
+
+bool GuardarConSimulacion(QWidget *w, const QString &base)
+{
+    Esperar(150);
+    const QImage img = w->grab().toImage();
+    bool ok = true;
+    for (const QString &ruta : {base + QStringLiteral(".png"), base + QStringLiteral("_protanopia.png")}) {
+        const bool bien
+            = (ruta.endsWith(QLatin1String("_protanopia.png")) ? Simulada(img, Vision::Protanopia) : img)
+                  .save(ruta);
+        std::printf("%s %s\n", bien ? "wrote" : "FAILED", qPrintable(ruta));
+        ok &= bien;
+    }
+    return ok;
 }
 
 bool Guardar(QWidget *w, const QString &ruta)
@@ -107,10 +141,17 @@ int main(int argc, char **argv)
         ok &= Guardar(&menu, archivo("menu"));
         menu.imgJugar_Click();
         ok &= Guardar(&menu, archivo("menu_dificultad"));
+        // The ring a keyboard player sees on a choice, the panel put away by Escape.
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(&menu, &escape);
+        QApplication::setActiveWindow(&menu);
+        if (QWidget *jugar = menu.findChild<QWidget *>(QStringLiteral("imgJugar")))
+            jugar->setFocus(Qt::TabFocusReason);
+        ok &= Guardar(&menu, archivo("menu_anillo"));
         frmAyuda ayuda(ctx, &menu);
         ayuda.show();
         ok &= Guardar(&ayuda, archivo("ayuda"));
-        frmAjustes ventana(ajustes, &ayuda);
+        frmAjustes ventana(ajustes, &ayuda, &ctx);
         ventana.show();
         ok &= Guardar(&ventana, archivo("ajustes"));
     }
@@ -199,6 +240,37 @@ int main(int argc, char **argv)
         nombre.stop();
         records.show();
         ok &= Guardar(&records, archivo("records"));
+    }
+
+    // A board with all eight inks in the colour-blind-safe set with outlined words, then the
+    // same board in the standard inks, each beside a protanope's view of it.
+    {
+        ajustes.Poner(Ajustes::Clave::TintasSeguras, true);
+        ajustes.Poner(Ajustes::Clave::ContornoPalabras, true);
+        estado.DificultadActual = Normal;
+        auto *juego = new frmMain(ctx);
+        juego->show();
+        juego->juego().PrepararNivel(45);
+        juego->cmdEmpezar_Click();
+        juego->tmrJuego.stop();
+        const QString base
+            = salida + (juego->devicePixelRatioF() > 1 ? QStringLiteral("/2x_") : QStringLiteral("/"));
+        ok &= GuardarConSimulacion(juego, base + QStringLiteral("juego_tintas_seguras") + sufijo);
+        for (int i = 0; i < kNumColores; ++i) {
+            const Tinta t = TintaDe(Tintas::Estandar, i);
+            juego->ColocarCuadros(i, 20 + 60 * i, RGB(t.r, t.g, t.b));
+        }
+        for (int i = 0; i < kNumCasillas; ++i) {
+            const tCasilla &c = estado.Casillas[i];
+            const Tinta t = TintaDe(Tintas::Estandar, c.Color);
+            juego->PintarEtiqueta(i, c.Visible, RGB(t.r, t.g, t.b), c.Texto, kBlanco);
+        }
+        for (auto *l : juego->findChildren<Etiqueta *>())
+            l->PonerContorno(false);
+        ok &= GuardarConSimulacion(juego, base + QStringLiteral("juego_tintas_estandar") + sufijo);
+        delete juego;
+        ajustes.Poner(Ajustes::Clave::TintasSeguras, false);
+        ajustes.Poner(Ajustes::Clave::ContornoPalabras, false);
     }
 
     // The progress window of a new player: empty, then after three games played on the

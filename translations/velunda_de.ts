@@ -10,6 +10,39 @@
     </message>
 </context>
 <context>
+    <name>BorrarDatos</name>
+    <message>
+        <source>Clear the high scores?
+The table goes back to the ten places Velunda comes with. Tables once moved aside as damaged (HOF.rec.bad) are kept.</source>
+        <extracomment>Asked before the high-score table is cleared; the buttons are Yes and No.</extracomment>
+        <translation>Bestenliste löschen?
+Die Liste kehrt zu den zehn Plätzen zurück, mit denen Velunda kommt. Als beschädigt beiseitegelegte Listen (HOF.rec.bad) bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>The high scores are back to the ten places Velunda comes with.</source>
+        <translation>Die Bestenliste hat wieder die zehn Plätze, mit denen Velunda kommt.</translation>
+    </message>
+    <message>
+        <source>The high scores could not be cleared: their file could not be written.</source>
+        <translation>Die Bestenliste ließ sich nicht löschen: Ihre Datei ließ sich nicht schreiben.</translation>
+    </message>
+    <message>
+        <source>Clear your history?
+Every game and level recorded is deleted. History files once moved aside as damaged (.bad) are kept.</source>
+        <extracomment>Asked before the player&apos;s history is emptied; the buttons are Yes and No.</extracomment>
+        <translation>Deinen Verlauf löschen?
+Jedes aufgezeichnete Spiel und Level wird gelöscht. Als beschädigt beiseitegelegte Verlaufsdateien (.bad) bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>Your history is empty.</source>
+        <translation>Dein Verlauf ist leer.</translation>
+    </message>
+    <message>
+        <source>The history could not be cleared.</source>
+        <translation>Der Verlauf ließ sich nicht löschen.</translation>
+    </message>
+</context>
+<context>
     <name>Color</name>
     <message>
         <source>RED</source>
@@ -180,7 +213,7 @@ LISTE</translation>
     <message>
         <source>EXIT</source>
         <extracomment>The title menu&apos;s big quit tile, beside a door (about 70 x 45 px; shrinks to fit).</extracomment>
-        <translation>AUSGANG</translation>
+        <translation>AUS</translation>
     </message>
     <message>
         <source>MORE FREE GAMES ON THE WEB</source>
@@ -235,6 +268,11 @@ MENÜ</translation>
         <extracomment>Help and high-score screens (353 x 17 px, 8.25 pt); %1 is the maker&apos;s web host.</extracomment>
         <translation>Dir gefällt Velunda? Mehr GRATIS-SPIELE auf %1</translation>
     </message>
+    <message>
+        <source>Open the maker&apos;s web page, %1, in the browser</source>
+        <extracomment>Accessible name of the web hotspots, read by screen readers; %1 is the maker&apos;s web host.</extracomment>
+        <translation>Die Webseite des Herstellers, %1, im Browser öffnen</translation>
+    </message>
 </context>
 <context>
     <name>frmAjustes</name>
@@ -267,6 +305,51 @@ statt eines blinkenden Fensters</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Clear high scores…</source>
+        <extracomment>Settings button (193 x 25 px); asks before it clears.</extracomment>
+        <translation>Bestenliste löschen…</translation>
+    </message>
+    <message>
+        <source>Clear my history…</source>
+        <extracomment>Settings button (193 x 25 px); asks before it clears.</extracomment>
+        <translation>Meinen Verlauf löschen…</translation>
+    </message>
+    <message>
+        <source>Colour-blind-safe inks: colours that stay apart for
+every kind of colour vision (from the next game)</source>
+        <translation>Farbenblind-sichere Tinten: Farben, die für jedes
+Farbsehen unterscheidbar bleiben (ab dem nächsten Spiel)</translation>
+    </message>
+    <message>
+        <source>Outline the words, so that pale inks read on white</source>
+        <translation>Wörter umranden, damit blasse Tinten lesbar sind</translation>
+    </message>
+    <message>
+        <source>Relaxed pace: ten times the time on every level
+(such a game does not enter the high scores)</source>
+        <translation>Gemächliches Tempo: zehnmal so viel Zeit je Level
+(ein solches Spiel kommt nicht in die Bestenliste)</translation>
+    </message>
+    <message>
+        <source>Size (from the next start):</source>
+        <extracomment>Settings, beside the list of sizes (250 x 25 px, 9.75 pt).</extracomment>
+        <translation>Größe (ab dem nächsten Start):</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <extracomment>Settings, the size that follows the desktop&apos;s scale, as large as the screen allows.</extracomment>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>Settings, a size of the windows; %1 is 100, 150 or 200.</extracomment>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
@@ -405,6 +488,10 @@ statt eines blinkenden Fensters</translation>
         <source>PROGRESS</source>
         <translation>FORTSCHRITT</translation>
     </message>
+    <message>
+        <source>A game at the relaxed pace has ten times the time, so it does not enter the table.</source>
+        <translation>Ein Spiel im gemächlichen Tempo hat zehnmal so viel Zeit und kommt nicht in die Tabelle.</translation>
+    </message>
 </context>
 <context>
     <name>frmIntro</name>
@@ -432,6 +519,22 @@ statt eines blinkenden Fensters</translation>
         <source>DIFFICULTY</source>
         <extracomment>Heading of the difficulty panel (265 x 33 px, 24 pt, bold, underlined).</extracomment>
         <translation>WIE SCHWER?</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Spielanleitung</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
@@ -512,7 +615,25 @@ MIT ENTER GEHT ES WEITER</translation>
     </message>
     <message>
         <source>GO ON</source>
+        <extracomment>The paused panel&apos;s button that goes on with the level (121 x 25 px).</extracomment>
         <translation>WEITER</translation>
+    </message>
+    <message>
+        <source>BACK TO MENU</source>
+        <extracomment>The paused panel&apos;s button that leaves the game for the title menu (153 x 25 px).</extracomment>
+        <translation>ZURÜCK ZUM MENÜ</translation>
+    </message>
+    <message>
+        <source>Back to the menu</source>
+        <translation>Zurück zum Menü</translation>
+    </message>
+    <message>
+        <source>Jump to a level</source>
+        <translation>Zu einem Level springen</translation>
+    </message>
+    <message>
+        <source>word %1, row %2, column %3</source>
+        <translation>Wort %1, Zeile %2, Spalte %3</translation>
     </message>
 </context>
 <context>
@@ -630,6 +751,15 @@ um zu sehen, wie du besser wirst.</translation>
     <message>
         <source>The history could not be written to %1.</source>
         <translation>Der Verlauf konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>History is off: Qt&apos;s SQLite driver is missing (install %1).</source>
+        <extracomment>%1 is the name of the Debian package that holds the driver.</extracomment>
+        <translation>Verlauf aus: Qts SQLite-Treiber fehlt (installiere %1).</translation>
+    </message>
+    <message>
+        <source>RELAXED PACE</source>
+        <translation>GEMÄCHLICHES TEMPO</translation>
     </message>
 </context>
 </TS>

@@ -10,6 +10,39 @@
     </message>
 </context>
 <context>
+    <name>BorrarDatos</name>
+    <message>
+        <source>Clear the high scores?
+The table goes back to the ten places Velunda comes with. Tables once moved aside as damaged (HOF.rec.bad) are kept.</source>
+        <extracomment>Asked before the high-score table is cleared; the buttons are Yes and No.</extracomment>
+        <translation>¿Borrar los récords?
+La tabla vuelve a los diez puestos con los que viene Velunda. Las tablas apartadas por estar dañadas (HOF.rec.bad) se conservan.</translation>
+    </message>
+    <message>
+        <source>The high scores are back to the ten places Velunda comes with.</source>
+        <translation>Los récords han vuelto a los diez puestos con los que viene Velunda.</translation>
+    </message>
+    <message>
+        <source>The high scores could not be cleared: their file could not be written.</source>
+        <translation>No se pudieron borrar los récords: no se pudo escribir su archivo.</translation>
+    </message>
+    <message>
+        <source>Clear your history?
+Every game and level recorded is deleted. History files once moved aside as damaged (.bad) are kept.</source>
+        <extracomment>Asked before the player&apos;s history is emptied; the buttons are Yes and No.</extracomment>
+        <translation>¿Borrar tu historial?
+Se eliminan todas las partidas y niveles guardados. Los archivos de historial apartados por estar dañados (.bad) se conservan.</translation>
+    </message>
+    <message>
+        <source>Your history is empty.</source>
+        <translation>Tu historial está vacío.</translation>
+    </message>
+    <message>
+        <source>The history could not be cleared.</source>
+        <translation>No se pudo borrar el historial.</translation>
+    </message>
+</context>
+<context>
     <name>Color</name>
     <message>
         <source>RED</source>
@@ -180,7 +213,7 @@ PUNTUACIONES</translation>
     <message>
         <source>EXIT</source>
         <extracomment>The title menu&apos;s big quit tile, beside a door (about 70 x 45 px; shrinks to fit).</extracomment>
-        <translation>SALIDA</translation>
+        <translation>FIN</translation>
     </message>
     <message>
         <source>MORE FREE GAMES ON THE WEB</source>
@@ -235,6 +268,11 @@ MENÚ</translation>
         <extracomment>Help and high-score screens (353 x 17 px, 8.25 pt); %1 is the maker&apos;s web host.</extracomment>
         <translation>Si te gusta Velunda, más JUEGOS GRATIS en %1</translation>
     </message>
+    <message>
+        <source>Open the maker&apos;s web page, %1, in the browser</source>
+        <extracomment>Accessible name of the web hotspots, read by screen readers; %1 is the maker&apos;s web host.</extracomment>
+        <translation>Abrir la página web del autor, %1, en el navegador</translation>
+    </message>
 </context>
 <context>
     <name>frmAjustes</name>
@@ -267,6 +305,51 @@ en vez de una ventana que parpadea</translation>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Clear high scores…</source>
+        <extracomment>Settings button (193 x 25 px); asks before it clears.</extracomment>
+        <translation>Borrar récords…</translation>
+    </message>
+    <message>
+        <source>Clear my history…</source>
+        <extracomment>Settings button (193 x 25 px); asks before it clears.</extracomment>
+        <translation>Borrar mi historial…</translation>
+    </message>
+    <message>
+        <source>Colour-blind-safe inks: colours that stay apart for
+every kind of colour vision (from the next game)</source>
+        <translation>Tintas seguras para daltónicos: colores que se distinguen
+con todo tipo de visión del color (desde la próxima partida)</translation>
+    </message>
+    <message>
+        <source>Outline the words, so that pale inks read on white</source>
+        <translation>Contornear las palabras, para leer las tintas pálidas</translation>
+    </message>
+    <message>
+        <source>Relaxed pace: ten times the time on every level
+(such a game does not enter the high scores)</source>
+        <translation>Ritmo relajado: diez veces el tiempo en cada nivel
+(esa partida no entra en los récords)</translation>
+    </message>
+    <message>
+        <source>Size (from the next start):</source>
+        <extracomment>Settings, beside the list of sizes (250 x 25 px, 9.75 pt).</extracomment>
+        <translation>Tamaño (desde el próximo inicio):</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <extracomment>Settings, the size that follows the desktop&apos;s scale, as large as the screen allows.</extracomment>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>Settings, a size of the windows; %1 is 100, 150 or 200.</extracomment>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
@@ -405,6 +488,10 @@ en vez de una ventana que parpadea</translation>
         <source>PROGRESS</source>
         <translation>PROGRESO</translation>
     </message>
+    <message>
+        <source>A game at the relaxed pace has ten times the time, so it does not enter the table.</source>
+        <translation>Una partida a ritmo relajado tiene diez veces el tiempo, así que no entra en la tabla.</translation>
+    </message>
 </context>
 <context>
     <name>frmIntro</name>
@@ -432,6 +519,22 @@ en vez de una ventana que parpadea</translation>
         <source>DIFFICULTY</source>
         <extracomment>Heading of the difficulty panel (265 x 33 px, 24 pt, bold, underlined).</extracomment>
         <translation>DIFICULTAD</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jugar</translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation>Récords</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Cómo se juega</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
     </message>
 </context>
 <context>
@@ -512,7 +615,25 @@ PULSA INTRO PARA SEGUIR</translation>
     </message>
     <message>
         <source>GO ON</source>
+        <extracomment>The paused panel&apos;s button that goes on with the level (121 x 25 px).</extracomment>
         <translation>SEGUIR</translation>
+    </message>
+    <message>
+        <source>BACK TO MENU</source>
+        <extracomment>The paused panel&apos;s button that leaves the game for the title menu (153 x 25 px).</extracomment>
+        <translation>VOLVER AL MENÚ</translation>
+    </message>
+    <message>
+        <source>Back to the menu</source>
+        <translation>Volver al menú</translation>
+    </message>
+    <message>
+        <source>Jump to a level</source>
+        <translation>Saltar a un nivel</translation>
+    </message>
+    <message>
+        <source>word %1, row %2, column %3</source>
+        <translation>palabra %1, fila %2, columna %3</translation>
     </message>
 </context>
 <context>
@@ -630,6 +751,15 @@ para ver cómo mejoras.</translation>
     <message>
         <source>The history could not be written to %1.</source>
         <translation>No se pudo escribir el historial en %1.</translation>
+    </message>
+    <message>
+        <source>History is off: Qt&apos;s SQLite driver is missing (install %1).</source>
+        <extracomment>%1 is the name of the Debian package that holds the driver.</extracomment>
+        <translation>Historial desactivado: falta el controlador SQLite de Qt (instala %1).</translation>
+    </message>
+    <message>
+        <source>RELAXED PACE</source>
+        <translation>RITMO RELAJADO</translation>
     </message>
 </context>
 </TS>

@@ -10,6 +10,39 @@
     </message>
 </context>
 <context>
+    <name>BorrarDatos</name>
+    <message>
+        <source>Clear the high scores?
+The table goes back to the ten places Velunda comes with. Tables once moved aside as damaged (HOF.rec.bad) are kept.</source>
+        <extracomment>Asked before the high-score table is cleared; the buttons are Yes and No.</extracomment>
+        <translation>Effacer les records ?
+Le tableau revient aux dix places livrées avec Velunda. Les tableaux mis de côté car abîmés (HOF.rec.bad) sont gardés.</translation>
+    </message>
+    <message>
+        <source>The high scores are back to the ten places Velunda comes with.</source>
+        <translation>Les records sont revenus aux dix places livrées avec Velunda.</translation>
+    </message>
+    <message>
+        <source>The high scores could not be cleared: their file could not be written.</source>
+        <translation>Les records n&apos;ont pas pu être effacés : leur fichier n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>Clear your history?
+Every game and level recorded is deleted. History files once moved aside as damaged (.bad) are kept.</source>
+        <extracomment>Asked before the player&apos;s history is emptied; the buttons are Yes and No.</extracomment>
+        <translation>Effacer ton historique ?
+Chaque partie et chaque niveau enregistrés sont supprimés. Les fichiers d&apos;historique mis de côté car abîmés (.bad) sont gardés.</translation>
+    </message>
+    <message>
+        <source>Your history is empty.</source>
+        <translation>Ton historique est vide.</translation>
+    </message>
+    <message>
+        <source>The history could not be cleared.</source>
+        <translation>L&apos;historique n&apos;a pas pu être effacé.</translation>
+    </message>
+</context>
+<context>
     <name>Color</name>
     <message>
         <source>RED</source>
@@ -175,12 +208,12 @@ SCORES</translation>
     <message>
         <source>QUIT</source>
         <extracomment>The title menu&apos;s small quit tile (about 65 x 25 px; the letters shrink to fit).</extracomment>
-        <translation>QUITTER</translation>
+        <translation>ADIEU</translation>
     </message>
     <message>
         <source>EXIT</source>
         <extracomment>The title menu&apos;s big quit tile, beside a door (about 70 x 45 px; shrinks to fit).</extracomment>
-        <translation>SORTIE</translation>
+        <translation>FIN</translation>
     </message>
     <message>
         <source>MORE FREE GAMES ON THE WEB</source>
@@ -235,6 +268,11 @@ MENU</translation>
         <extracomment>Help and high-score screens (353 x 17 px, 8.25 pt); %1 is the maker&apos;s web host.</extracomment>
         <translation>Tu aimes Velunda ? Plus de JEUX GRATUITS : %1</translation>
     </message>
+    <message>
+        <source>Open the maker&apos;s web page, %1, in the browser</source>
+        <extracomment>Accessible name of the web hotspots, read by screen readers; %1 is the maker&apos;s web host.</extracomment>
+        <translation>Ouvrir la page web de l’auteur, %1, dans le navigateur</translation>
+    </message>
 </context>
 <context>
     <name>frmAjustes</name>
@@ -267,6 +305,51 @@ au lieu d&apos;une fenêtre qui clignote</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Clear high scores…</source>
+        <extracomment>Settings button (193 x 25 px); asks before it clears.</extracomment>
+        <translation>Effacer les records…</translation>
+    </message>
+    <message>
+        <source>Clear my history…</source>
+        <extracomment>Settings button (193 x 25 px); asks before it clears.</extracomment>
+        <translation>Effacer mon historique…</translation>
+    </message>
+    <message>
+        <source>Colour-blind-safe inks: colours that stay apart for
+every kind of colour vision (from the next game)</source>
+        <translation>Encres sûres pour daltoniens : des couleurs distinctes
+pour toute vision des couleurs (dès la prochaine partie)</translation>
+    </message>
+    <message>
+        <source>Outline the words, so that pale inks read on white</source>
+        <translation>Contourer les mots, pour lire les encres pâles</translation>
+    </message>
+    <message>
+        <source>Relaxed pace: ten times the time on every level
+(such a game does not enter the high scores)</source>
+        <translation>Rythme détendu : dix fois plus de temps à chaque niveau
+(une telle partie n’entre pas aux meilleurs scores)</translation>
+    </message>
+    <message>
+        <source>Size (from the next start):</source>
+        <extracomment>Settings, beside the list of sizes (250 x 25 px, 9.75 pt).</extracomment>
+        <translation>Taille (au prochain démarrage) :</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <extracomment>Settings, the size that follows the desktop&apos;s scale, as large as the screen allows.</extracomment>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>Settings, a size of the windows; %1 is 100, 150 or 200.</extracomment>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
@@ -405,6 +488,10 @@ au lieu d&apos;une fenêtre qui clignote</translation>
         <source>PROGRESS</source>
         <translation>PROGRÈS</translation>
     </message>
+    <message>
+        <source>A game at the relaxed pace has ten times the time, so it does not enter the table.</source>
+        <translation>Une partie au rythme détendu a dix fois plus de temps : elle n’entre pas au tableau.</translation>
+    </message>
 </context>
 <context>
     <name>frmIntro</name>
@@ -432,6 +519,22 @@ au lieu d&apos;une fenêtre qui clignote</translation>
         <source>DIFFICULTY</source>
         <extracomment>Heading of the difficulty panel (265 x 33 px, 24 pt, bold, underlined).</extracomment>
         <translation>DIFFICULTÉ</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>High scores</source>
+        <translation>Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Comment jouer</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
@@ -512,7 +615,25 @@ ENTRÉE POUR REPRENDRE</translation>
     </message>
     <message>
         <source>GO ON</source>
+        <extracomment>The paused panel&apos;s button that goes on with the level (121 x 25 px).</extracomment>
         <translation>REPRENDRE</translation>
+    </message>
+    <message>
+        <source>BACK TO MENU</source>
+        <extracomment>The paused panel&apos;s button that leaves the game for the title menu (153 x 25 px).</extracomment>
+        <translation>RETOUR AU MENU</translation>
+    </message>
+    <message>
+        <source>Back to the menu</source>
+        <translation>Retour au menu</translation>
+    </message>
+    <message>
+        <source>Jump to a level</source>
+        <translation>Aller à un niveau</translation>
+    </message>
+    <message>
+        <source>word %1, row %2, column %3</source>
+        <translation>mot %1, ligne %2, colonne %3</translation>
     </message>
 </context>
 <context>
@@ -630,6 +751,15 @@ pour voir tes progrès.</translation>
     <message>
         <source>The history could not be written to %1.</source>
         <translation>L&apos;historique n&apos;a pas pu être écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>History is off: Qt&apos;s SQLite driver is missing (install %1).</source>
+        <extracomment>%1 is the name of the Debian package that holds the driver.</extracomment>
+        <translation>Historique désactivé : le pilote SQLite de Qt manque (installe %1).</translation>
+    </message>
+    <message>
+        <source>RELAXED PACE</source>
+        <translation>RYTHME DÉTENDU</translation>
     </message>
 </context>
 </TS>

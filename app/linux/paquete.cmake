@@ -19,9 +19,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the program links come from dpkg-shlibdeps. What it cannot see is named here:
-# the font every window is drawn in.
+# the font every window is drawn in, and the plugins Qt loads at run time that its libraries'
+# own packages do not carry. Qt SQL only recommends its SQLite driver, among others; the X
+# platform plugin and the JPEG reader (a fallback) ship inside libqt6gui6, which is linked.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -77,6 +77,7 @@ TEST(AlmacenHistorial, CsvExportReadsBackOneRowPerLevelWithItsGame)
     EXPECT_EQ(campo(lineas[2].split(u','), "outcome"), QStringLiteral("time_over"));
     EXPECT_EQ(campo(lineas[2].split(u','), "game_total"), QStringLiteral("1650"));
     EXPECT_EQ(campo(fila, "game_won"), QStringLiteral("no"));
+    EXPECT_EQ(campo(fila, "game_relaxed"), QStringLiteral("no"));
 }
 
 TEST(AlmacenHistorial, CsvExportQuotesPlantedTextAndDisarmsFormulas)

@@ -323,3 +323,27 @@ TEST(RegistroHistorial, WritesWaitForTheEventLoopAndAGameWithoutLevelsLeavesNoTr
     EXPECT_EQ(r.MejorTotal, 1700);
     EXPECT_EQ(r.Partidas[0].NivelMaximo, 2);
 }
+
+TEST(MigracionHistorial, AVersionTwoFileKeepsItsGamesAsUsualAndARelaxedGameIsToldApart)
+{
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath(QStringLiteral("history.sqlite"));
+    {
+        Conexion c(ruta, "v2");
+        QSqlDatabase db = QSqlDatabase::database(c.nombre);
+        ASSERT_TRUE(MigrarEsquema(db, 0, nullptr, 2));
+        ASSERT_TRUE(c.Ejecutar(QStringLiteral(
+            "INSERT INTO partidas VALUES (1, '2026-01-05T09:00:00.000Z', NULL, 2, 50, 900, 1)")));
+    }
+    AlmacenHistorial a(ruta);
+    ASSERT_TRUE(a.Abrir());
+    const qint64 p = *a.EmpezarPartida(QDateTime::currentDateTimeUtc(), 0);
+    tResultadoPartida relajada{0, 50, 90000, true};
+    relajada.Relajada = true;
+    ASSERT_TRUE(a.TerminarPartida(p, QDateTime::currentDateTimeUtc(), relajada));
+    const tResumenHistorial r = a.Leer();
+    ASSERT_EQ(r.Partidas.size(), 2u);
+    EXPECT_FALSE(r.Partidas[0].Relajada);
+    EXPECT_TRUE(r.Partidas[1].Relajada);
+    EXPECT_EQ(r.MejorTotal, 900);  // ten times the time makes no record
+}

@@ -50,6 +50,8 @@ for so in $(objdump -p "$raiz"/usr/lib/games/velunda/velunda{,_progreso.so,_soni
   [[ $dependencias == *" $paquete "* ]] || falla "Depends lacks $paquete, which holds $so"
 done
 [[ $dependencias == *" fonts-liberation "* ]] || falla "Depends lacks fonts-liberation, the game's font"
+# The plugins the game loads at run time, which no library's package brings along.
+[[ $dependencias == *" libqt6sql6-sqlite "* ]] || falla "Depends lacks libqt6sql6-sqlite, the history's driver"
 echo "Depends: $(campo Depends)"
 
 # --- File list ------------------------------------------------------------------------------

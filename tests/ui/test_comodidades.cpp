@@ -16,9 +16,13 @@
 #include "frmIntro.h"
 #include "frmMain.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCompleter>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -99,6 +103,32 @@ TEST_F(Comodidades, EscapeOrPPausesUnderACoverAndEnterSpaceOrGoOnPlayOn)
     EXPECT_TRUE(f->juego().EnPausa() && Tapado());
     f->juego().PrepararNivel(1);  // the level jump's prompt can open over a pause
     EXPECT_TRUE(Hijo("cmdEmpezar")->isVisible() && !Hijo("cmdSeguir")->isVisible());
+}
+
+TEST_F(Comodidades, PausedPanelLeadsBackToTheMenuByKeysAlone)
+{
+    int menus = 0;
+    ctx.mostrarMenu = [&] { ++menus; };
+    Jugar();
+    estado.PuntosTotales = 4321;
+    auto *marca = Hijo("picMensaje")->findChild<MarcaFoco *>();
+    ASSERT_NE(marca, nullptr);
+    // Tab and the arrows go between the two buttons, the choice ringed; Enter takes it.
+    QTest::keyClick(f, Qt::Key_Escape);
+    EXPECT_TRUE(marca->isVisible() && marca->geometry().contains(Hijo("cmdSeguir")->geometry()));
+    QTest::keyClick(f, Qt::Key_Tab);
+    QTest::keyClick(f, Qt::Key_Down);
+    QTest::keyClick(f, Qt::Key_Return);
+    EXPECT_TRUE(f->tmrJuego.isActive() && !Hijo("picMensaje")->isVisible()) << "twice moved is GO ON again";
+    QTest::keyClick(f, Qt::Key_Escape);
+    QTest::keyClick(f, Qt::Key_Tab);
+    EXPECT_TRUE(marca->geometry().contains(Hijo("cmdMenuPausa")->geometry()));
+    EXPECT_EQ(menus, 0);
+    QTest::keyClick(f, Qt::Key_Return);
+    // What the back-to-menu picture does: the score dropped, the game screen gone, the menu up.
+    EXPECT_EQ(menus, 1);
+    EXPECT_EQ(estado.PuntosTotales, 0);
+    EXPECT_TRUE(f.isNull() || !f->isVisible());
 }
 
 TEST_F(Comodidades, FirstKeyShowsTheRingOnTheFirstLabelAndThenAClickMovesIt)
@@ -189,10 +219,40 @@ TEST_F(Comodidades, MSilencesTheCuesAnywhereButInATextBoxAndTheSettingsWindowFol
     qApp->removeEventFilter(&atajo);
 }
 
+TEST_F(Comodidades, MReachesAPathTypedInAFileDialogWithItsCompletionListOpen)
+{
+    AtajoSonido atajo(ajustes);
+    qApp->installEventFilter(&atajo);
+    ASSERT_TRUE(
+        QDir(dir.path()).mkpath(QStringLiteral("dm1")) && QDir(dir.path()).mkpath(QStringLiteral("dm2")));
+    QFileDialog dialogo(nullptr, QStringLiteral("Export history"), dir.path());
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.show();
+    auto *nombre = dialogo.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    ASSERT_TRUE(nombre && nombre->completer());
+    QWidget *lista = nombre->completer()->popup();
+    // The folder is read on a thread of Qt's: type until the list offers the two folders.
+    for (int vez = 0; vez < 200 && !lista->isVisible(); ++vez) {
+        nombre->clear();
+        QTest::keyClick(nombre, Qt::Key_D);
+        QTest::qWait(10);
+    }
+    ASSERT_TRUE(lista->isVisible());
+    QTest::keyClick(lista, Qt::Key_M);  // an open list takes the keys first
+    EXPECT_EQ(nombre->text(), QStringLiteral("dm"));
+    EXPECT_TRUE(ajustes.Valor(Ajustes::Clave::Sonido));
+    QTest::keyClick(nombre, Qt::Key_Escape);
+    QTest::keyClick(&dialogo, Qt::Key_M);  // nor in the dialog itself
+    EXPECT_TRUE(ajustes.Valor(Ajustes::Clave::Sonido));
+    qApp->removeEventFilter(&atajo);
+}
+
 TEST_F(Comodidades, WithSoundOffNoAudioDeviceIsOpenedAndAnOpenOneCloses)
 {
     SonidoOpenAL reproductor;
-    SonidoConmutable conmutable(reproductor, ajustes, QStringLiteral(VELUNDA_SOURCE_DIR), [&reproductor] { reproductor.Cerrar(); });
+    SonidoConmutable conmutable(
+        reproductor, ajustes, QStringLiteral(VELUNDA_SOURCE_DIR), [&reproductor] { reproductor.Cerrar(); });
     ajustes.Poner(Ajustes::Clave::Sonido, false);
     conmutable.ReproducirSonido(Senal::Bien);
     EXPECT_FALSE(reproductor.AudioAbierto());

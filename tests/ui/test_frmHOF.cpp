@@ -679,3 +679,23 @@ TEST_F(Records, WinningOnTheGameScreenPutsTheNamedScoreIntoTheFile)
     EXPECT_EQ(estado.PuntosTotales, 0);
     delete f.data();
 }
+
+// Ten times the time would buy a score no usual game can reach: a relaxed win is told why
+// it stays out, in the line a failed save uses.
+TEST_F(Records, ARelaxedWinAboveAllIsNotOfferedAndTheScreenSaysWhyInOneLine)
+{
+    EscribirTabla(kDiez);
+    const TablaHOF antes = Leida();
+    GanarCon(99999);
+    estado.PartidaRelajada = true;
+    ContestadorAutomatico contestador(QStringLiteral("Nueva"));
+    auto h = Abrir();
+    EXPECT_TRUE(contestador.textos().isEmpty());
+    EXPECT_TRUE(Banda(*h)->isHidden());
+    MismosPuestos(Leida(), antes);
+    auto *aviso = h->findChild<Etiqueta *>(QStringLiteral("lblAviso"));
+    ASSERT_NE(aviso, nullptr);
+    EXPECT_FALSE(aviso->isHidden());
+    EXPECT_FALSE(aviso->text().isEmpty());
+    EXPECT_FALSE(aviso->text().contains(u'\n'));
+}

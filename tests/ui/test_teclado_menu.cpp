@@ -4,7 +4,9 @@
 #include "Controles.h"
 #include "Falsos.h"
 #include "FalsosUI.h"
+#include "MarcaFoco.h"
 #include "Modales.h"
+#include "Pixeles.h"
 #include "Web.h"
 #include "frmAyuda.h"
 #include "frmHOF.h"
@@ -89,6 +91,35 @@ TEST_F(TecladoMenu, PlayByKeyFocusesTheFirstDifficultyAndEnterStartsThatGame)
     ASSERT_NE(menu->JuegoAbierto(), nullptr);
     EXPECT_EQ(estado.TiempoNivel, 7.f);
     EXPECT_FALSE(menu->isVisible());
+}
+
+TEST_F(TecladoMenu, EscapeTakesTheDifficultyPanelAwayBackToPlay)
+{
+    auto *panel = menu->findChild<QWidget *>(QStringLiteral("picDificultad"));
+    Tecla(Qt::Key_Tab);
+    Tecla(Qt::Key_Return);
+    ASSERT_EQ(Foco(), QStringLiteral("cmdDificultad_0"));
+    Tecla(Qt::Key_Escape);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(Foco(), QStringLiteral("imgJugar"));
+    Tecla(Qt::Key_Return);
+    EXPECT_TRUE(panel->isVisible());
+    menu->imgJugar_Click();  // the mouse's panel goes the same way, and no game starts
+    QTest::keyClick(menu.get(), Qt::Key_Escape);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(menu->JuegoAbierto(), nullptr);
+}
+
+TEST_F(TecladoMenu, TheFocusedChoiceWearsTheBoardsRing)
+{
+    Tecla(Qt::Key_Tab);
+    auto *jugar = qobject_cast<QWidget *>(QApplication::focusWidget());
+    ASSERT_EQ(Foco(), QStringLiteral("imgJugar"));
+    const Pixeles anillo(jugar);
+    const int medio = jugar->height() / 2;
+    // Black outside, white inside, as thick as the ring over the word labels.
+    EXPECT_EQ(anillo(0, medio), QColor(Qt::black));
+    EXPECT_EQ(anillo(MarcaFoco::kGrosor - 1, medio), QColor(Qt::white));
 }
 
 TEST_F(TecladoMenu, PlayByMouseGivesNoKeyboardFocus)

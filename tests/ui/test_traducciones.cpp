@@ -24,11 +24,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -198,6 +200,120 @@ TEST_F(Ventanas, EveryTranslatedTextFitsItsControl)
             hof.MostrarAviso(m, Ruta());  // each reason a failed save can give
             CabeTodo(&hof, codigo);
         }
+    }
+}
+
+namespace {
+// The band of rows a word's capitals fill inside `caja`: rows holding at least a fifth of the
+// busiest row's ink, so accents above and a letter's tail below are left out.
+std::pair<int, int> BandaCapitales(const QImage &img, const QRect &caja)
+{
+    std::vector<int> tinta;
+    for (int y = caja.top(); y <= caja.bottom(); ++y) {
+        int n = 0;
+        for (int x = caja.left(); x <= caja.right(); ++x)
+            n += qGray(img.pixel(x, y)) < 128;
+        tinta.push_back(n);
+    }
+    const int umbral = std::max(1, *std::max_element(tinta.begin(), tinta.end()) / 5);
+    int arriba = -1, abajo = -1;
+    for (int i = 0; i < int(tinta.size()); ++i)
+        if (tinta[i] >= umbral) {
+            arriba = arriba < 0 ? i : arriba;
+            abajo = i;
+        }
+    return {arriba, abajo};
+}
+}  // namespace
+
+TEST(Traducciones, ColourWordTilesShareOneSizeAndOneLine)
+{
+    const QStringList idiomas = CodigosTs() << QString();  // English too
+    for (const QString &codigo : idiomas) {
+        EnIdioma idioma(codigo);
+        // Tiles narrow enough that the longest colour word of a language must shrink.
+        constexpr int ancho = 80, alto = 26, paso = 40;
+        QList<Tesela> teselas;
+        for (int c = 0; c < ColoresPaleta; ++c)
+            teselas.append({QRectF(0, paso * c, ancho, alto), NombrePaleta(c), Qt::black});
+        QImage img(ancho, paso * ColoresPaleta, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        QPainter p(&img);
+        DibujarTeselas(p, teselas);
+        p.end();
+        const auto primera = BandaCapitales(img, QRect(2, 2, ancho - 4, alto - 4));
+        for (int c = 1; c < ColoresPaleta; ++c) {
+            const auto banda = BandaCapitales(img, QRect(2, paso * c + 2, ancho - 4, alto - 4));
+            EXPECT_LE(std::abs(banda.first - primera.first), 1) << codigo.toStdString() << " "
+                                                                << NombrePaleta(c).toStdString();
+            EXPECT_LE(std::abs(banda.second - primera.second), 1) << codigo.toStdString() << " "
+                                                                  << NombrePaleta(c).toStdString();
+        }
+    }
+}
+
+TEST_F(Ventanas, QuitWordsOnTheTitleAreAsLargeAsTheEnglishOnes)
+{
+    // The height of the red words in the right part of each quit choice (the big one has a
+    // door and a red arrow on its left).
+    auto alturas = [this] {
+        frmIntro menu(ctx);
+        const QImage titulo = ImagenTitulo().convertToFormat(QImage::Format_RGB32);
+        const QColor rojo = ColorPaleta(0);
+        QList<int> v;
+        for (const char *nombre : {"imgSalir1", "imgSalir2"}) {
+            const QRect zona = menu.findChild<QWidget *>(QString::fromLatin1(nombre))->geometry();
+            const QRect texto(zona.right() - zona.width() * 2 / 5, zona.top(), zona.width() * 2 / 5, zona.height());
+            int arriba = -1, abajo = -1;
+            for (int y = texto.top(); y <= texto.bottom(); ++y)
+                for (int x = texto.left(); x <= texto.right(); ++x) {
+                    const QColor c = titulo.pixelColor(x, y);
+                    if (std::abs(c.red() - rojo.red()) + std::abs(c.green() - rojo.green())
+                            + std::abs(c.blue() - rojo.blue())
+                        < 60) {
+                        arriba = arriba < 0 ? y : arriba;
+                        abajo = y;
+                    }
+                }
+            v << abajo - arriba;
+        }
+        return v;
+    };
+    const QList<int> ingles = alturas();
+    for (const QString &codigo : CodigosTs()) {
+        EnIdioma idioma(codigo);
+        const QList<int> traducidas = alturas();
+        for (int i = 0; i < 2; ++i)
+            EXPECT_GE(traducidas[i], ingles[i] - 2)
+                << codigo.toStdString() << " " << QCoreApplication::translate("Titulo", i ? "EXIT" : "QUIT").toStdString()
+                << " is shrunk to fit";
+    }
+}
+
+TEST_F(Ventanas, DecimalsTakeTheLanguagesCommaAndEnglishKeepsThePoint)
+{
+    Informe nivel;
+    nivel.tipo = Aviso::NivelTerminado;
+    nivel.puntos = 474;
+    nivel.usado = 3.26f;
+    nivel.aciertos = 2;
+    nivel.porAcierto = 1.63f;
+    estado.DificultadActual = Normal;
+    auto segundos = [this] {
+        frmMain juego(ctx);
+        juego.juego().PrepararNivel(0);
+        return juego.findChild<QLabel *>(QStringLiteral("lblSegundos"))->text();
+    };
+    const QString ingles = TextoInforme(nivel);
+    EXPECT_TRUE(ingles.contains(QStringLiteral(" 3.26 ")) && ingles.contains(QStringLiteral(" 1.63 ")))
+        << ingles.toStdString();
+    EXPECT_TRUE(segundos().endsWith(QStringLiteral(".00"))) << segundos().toStdString();
+    for (const QString &codigo : CodigosTs()) {
+        EnIdioma idioma(codigo);
+        const QString texto = TextoInforme(nivel);
+        EXPECT_TRUE(texto.contains(QStringLiteral("3,26")) && texto.contains(QStringLiteral("1,63")))
+            << codigo.toStdString() << ": " << texto.toStdString();
+        EXPECT_TRUE(segundos().endsWith(QStringLiteral(",00"))) << codigo.toStdString();
     }
 }
 

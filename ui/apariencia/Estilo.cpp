@@ -84,16 +84,40 @@ void DibujarTextoContorno(QPainter &p, const QRectF &caja, const QString &texto,
     p.restore();
 }
 
-void DibujarTesela(QPainter &p, const QRectF &r, const QString &palabra, const QColor &tinta, bool encontrada)
+void DibujarTeselas(QPainter &p, const QList<Tesela> &teselas)
 {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(encontrada ? Qt::black : Qt::white);
-    p.drawRect(r.adjusted(0, 0, -1, -1));
-    p.restore();
-    const QRectF dentro = r.adjusted(4, 2, -4, -2);
-    DibujarTextoContorno(p, dentro, palabra, FuenteQueCabe(palabra, dentro.size(), r.height() * 0.62), tinta);
+    if (teselas.isEmpty())
+        return;
+    // The labels share a size; the text box is the label less a small margin.
+    const QRectF muestra = teselas.first().r;
+    const QSizeF caja = muestra.adjusted(4, 2, -4, -2).size();
+    QFont fuente = FuenteQueCabe(teselas.first().palabra, caja, muestra.height() * 0.62);
+    for (const Tesela &t : teselas) {
+        const QFont f = FuenteQueCabe(t.palabra, caja, muestra.height() * 0.62);
+        if (f.pixelSize() < fuente.pixelSize())
+            fuente = f;
+    }
+    // The capitals' band centred in the label: accents above and tails below stay out of
+    // the reckoning, so every word sits on the same line.
+    const qreal capitales = QFontMetricsF(fuente).capHeight();
+    for (const Tesela &t : teselas) {
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(t.encontrada ? Qt::black : Qt::white);
+        p.drawRect(t.r.adjusted(0, 0, -1, -1));
+        p.restore();
+        QPainterPath camino;
+        camino.addText(0, 0, fuente, t.palabra);
+        const QRectF forma = camino.boundingRect();
+        camino.translate(t.r.center().x() - forma.center().x(), t.r.center().y() + capitales / 2);
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(t.tinta);
+        p.drawPath(camino);
+        p.restore();
+    }
 }
 
 void DibujarBoton(QPainter &p, const QRectF &r)

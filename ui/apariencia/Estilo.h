@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QRectF>
 #include <QString>
 
@@ -33,10 +34,16 @@ QFont FuenteQueCabe(const QString &texto, const QSizeF &caja, qreal pixelesMax, 
 void DibujarTextoContorno(QPainter &p, const QRectF &caja, const QString &texto, const QFont &fuente,
     const QColor &relleno, const QColor &contorno = TintaOscura, qreal grosor = 0);
 
-// A word label as the game draws it: white (black once found) with a thin dark border,
-// the word bold and centred in `tinta`.
-void DibujarTesela(
-    QPainter &p, const QRectF &r, const QString &palabra, const QColor &tinta, bool encontrada = false);
+// Word labels as the game draws them: white (black once found) with a thin dark border, the
+// word bold and centred in its ink. One size for all, the one the widest word allows, and
+// every word on the same line within its label, so a long word is not set apart.
+struct Tesela {
+    QRectF r;
+    QString palabra;
+    QColor tinta;
+    bool encontrada = false;
+};
+void DibujarTeselas(QPainter &p, const QList<Tesela> &teselas);
 
 // A raised tile for a clickable choice: shadow, white face, dark border.
 void DibujarBoton(QPainter &p, const QRectF &r);

@@ -94,13 +94,15 @@ void DibujarTablero(QPainter &p)
         {Y, Y, true},
     }};
     constexpr qreal ancho = 122, alto = 26, pasoX = 134, pasoY = 37, izquierda = 76, arriba = 128;
+    QList<Tesela> teselas;
     for (std::size_t k = 0; k < celdas.size(); ++k) {
         const Celda &c = celdas[k];
         if (c.texto == Hueco)
             continue;
         const QRectF r(izquierda + pasoX * (k % 3), arriba + pasoY * (k / 3), ancho, alto);
-        DibujarTesela(p, r, NombrePaleta(c.texto), ColorPaleta(c.color), c.encontrada);
+        teselas.append({r, NombrePaleta(c.texto), ColorPaleta(c.color), c.encontrada});
     }
+    DibujarTeselas(p, teselas);
 }
 
 // A choice: a raised tile, its word large and outlined, a short line under it.

@@ -3,6 +3,7 @@
 #include "Ajustes.h"
 #include "AtajoSonido.h"
 #include "DeseoEscritorio.h"
+#include "EntornoQt.h"
 #include "EstadoJuego.h"
 #include "Historial.h"
 #include "Idioma.h"
@@ -45,9 +46,7 @@ struct Velunda::Partes {
 
 Velunda::Velunda(PiezasJuego piezas)
 {
-    QApplication::setApplicationName(QStringLiteral("Velunda"));
-    QApplication::setOrganizationName(QStringLiteral("Quorlan"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quorlan.Velunda"));
+    NombrarPrograma();
     // The quit question is the only way out; hiding the menu behind a game is not one.
     QApplication::setQuitOnLastWindowClosed(false);
     CargarIdiomaDelSistema();  // before any window: every text is taken when it is built

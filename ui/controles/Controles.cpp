@@ -1,10 +1,12 @@
 #include "Controles.h"
 
 #include "Apariencia.h"
+#include "MarcaFoco.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QStyle>
 #include <cmath>
 
@@ -67,11 +69,43 @@ void Etiqueta::PonerBorde(bool borde)
 
 void Etiqueta::paintEvent(QPaintEvent *ev)
 {
+    if (contorno_ && !text().isEmpty()) {
+        QPainter p(this);
+        if (testAttribute(Qt::WA_OpaquePaintEvent))
+            p.fillRect(ev->rect(), palette().brush(backgroundRole()));
+        PintarConContorno(p);
+        PintarBorde(p);
+        return;
+    }
     QLabel::paintEvent(ev);
     if (borde_) {
         QPainter p(this);
         PintarBorde(p);
     }
+}
+
+void Etiqueta::PonerContorno(bool contorno)
+{
+    contorno_ = contorno;
+    update();
+}
+
+void Etiqueta::PintarConContorno(QPainter &p)
+{
+    const QFontMetricsF fm(font());
+    const QString t = text();
+    const QRectF caja = QStyle::alignedRect(
+        layoutDirection(), alignment(), QSizeF(fm.horizontalAdvance(t), fm.height()).toSize(), rect());
+    QPainterPath camino;
+    camino.addText(caja.left(), caja.top() + fm.ascent(), font(), t);
+    const QColor fondo = palette().color(backgroundRole());
+    const QColor contorno = fondo.lightnessF() < 0.5 ? Qt::white : Qt::black;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    // Twice the outline's width: the inner half is covered by the letters themselves.
+    p.strokePath(camino, QPen(contorno, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.fillPath(camino, palette().brush(foregroundRole()));
+    p.restore();
 }
 
 void Etiqueta::PintarBorde(QPainter &p)
@@ -186,14 +220,8 @@ void ZonaActiva::paintEvent(QPaintEvent *)
     QPainter p(this);
     if (!imagen_.isNull())
         p.drawPixmap(0, 0, imagen_);
-    if (hasFocus()) {
-        // Navy outside, white inside: visible on any picture under it.
-        const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
-        p.setPen(QPen(QColor(0, 0, 128), 2));
-        p.drawRect(r);
-        p.setPen(QPen(Qt::white, 1));
-        p.drawRect(r.adjusted(1.5, 1.5, -1.5, -1.5));
-    }
+    if (hasFocus())
+        MarcaFoco::Pintar(p, rect());  // the board's ring, inside the choice's own area
 }
 
 void ZonaActiva::mousePressEvent(QMouseEvent *ev)

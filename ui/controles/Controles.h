@@ -7,8 +7,8 @@
 #include <QPixmap>
 #include <QWidget>
 
-// A label with its own back and text colour, an optional flat single-line border, and a
-// click signal (emitted when the button is released over it).
+// A label with its own back and text colour, an optional flat single-line border, an optional
+// outline round its letters, and a click signal (emitted when the button is released over it).
 class Etiqueta : public QLabel {
     Q_OBJECT
 public:
@@ -19,6 +19,9 @@ public:
     void PonerColorTexto(const QColor &c);
     QColor ColorTexto() const;
     void PonerBorde(bool borde);
+    // A thin outline round the letters, dark on a light back and light on a dark one, so
+    // that even a pale ink reads.
+    void PonerContorno(bool contorno);
 signals:
     void clicked();
 
@@ -31,6 +34,8 @@ private:
     void PintarBorde(QPainter &p);
     bool pulsada_ = false;
     bool borde_ = false;
+    bool contorno_ = false;
+    void PintarConContorno(QPainter &p);
 };
 
 // An opaque filled rectangle. Its height may be a fraction (the bars), kept exactly while

@@ -27,13 +27,20 @@ void MarcaFoco::Rodear(QWidget *objetivo)
     update();
 }
 
+void MarcaFoco::Pintar(QPainter &p, const QRect &fuera)
+{
+    // Filled bands rather than pens, so the ring keeps its widths at every screen scale; what
+    // lies inside stays uncovered.
+    p.save();
+    const QRect dentro = fuera.adjusted(kGrosor, kGrosor, -kGrosor, -kGrosor);
+    p.setClipRegion(QRegion(fuera).subtracted(QRegion(dentro)));
+    p.fillRect(fuera, Qt::black);
+    p.fillRect(fuera.adjusted(kNegro, kNegro, -kNegro, -kNegro), Qt::white);
+    p.restore();
+}
+
 void MarcaFoco::paintEvent(QPaintEvent *)
 {
-    // Filled bands rather than pens, so the ring keeps its widths at every screen scale; the
-    // label inside stays uncovered.
     QPainter p(this);
-    const QRect dentro = rect().adjusted(kGrosor, kGrosor, -kGrosor, -kGrosor);
-    p.setClipRegion(QRegion(rect()).subtracted(QRegion(dentro)));
-    p.fillRect(rect(), Qt::black);
-    p.fillRect(rect().adjusted(kNegro, kNegro, -kNegro, -kNegro), Qt::white);
+    Pintar(p, rect());
 }

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+class QPainter;
+
 class MarcaFoco : public QWidget {
     Q_OBJECT
 public:
@@ -13,6 +15,8 @@ public:
     explicit MarcaFoco(QWidget *padre);
     // Rings `objetivo` (a sibling), or hides when null.
     void Rodear(QWidget *objetivo);
+    // The same ring painted just inside `fuera`: the title menu's choices wear it too.
+    static void Pintar(QPainter &p, const QRect &fuera);
 
 protected:
     void paintEvent(QPaintEvent *) override;

@@ -12,6 +12,9 @@ struct Declaracion {
 constexpr Declaracion kDeclaraciones[] = {
     {"Sonido", true},
     {"DestelloTranquilo", false},
+    {"TintasSeguras", false},
+    {"ContornoPalabras", false},
+    {"RitmoRelajado", false},
 };
 
 const Declaracion &De(Ajustes::Clave c) { return kDeclaraciones[static_cast<int>(c)]; }
@@ -34,7 +37,28 @@ bool Ajustes::Valor(Clave c) const
 
 void Ajustes::Poner(Clave c, bool valor)
 {
-    s_->setValue(QLatin1String(De(c).nombre), valor);
+    Guardar(De(c).nombre, valor);
+    emit Cambiado(c);
+}
+
+Ajustes::Tamano Ajustes::TamanoVentanas() const
+{
+    // A size this game does not offer (a hand-edited file) reads as the desktop's.
+    switch (const int v = s_->value(QStringLiteral("Tamano"), 0).toInt(); v) {
+    case int(Tamano::Cien):
+    case int(Tamano::CientoCincuenta):
+    case int(Tamano::Doscientos):
+        return Tamano(v);
+    default:
+        return Tamano::Automatico;
+    }
+}
+
+void Ajustes::PonerTamanoVentanas(Tamano t) { Guardar("Tamano", int(t)); }
+
+void Ajustes::Guardar(const char *nombre, const QVariant &valor)
+{
+    s_->setValue(QLatin1String(nombre), valor);
     s_->sync();
     // The value holds for this run either way; the player is told when it goes no further.
     switch (s_->status()) {
@@ -48,7 +72,6 @@ void Ajustes::Poner(Clave c, bool valor)
         conservacion_ = Conservacion::Ilegible;
         break;
     }
-    emit Cambiado(c);
 }
 
 QString Ajustes::Archivo() const { return s_->fileName(); }

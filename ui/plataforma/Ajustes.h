@@ -8,6 +8,7 @@
 #include <memory>
 
 class QSettings;
+class QVariant;
 
 class Ajustes : public QObject {
     Q_OBJECT
@@ -15,6 +16,9 @@ public:
     enum class Clave {
         Sonido,             // the spoken cues sound
         DestelloTranquilo,  // low time shows a steady colour instead of blinking
+        TintasSeguras,      // words printed in the colour-blind-safe inks
+        ContornoPalabras,   // a thin outline round every word
+        RitmoRelajado,      // ten times the time on every level
     };
 
     // The user's settings file, named after the organisation and the program.
@@ -27,6 +31,12 @@ public:
     void Poner(Clave c, bool valor);  // written at once, so a crash keeps it
     void Alternar(Clave c) { Poner(c, !Valor(c)); }
 
+    // The windows' size: the desktop's scale, or a size of the player's. Read before Qt
+    // starts, so a new choice takes effect at the next start.
+    enum class Tamano { Automatico = 0, Cien = 100, CientoCincuenta = 150, Doscientos = 200 };
+    Tamano TamanoVentanas() const;
+    void PonerTamanoVentanas(Tamano t);
+
     // Whether the last choice reached the settings file, or lasts only this run and why.
     enum class Conservacion { Guardada, SinPermiso, Ilegible };
     Conservacion UltimaConservacion() const { return conservacion_; }
@@ -38,6 +48,7 @@ signals:
     void Cambiado(Ajustes::Clave c);
 
 private:
+    void Guardar(const char *nombre, const QVariant &valor);
     std::unique_ptr<QSettings> s_;
     bool deseoCalma_ = false;
     Conservacion conservacion_ = Conservacion::Guardada;

@@ -1,6 +1,7 @@
 #include "EntornoQt.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
 #include <QtGlobal>
 
 void PrepararEntornoQt()
@@ -11,4 +12,11 @@ void PrepararEntornoQt()
     // repaint needs no wait. The player's own setting, either way, wins.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", QByteArrayLiteral("1"));
+}
+
+void NombrarPrograma()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Velunda"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Quorlan"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quorlan.Velunda"));
 }

@@ -5,6 +5,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <QVariant>
 #include <memory>
 
 namespace {
@@ -13,7 +14,11 @@ const QString kPrefijo = QStringLiteral("velunda_");
 
 struct Traductores {
     std::unique_ptr<QTranslator> juego, qt;
+    QChar separador{u'.'};  // the active language's decimal separator
 };
+// Kept on the application object too: the modules the game loads carry their own copy of
+// this file's state, but share the one application.
+const char *const kPropiedadIdioma = "velunda_idioma";
 Traductores &Activos()
 {
     static Traductores t;
@@ -51,6 +56,9 @@ bool InstalarIdioma(const QString &codigo)
         return false;
     QCoreApplication::installTranslator(juego.get());
     Activos().juego = std::move(juego);
+    if (QCoreApplication *app = QCoreApplication::instance())
+        app->setProperty(kPropiedadIdioma, codigo);
+    Activos().separador = QLocale(codigo).decimalPoint().at(0);
     // Only with a game translation: the English game keeps Qt's English button texts.
     auto qt = std::make_unique<QTranslator>();
     if (qt->load(QStringLiteral("qtbase_") + codigo, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -68,11 +76,31 @@ void QuitarIdioma()
             QCoreApplication::removeTranslator(tr);
     t.juego.reset();
     t.qt.reset();
+    t.separador = u'.';
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->setProperty(kPropiedadIdioma, QVariant());
 }
 
 bool TraduccionActiva() { return Activos().juego != nullptr; }
 
 QString IdiomaInstalado() { return TraduccionActiva() ? Activos().juego->language() : QString(); }
+
+QLocale LocaleJuego()
+{
+    const QCoreApplication *app = QCoreApplication::instance();
+    const QString codigo = app ? app->property(kPropiedadIdioma).toString() : QString();
+    QLocale l = codigo.isEmpty() ? QLocale::c() : QLocale(codigo);
+    l.setNumberOptions(QLocale::OmitGroupSeparator);
+    return l;
+}
+
+QString ConSeparadorDecimal(QString texto)
+{
+    // Called on every tick of the seconds counter: a character swap, nothing more.
+    if (const QChar s = Activos().separador; s != u'.')
+        texto.replace(u'.', s);
+    return texto;
+}
 
 QString IdiomaDelSistema()
 {
@@ -88,7 +116,4 @@ QString IdiomaDelSistema()
     return codigo;
 }
 
-void CargarIdiomaDelSistema()
-{
-    InstalarIdioma(IdiomaDelSistema());
-}
+void CargarIdiomaDelSistema() { InstalarIdioma(IdiomaDelSistema()); }

@@ -3,6 +3,7 @@
 // none installed, every text is the game's English source text.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,12 @@ void QuitarIdioma();  // back to English
 bool TraduccionActiva();
 // The code of the translation installed ("de", ...), empty in English.
 QString IdiomaInstalado();
+
+// Numbers as the player's language writes them: the C locale's plain digits and point in
+// English, the language's decimal comma in a translation.
+QLocale LocaleJuego();
+// `texto`, a number written with a point ("3.26"), with the language's decimal separator.
+QString ConSeparadorDecimal(QString texto);
 
 // At start-up: the language the system's locale asks for (LANGUAGE, LC_ALL, LC_MESSAGES,
 // LANG, as the desktop sets them).

@@ -24,6 +24,12 @@ QString InvitacionWeb()
         .arg(HostWeb());
 }
 
+QString NombreEnlaceWeb()
+{
+    //: Accessible name of the web hotspots, read by screen readers; %1 is the maker's web host.
+    return QCoreApplication::translate("Web", "Open the maker's web page, %1, in the browser").arg(HostWeb());
+}
+
 QString DireccionWeb()
 {
     return QStringLiteral("http://") + HostWeb()

@@ -22,5 +22,7 @@ QString HostWeb();
 // high-score screens' invitation.
 QString LineaWebJuego();
 QString InvitacionWeb();
+// What a screen reader says for every web hotspot.
+QString NombreEnlaceWeb();
 // The page every web hotspot opens.
 QString DireccionWeb();

@@ -5,6 +5,7 @@
 #include "Controles.h"
 #include "Estilo.h"
 #include "Historial.h"
+#include "Idioma.h"
 #include "TextosJuego.h"
 
 #include <QChart>
@@ -41,6 +42,9 @@ QChartView *Grafico(QWidget *padre, const char *nombre, QRect lugar, const QStri
     chart->setTitleBrush(AzulTexto);
     chart->setBackgroundRoundness(0);
     chart->setMargins(QMargins(4, 4, 4, 4));
+    // "2,5" on the axes in a language with a decimal comma; English as printf writes it.
+    chart->setLocale(LocaleJuego());
+    chart->setLocalizeNumbers(chart->locale().decimalPoint() != QLatin1String("."));
     chart->legend()->setFont(FuenteVentana(8.25));
     chart->legend()->setAlignment(Qt::AlignBottom);
     auto *vista = new QChartView(chart, padre);
@@ -158,10 +162,13 @@ void frmProgreso::LlenarPartidas(const tResumenHistorial &r)
     // Games in the order they were played, not on a calendar: an evening of ten games and
     // a single game a week later each stay readable.
     QChart *chart = chtPartidas_->chart();
-    std::array<QList<QPointF>, 4> puntos;
+    // One line per difficulty, and one of their own for the games at the relaxed pace.
+    constexpr int kRelajadas = 4;
+    std::array<QList<QPointF>, 5> puntos;
     for (std::size_t i = 0; i < r.Partidas.size(); ++i) {
         const tPuntoPartida &p = r.Partidas[i];
-        puntos[std::clamp(p.Dificultad, 0, 3)].append(QPointF(static_cast<qreal>(i + 1), p.NivelMaximo));
+        const int serie = p.Relajada ? kRelajadas : std::clamp(p.Dificultad, 0, 3);
+        puntos[serie].append(QPointF(static_cast<qreal>(i + 1), p.NivelMaximo));
     }
     auto *ejeX = new QValueAxis;
     auto *ejeY = new QValueAxis;
@@ -169,11 +176,12 @@ void frmProgreso::LlenarPartidas(const tResumenHistorial &r)
     Eje(ejeY);
     chart->addAxis(ejeX, Qt::AlignBottom);
     chart->addAxis(ejeY, Qt::AlignLeft);
-    for (int d = 0; d < 4; ++d) {
+    for (int d = 0; d < 5; ++d) {
         if (puntos[d].isEmpty())
             continue;
-        QLineSeries *s
-            = Serie(chart, TextoDificultad(d), QStringLiteral("serPartidas_%1").arg(d), ColorDificultad(d));
+        QLineSeries *s = d == kRelajadas
+            ? Serie(chart, tr("RELAXED PACE"), QStringLiteral("serPartidas_relajadas"), GrisRelajado)
+            : Serie(chart, TextoDificultad(d), QStringLiteral("serPartidas_%1").arg(d), ColorDificultad(d));
         s->setPointsVisible(puntos[d].size() <= kMaxMarcadores);
         s->replace(puntos[d]);
         s->attachAxis(ejeX);
@@ -249,6 +257,10 @@ QString frmProgreso::TextoEstado() const
         return tr("History is off: its file comes from a newer Velunda.");
     case EstadoAlmacen::Inaccesible:
         return tr("History is off: its file cannot be opened.");
+    case EstadoAlmacen::SinControlador:
+        //: %1 is the name of the Debian package that holds the driver.
+        return tr("History is off: Qt's SQLite driver is missing (install %1).")
+            .arg(QStringLiteral("libqt6sql6-sqlite"));
     case EstadoAlmacen::Cerrado:
     case EstadoAlmacen::Abierto:
         break;

@@ -2,13 +2,14 @@
 
 #include "Dificultad.h"
 #include "Formato.h"
+#include "Idioma.h"
 
 #include <QCoreApplication>
 
 namespace {
-// Seconds keep the game's "0.00" pattern, point included, in every language: the seconds
-// display on the game screen writes them the same way.
-QString Segundos(float s) { return QString::fromStdString(Formato00(s)); }
+// Seconds keep the game's "0.00" pattern, with the decimal separator of the player's
+// language, as the seconds display on the game screen writes them.
+QString Segundos(float s) { return ConSeparadorDecimal(QString::fromStdString(Formato00(s))); }
 }  // namespace
 
 QString TextoObjetivo(int nivel, int aciertos, int segundos)

@@ -4,6 +4,7 @@
 #include "Apariencia.h"
 #include "Controles.h"
 #include "Estilo.h"
+#include "Paleta.h"
 #include "TextosJuego.h"
 #include "Web.h"
 #include "frmAjustes.h"
@@ -59,14 +60,15 @@ struct Ejemplo {
     QRect lugar;
     int palabra;  // palette index of the colour word shown
     QColor tinta;
+    int tintaSegura;  // palette index of the ink it takes in the colour-blind-safe set
 };
 
 // lblTextos(0) to (2): styled like the game screen's word labels, deaf to clicks; their
 // words are the game's own colour words (RED, GREEN, GREEN).
 const std::array<Ejemplo, 3> kEjemplos{{
-    {{256, 40, 145, 25}, 0, QColor(0, 0, 255)},
-    {{144, 208, 145, 25}, 1, QColor(0, 192, 0)},
-    {{368, 208, 145, 25}, 1, QColor(255, 0, 0)},
+    {{256, 40, 145, 25}, 0, QColor(0, 0, 255), 2},
+    {{144, 208, 145, 25}, 1, QColor(0, 192, 0), 1},
+    {{368, 208, 145, 25}, 1, QColor(255, 0, 0), 0},
 }};
 }  // namespace
 
@@ -101,13 +103,17 @@ void frmAyuda::Construir()
         l->setFont(FuenteVentana(13.5, true));
         l->PonerBorde(true);
         l->PonerFondo(Qt::white);
-        l->PonerColorTexto(e.tinta);
+        const bool seguras = ctx_.ajustes && ctx_.ajustes->Valor(Ajustes::Clave::TintasSeguras);
+        const Tinta t = TintaDe(Tintas::Seguras, e.tintaSegura);
+        l->PonerColorTexto(seguras ? QColor(t.r, t.g, t.b) : e.tinta);
+        l->PonerContorno(ctx_.ajustes && ctx_.ajustes->Valor(Ajustes::Clave::ContornoPalabras));
     }
 
     auto *enlace = new Etiqueta(this, QStringLiteral("Label1"), QRect(24, 400, 353, 17), InvitacionWeb());
     enlace->PonerFondo(NaranjaEnlace);
     enlace->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto *image2 = new ZonaActiva(this, QStringLiteral("Image2"), QRect(16, 400, 369, 17));
+    image2->setAccessibleName(NombreEnlaceWeb());
     connect(image2, &ZonaActiva::clicked, this, &frmAyuda::Image2_Click);
 
     // The only control that takes focus, so it is first in the focus order.

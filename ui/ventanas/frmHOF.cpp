@@ -112,6 +112,7 @@ void frmHOF::Construir()
     enlace->PonerFondo(NaranjaEnlace);
     enlace->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto *image2 = new ZonaActiva(this, QStringLiteral("Image2"), QRect(32, 384, 369, 17));
+    image2->setAccessibleName(NombreEnlaceWeb());
     connect(image2, &ZonaActiva::clicked, this, &frmHOF::Image2_Click);
 
     // The only control that takes focus, so it is first in the focus order.
@@ -153,10 +154,11 @@ void frmHOF::Form_Load()
     const AlmacenHOF almacen(RutaHOF(ctx_.dirApp, QString(), ctx_.datosEscribibles));
     almacen.Cargar(tabla_);
     bool nueva = false;
+    const bool relajada = ganada && ctx_.estado.PartidaRelajada;
     if (ganada) {
         const int32_t total = ctx_.estado.PuntosTotales;
         ctx_.estado.PuntosTotales = 0;
-        nueva = tabla_.Califica(total);
+        nueva = !relajada && tabla_.Califica(total);
         if (nueva)
             PedirNombre(total);
     }
@@ -164,6 +166,12 @@ void frmHOF::Form_Load()
     // whatever another copy of the game saved while the name was being typed.
     const ResultadoEscritura guardado = almacen.Guardar(tabla_, nueva);
     MostrarAviso(guardado.motivo, almacen.Ruta());
+    if (relajada && guardado.motivo == MotivoFallo::Ninguno) {
+        lblAviso_->setText(
+            tr("A game at the relaxed pace has ten times the time, so it does not enter the table."));
+        lblAviso_->setToolTip(QString());
+        lblAviso_->show();
+    }
 
     const int fila = tabla_.FilaNueva();
     if (fila >= 0) {

@@ -67,16 +67,19 @@ void frmIntro::Construir()
     imgTitulo_->setObjectName(QStringLiteral("imgTitulo"));
     imgTitulo_->move(0, 0);
 
-    auto hotspot = [this](const char *nombre, QRect lugar, void (frmIntro::*manejador)()) {
-        auto *z = new ZonaActiva(this, QString::fromLatin1(nombre), lugar);
-        z->PermitirTeclado();
-        connect(z, &ZonaActiva::clicked, this, manejador);
-    };
-    hotspot("imgJugar", QRect(544, 104, 185, 97), &frmIntro::imgJugar_Click);
-    hotspot("imgHOF", QRect(568, 232, 177, 81), &frmIntro::imgHOF_Click);
-    hotspot("imgAyuda", QRect(480, 336, 153, 65), &frmIntro::imgAyuda_Click);
-    hotspot("imgSalir2", QRect(592, 408, 153, 65), &frmIntro::imgSalir2_Click);
-    hotspot("imgSalir1", QRect(648, 368, 97, 41), &frmIntro::imgSalir1_Click);
+    // The choices are painted on the title picture; the name is what a screen reader says.
+    auto hotspot
+        = [this](const char *nombre, QRect lugar, void (frmIntro::*manejador)(), const QString &dicho) {
+              auto *z = new ZonaActiva(this, QString::fromLatin1(nombre), lugar);
+              z->setAccessibleName(dicho);
+              z->PermitirTeclado();
+              connect(z, &ZonaActiva::clicked, this, manejador);
+          };
+    hotspot("imgJugar", QRect(544, 104, 185, 97), &frmIntro::imgJugar_Click, tr("Play"));
+    hotspot("imgHOF", QRect(568, 232, 177, 81), &frmIntro::imgHOF_Click, tr("High scores"));
+    hotspot("imgAyuda", QRect(480, 336, 153, 65), &frmIntro::imgAyuda_Click, tr("How to play"));
+    hotspot("imgSalir2", QRect(592, 408, 153, 65), &frmIntro::imgSalir2_Click, tr("Quit"));
+    hotspot("imgSalir1", QRect(648, 368, 97, 41), &frmIntro::imgSalir1_Click, tr("Quit"));
     setTabOrder(
         findChild<QWidget *>(QStringLiteral("imgSalir1")), findChild<QWidget *>(QStringLiteral("imgSalir2")));
 
@@ -85,7 +88,7 @@ void frmIntro::Construir()
     version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     version->setFont(FuenteVentana(9.75));
 
-    hotspot("imgWeb", QRect(224, 440, 297, 33), &frmIntro::imgWeb_Click);
+    hotspot("imgWeb", QRect(224, 440, 297, 33), &frmIntro::imgWeb_Click, NombreEnlaceWeb());
 
     // The difficulty panel in the desktop's window colours, hidden until Play.
     const QPalette sistema = QApplication::palette();
@@ -207,6 +210,16 @@ void frmIntro::keyPressEvent(QKeyEvent *ev)
     case Qt::Key_Enter:
         if (auto *b = qobject_cast<QPushButton *>(focusWidget()); b && b->isVisible()) {
             b->click();
+            return;
+        }
+        break;
+    case Qt::Key_Escape:
+        // The panel has no cancel button: Escape takes it away, back to Play.
+        if (picDificultad_->isVisible()) {
+            const bool enPanel = picDificultad_->isAncestorOf(focusWidget());
+            picDificultad_->hide();
+            if (enPanel)
+                findChild<QWidget *>(QStringLiteral("imgJugar"))->setFocus(Qt::TabFocusReason);
             return;
         }
         break;

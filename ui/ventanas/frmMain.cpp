@@ -71,6 +71,12 @@ frmMain::frmMain(Contexto &ctx) : QWidget(nullptr), ctx_(ctx)
     CargarImagenMenu();
     juego_ = std::make_unique<Juego>(ctx_.estado, *this, ctx_.sonido, ctx_.azar);
     juego_->Observar(ctx_.historial);
+    if (Ajustes *a = ctx_.ajustes) {
+        juego_->PonerTintas(a->Valor(Ajustes::Clave::TintasSeguras) ? Tintas::Seguras : Tintas::Estandar);
+        for (Etiqueta *l : lblTextos_)
+            l->PonerContorno(a->Valor(Ajustes::Clave::ContornoPalabras));
+        juego_->PonerRitmoRelajado(a->Valor(Ajustes::Clave::RitmoRelajado));
+    }
     juego_->CargaInicial();
     if (Ajustes *a = ctx_.ajustes) {
         juego_->PonerDestelloTranquilo(a->Valor(Ajustes::Clave::DestelloTranquilo));
@@ -162,12 +168,15 @@ void frmMain::Construir()
     l9->PonerColorTexto(Qt::white);
     l9->setFont(FuenteVentana(9.75, true));
     auto *image1 = new ZonaActiva(this, QStringLiteral("Image1"), QRect(248, 392, 145, 49));
+    image1->setAccessibleName(NombreEnlaceWeb());
     connect(image1, &ZonaActiva::clicked, this, [this] { AbrirWeb(ctx_); });
     auto *volver = new ZonaActiva(this, QStringLiteral("imgVolverAlMenu"), QRect(408, 392, 105, 49));
+    volver->setAccessibleName(tr("Back to the menu"));
     connect(volver, &ZonaActiva::clicked, this, &frmMain::imgVolverAlMenu_Click);
     new Forma(this, QStringLiteral("Shape7"), QRect(240, 448, 273, 17), Melocoton);
     new Etiqueta(this, QStringLiteral("Label11"), QRect(248, 448, 257, 17), LineaWebJuego());
     auto *image2 = new ZonaActiva(this, QStringLiteral("Image2"), QRect(232, 448, 289, 17));
+    image2->setAccessibleName(NombreEnlaceWeb());
     connect(image2, &ZonaActiva::clicked, this, [this] { AbrirWeb(ctx_); });
     shpBarraEncontrados_
         = new Forma(this, QStringLiteral("shpBarraEncontrados"), QRect(520, 384, 17, 73), Rojo);
@@ -185,6 +194,7 @@ void frmMain::Construir()
     marca_ = new MarcaFoco(this);
 
     auto *cheat = new ZonaActiva(this, QStringLiteral("imgCHEAT"), QRect(704, 0, 33, 33), false);
+    cheat->setAccessibleName(tr("Jump to a level"));
     connect(cheat, &ZonaActiva::clicked, this, &frmMain::imgCHEAT_Click);
 }
 
@@ -203,18 +213,44 @@ void frmMain::CargarImagenMenu()
 
 void frmMain::ConstruirPausa()
 {
-    // The paused panel: its own text and button where the level goal and START lie.
+    // The paused panel: its own text where the level goal lies, and two buttons side by side
+    // where START lies, the keyboard's choice ringed as on the board.
     lblPausa_ = new Etiqueta(picMensaje_, QStringLiteral("lblPausa"), lblMensaje_->geometry(),
         tr("GAME PAUSED\n\nTHE CLOCK IS STOPPED\n\nPRESS ENTER TO GO ON"));
     lblPausa_->PonerColorTexto(AzulTexto);
     lblPausa_->setFont(FuenteVentana(13.5));
     lblPausa_->hide();
-    cmdSeguir_ = new QPushButton(tr("GO ON"), picMensaje_);
-    cmdSeguir_->setObjectName(QStringLiteral("cmdSeguir"));
-    cmdSeguir_->setGeometry(cmdEmpezar_->geometry());
-    cmdSeguir_->setFocusPolicy(Qt::NoFocus);
-    cmdSeguir_->hide();
+    const QRect empezar = cmdEmpezar_->geometry();
+    auto boton = [this, &empezar](const QString &texto, const char *nombre, int left, int ancho) {
+        auto *b = new QPushButton(texto, picMensaje_);
+        b->setObjectName(QString::fromLatin1(nombre));
+        b->setGeometry(left, empezar.top(), ancho, empezar.height());
+        b->setFocusPolicy(Qt::TabFocus);  // only the keys below move between the two
+        b->hide();
+        return b;
+    };
+    //: The paused panel's button that goes on with the level (121 x 25 px).
+    cmdSeguir_ = boton(tr("GO ON"), "cmdSeguir", 171, empezar.width());
+    //: The paused panel's button that leaves the game for the title menu (153 x 25 px).
+    cmdMenuPausa_ = boton(tr("BACK TO MENU"), "cmdMenuPausa", 308, 153);
     connect(cmdSeguir_, &QPushButton::clicked, this, [this] { juego_->Reanudar(); });
+    connect(cmdMenuPausa_, &QPushButton::clicked, this, &frmMain::imgVolverAlMenu_Click);
+    marcaPausa_ = new MarcaFoco(picMensaje_);
+}
+
+void frmMain::ElegirEnPausa(QPushButton *b)
+{
+    b->setFocus(Qt::TabFocusReason);
+    marcaPausa_->Rodear(b);
+}
+
+bool frmMain::focusNextPrevChild(bool siguiente)
+{
+    // While paused, Tab goes between the panel's two buttons and never leaves them.
+    if (!juego_ || !juego_->EnPausa())
+        return QWidget::focusNextPrevChild(siguiente);
+    ElegirEnPausa(focusWidget() == cmdSeguir_ ? cmdMenuPausa_ : cmdSeguir_);
+    return true;
 }
 
 Etiqueta *frmMain::Rotular(Rotulo r) const
@@ -242,6 +278,8 @@ void frmMain::PintarEtiqueta(int i, bool visible, int32_t colorTexto, int palabr
     l->setVisible(visible);
     l->PonerColorTexto(ColorDe(colorTexto));
     l->setText(NombrePaleta(palabra));
+    // The word and where it lies, never its ink: that would give the answer away.
+    l->setAccessibleName(tr("word %1, row %2, column %3").arg(l->text()).arg(i / 4 + 1).arg(i % 4 + 1));
     l->PonerFondo(ColorDe(colorFondo));
 }
 
@@ -251,7 +289,7 @@ void frmMain::PonerRotulo(Rotulo r, const std::string &texto)
 {
     const QString t = QString::fromStdString(texto);
     if (r == Rotulo::Segundos)
-        lblSegundos_->PonerTexto(t);  // 50 times a second while the clock runs
+        lblSegundos_->PonerTexto(ConSeparadorDecimal(t));  // 50 times a second while the clock runs
     else
         Rotular(r)->setText(t);
 }
@@ -282,7 +320,14 @@ void frmMain::MostrarPausa(bool enPausa)
     cmdEmpezar_->setVisible(!enPausa);
     lblPausa_->setVisible(enPausa);
     cmdSeguir_->setVisible(enPausa);
+    cmdMenuPausa_->setVisible(enPausa);
     picMensaje_->setVisible(enPausa);
+    if (enPausa) {
+        ElegirEnPausa(cmdSeguir_);  // Enter goes on, as the panel says
+    } else {
+        marcaPausa_->Rodear(nullptr);
+        setFocus();  // the keys are the board's again
+    }
     MostrarMarca();
 }
 
@@ -313,7 +358,7 @@ void frmMain::keyPressEvent(QKeyEvent *ev)
     case Qt::Key_Enter:
     case Qt::Key_Space:
         if (juego_->EnPausa()) {
-            juego_->Reanudar();
+            (focusWidget() == cmdMenuPausa_ ? cmdMenuPausa_ : cmdSeguir_)->click();
         } else if (!jugando) {
             cmdEmpezar_Click();
         } else if (foco_ < 0) {
@@ -329,6 +374,10 @@ void frmMain::keyPressEvent(QKeyEvent *ev)
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down: {
+        if (juego_->EnPausa()) {
+            focusNextPrevChild(true);  // two buttons: either way is the other one
+            return;
+        }
         if (!jugando)
             return;
         tecladoUsado_ = true;

@@ -64,6 +64,7 @@ protected:
     void closeEvent(QCloseEvent *ev) override;
     void keyPressEvent(QKeyEvent *ev) override;
     void changeEvent(QEvent *ev) override;
+    bool focusNextPrevChild(bool siguiente) override;
 
 private:
     void Construir();
@@ -79,9 +80,11 @@ private:
     QPushButton *cmdEmpezar_ = nullptr;
     Etiqueta *lblPausa_ = nullptr;
     QPushButton *cmdSeguir_ = nullptr;
+    QPushButton *cmdMenuPausa_ = nullptr;
+    MarcaFoco *marcaPausa_ = nullptr;
     ContadorSegundos *lblSegundos_ = nullptr;
-    Etiqueta *lblNivel_ = nullptr, *lblNivelMax_ = nullptr, *lblPuntos_ = nullptr,
-             *lblEncontrados_ = nullptr, *lblEncontradosTotal_ = nullptr;
+    Etiqueta *lblNivel_ = nullptr, *lblNivelMax_ = nullptr, *lblPuntos_ = nullptr, *lblEncontrados_ = nullptr,
+             *lblEncontradosTotal_ = nullptr;
     Forma *shpBarraTiempo_ = nullptr, *shpBarraEncontrados_ = nullptr;
     MarcaFoco *marca_ = nullptr;
     int foco_ = -1;
@@ -90,6 +93,7 @@ private:
     QColor fondo_{Qt::white};  // the window's own back colour (the time-running-out flash)
     void MostrarMarca();
     void ConstruirPausa();
+    void ElegirEnPausa(QPushButton *b);
     std::array<bool, 32> Visibles() const;
     QRegion FondoVisible() const;
 };
