@@ -3,12 +3,14 @@
 // preferences, the title menu in each language's words (shipped as pictures), and scores that read alike
 // everywhere.
 #include "Ajustes.h"
+#include "AlmacenHistorial.h"
 #include "ArchivoINI.h"
 #include "Arte.h"
 #include "Controles.h"
 #include "Estilo.h"
 #include "Falsos.h"
 #include "FalsosUI.h"
+#include "Historial.h"
 #include "Idioma.h"
 #include "TablaHOF.h"
 #include "TextosJuego.h"
@@ -172,6 +174,22 @@ TEST(Traducciones, QtsOwnButtonsAreTranslatedOnlyWithTheGame)
 
 TEST_F(Ventanas, EveryTranslatedTextFitsItsControl)
 {
+    // A history whose worst slips pair the longest colour words, counted in four digits.
+    const QString ruta = dir.filePath(QStringLiteral("history.sqlite"));
+    {
+        AlmacenHistorial a(ruta);
+        ASSERT_TRUE(a.Abrir());
+        std::vector<tClicMedido> clics;
+        for (auto [palabra, tinta, veces] : {std::tuple{5, 7, 1000}, {7, 5, 999}, {3, 7, 998}})
+            for (int i = 0; i < veces; ++i)
+                clics.push_back({tClic{0, palabra, tinta, false, false}, 1000, 1000});
+        for (int p = 0; p < 4; ++p)
+            a.GuardarNivel(*a.EmpezarPartida(QDateTime::currentDateTimeUtc(), p),
+                QDateTime::currentDateTimeUtc(),
+                tResultadoNivel{p, 50, 20, 10, 12, 12, 888888, FinNivel::ClicErroneo, 8, 32},
+                p ? clics : std::vector<tClicMedido>{});
+    }
+    Historial historial(ruta);
     for (const QString &codigo : CodigosTs()) {
         EnIdioma idioma(codigo);
         ASSERT_TRUE(idioma.ok) << codigo.toStdString();
@@ -184,6 +202,9 @@ TEST_F(Ventanas, EveryTranslatedTextFitsItsControl)
         CabeTodo(&opciones, codigo);
         frmProgreso progreso(nullptr, &menu);  // the empty state, the numbers and a reason line
         CabeTodo(&progreso, codigo);
+        frmProgreso tropiezos(&historial, &menu);  // the slips and pace view, with its texts in place
+        tropiezos.cmdVista_Click();
+        CabeTodo(&tropiezos, codigo);
         // The widest goal (level 50 at VERY EASY) and every colour word on a word label.
         estado.DificultadActual = MuyFacil;
         auto juego = std::make_unique<frmMain>(ctx);
