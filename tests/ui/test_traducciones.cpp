@@ -137,11 +137,26 @@ TEST(Traducciones, CataloguesAreWholeCompiledInAndKeepEveryNumberAndLine)
             if (xml.name() != QLatin1String("translation"))
                 continue;
             const bool sinAcabar = !xml.attributes().value(QStringLiteral("type")).isEmpty();
-            const QString t = xml.readElementText();
+            // A text with a count has one form per plural of the language, each checked alike.
+            QStringList formas{QString()};
+            while (!(xml.readNext() == QXmlStreamReader::EndElement && xml.name() == QLatin1String("translation"))
+                && !xml.atEnd()) {
+                if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
+                    formas << xml.readElementText();
+                else if (xml.isCharacters() && !xml.isWhitespace())
+                    formas.first() += xml.text();
+            }
+            if (formas.size() > 1) {
+                formas.removeFirst();
+                EXPECT_TRUE(fuente.contains(QStringLiteral("%n"))) << fuente.toStdString();
+            }
             const std::string donde = codigo.toStdString() + ": " + fuente.toStdString();
-            EXPECT_FALSE(sinAcabar || t.isEmpty()) << donde;
-            EXPECT_EQ(Argumentos(t), Argumentos(fuente)) << donde;
-            EXPECT_EQ(t.count(u'\n'), fuente.count(u'\n')) << donde;
+            for (const QString &t : formas) {
+                EXPECT_FALSE(sinAcabar || t.isEmpty()) << donde;
+                EXPECT_EQ(Argumentos(t), Argumentos(fuente)) << donde;
+                EXPECT_EQ(t.count(u'\n'), fuente.count(u'\n')) << donde;
+                EXPECT_EQ(t.contains(QStringLiteral("%n")), fuente.contains(QStringLiteral("%n"))) << donde;
+            }
         }
         EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     }

@@ -13,6 +13,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsLayout>
 #include <QLegend>
 #include <QLineSeries>
 #include <QValueAxis>
@@ -98,8 +99,12 @@ void frmProgreso::ConstruirTropiezos()
         tr("YOUR PACE: MEDIAN MILLISECONDS PER MATCH"));
     chtRitmoColores_ = Grafico(p, "chtRitmoColores", QRect(kDerecha, 20, 356, 132), QString());
     chtRitmoPalabras_ = Grafico(p, "chtRitmoPalabras", QRect(kDerecha, 156, 356, 132), QString());
-    chtRitmoPalabras_->chart()->legend()->hide();  // the same two lines as above
-    chtRitmoColores_->chart()->legend()->setAlignment(Qt::AlignTop);
+    // Low charts: no room lost around them, and the legend beside the lines, not above.
+    for (QChartView *v : {chtRitmoColores_, chtRitmoPalabras_}) {
+        v->chart()->layout()->setContentsMargins(0, 0, 0, 0);
+        v->chart()->setMargins(QMargins(2, 0, 2, 0));
+        v->chart()->legend()->setAlignment(Qt::AlignRight);
+    }
 
     // Before there is enough to say, one friendly line in place of the slips and the pace.
     lblPocosDatos_
@@ -192,6 +197,11 @@ void frmProgreso::LlenarRitmo(QChartView *vista, const std::vector<tPuntoRitmo> 
             maximo = std::max(maximo, p.MedianaMs);
         }
         QLineSeries *s = Serie(chart, l.titulo, l.objeto, l.color);
+        if (&l == &lineas[1]) {  // told apart by their stroke too, not by colour alone
+            QPen pluma = s->pen();
+            pluma.setStyle(Qt::DashLine);
+            s->setPen(pluma);
+        }
         s->setPointsVisible(true);
         s->replace(puntos);
         s->attachAxis(ejeX);
