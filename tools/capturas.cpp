@@ -83,7 +83,8 @@ void SembrarTropiezos(const QString &ruta)
             std::vector<tClicMedido> clics;
             int64_t ms = 0;
             for (int c = 0; c < r.Necesarios; ++c) {
-                const int64_t paso = 450 + 70 * r.Colores + 18 * r.Palabras - 6 * p + static_cast<int>(azar() % 400);
+                const int64_t paso
+                    = 450 + 70 * r.Colores + 18 * r.Palabras - 6 * p + static_cast<int>(azar() % 400);
                 ms += paso;
                 const int color = static_cast<int>(azar() % static_cast<unsigned>(r.Colores));
                 clics.push_back({tClic{c, color, color, true, c % 5 == 4}, ms, paso});
@@ -92,8 +93,9 @@ void SembrarTropiezos(const QString &ruta)
                 clics.pop_back();
                 const int palabra = static_cast<int>(azar() % static_cast<unsigned>(r.Colores));
                 const int vecina = (palabra + (azar() % 3 == 0 ? 3 : 7)) % 8;  // ORANGE for RED, ...
-                clics.push_back({tClic{1, palabra, vecina < r.Colores ? vecina : (palabra + 1) % r.Colores, false, false},
-                    ms + 700, 700});
+                clics.push_back(
+                    {tClic{1, palabra, vecina < r.Colores ? vecina : (palabra + 1) % r.Colores, false, false},
+                        ms + 700, 700});
             }
             r.Encontrados = r.Fin == FinNivel::Terminado ? r.Necesarios : r.Necesarios - 1;
             r.SegundosUsados = static_cast<float>(ms) / 1000.f;

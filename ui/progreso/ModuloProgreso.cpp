@@ -27,12 +27,9 @@ void AbrirProgresoDesdeModulo(Contexto &ctx, QWidget *padre, const QString &carp
         return;
     }
     //: A message box, then the system's reason on the next line.
-    const QString texto
-        = QCoreApplication::translate("ModuloProgreso", "The progress window could not be opened.");
+    const QString texto = QCoreApplication::translate("ModuloProgreso", "The progress window could not be opened.");
     //: The reason under the message above: the module beside the program is another version's.
-    MostrarMensaje(padre,
-        texto + QLatin1Char('\n')
-            + (version && abrir ? QCoreApplication::translate(
-                   "ModuloProgreso", "It belongs to another version of the game.")
-                                : modulo->errorString()));
+    MostrarMensaje(padre, texto + QLatin1Char('\n')
+        + (version && abrir ? QCoreApplication::translate("ModuloProgreso", "It belongs to another version of the game.")
+                            : modulo->errorString()));
 }
