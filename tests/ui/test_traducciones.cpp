@@ -139,7 +139,8 @@ TEST(Traducciones, CataloguesAreWholeCompiledInAndKeepEveryNumberAndLine)
             const bool sinAcabar = !xml.attributes().value(QStringLiteral("type")).isEmpty();
             // A text with a count has one form per plural of the language, each checked alike.
             QStringList formas{QString()};
-            while (!(xml.readNext() == QXmlStreamReader::EndElement && xml.name() == QLatin1String("translation"))
+            while (!(xml.readNext() == QXmlStreamReader::EndElement
+                       && xml.name() == QLatin1String("translation"))
                 && !xml.atEnd()) {
                 if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
                     formas << xml.readElementText();
@@ -216,6 +217,8 @@ TEST_F(Ventanas, EveryTranslatedTextFitsItsControl)
         frmAjustes opciones(ajustes, &ayuda);
         CabeTodo(&opciones, codigo);
         frmProgreso progreso(nullptr, &menu);  // the empty state, the numbers and a reason line
+        CabeTodo(&progreso, codigo);
+        progreso.cmdVista_Click();  // and the slips view before there is anything to show
         CabeTodo(&progreso, codigo);
         frmProgreso tropiezos(&historial, &menu);  // the slips and pace view, with its texts in place
         tropiezos.cmdVista_Click();

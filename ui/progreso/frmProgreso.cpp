@@ -157,7 +157,6 @@ void frmProgreso::Construir()
     connect(cmdExportar_, &QPushButton::clicked, this, &frmProgreso::cmdExportar_Click);
     cmdAceptar_->setAccessibleName(tr("Close the progress window"));
     cmdExportar_->setAccessibleName(tr("Export the history as a CSV file"));
-    ConstruirTropiezos();
 }
 
 void frmProgreso::Form_Load()
@@ -171,21 +170,30 @@ void frmProgreso::Form_Load()
     LlenarPartidas(r);
     LlenarNiveles(r);
     LlenarNumeros(r);
-    LlenarTropiezos(r);
+    resumen_ = r;
+    if (picTropiezos_)
+        LlenarTropiezos(r);
     lblEstado_->setText(TextoEstado());
     MostrarVista();
 }
 
 void frmProgreso::MostrarVista()
 {
+    // Most openings never look at it: its 80 labels and two charts wait until it is asked for.
+    if (tropiezos_ && !picTropiezos_) {
+        ConstruirTropiezos();
+        LlenarTropiezos(resumen_);
+    }
     chtPartidas_->setVisible(!tropiezos_ && !vacio_);
     chtNiveles_->setVisible(!tropiezos_ && !vacio_);
     lblVacio_->setVisible(!tropiezos_ && vacio_);
     for (Etiqueta *l : lblNumeros_)
         l->setVisible(!tropiezos_);
-    picTropiezos_->setVisible(tropiezos_);
-    picDatosTropiezos_->setVisible(datosTropiezos_);
-    lblPocosDatos_->setVisible(!datosTropiezos_);
+    if (picTropiezos_) {
+        picTropiezos_->setVisible(tropiezos_);
+        picDatosTropiezos_->setVisible(datosTropiezos_);
+        lblPocosDatos_->setVisible(!datosTropiezos_);
+    }
     lblTitulo_->setText(tropiezos_ ? tr("WHAT TRIPS YOU") : tr("YOUR PROGRESS"));
     cmdVista_->setText(tropiezos_ ? tr("YOUR PROGRESS") : tr("WHAT TRIPS YOU"));
     cmdVista_->setAccessibleName(tropiezos_ ? tr("Show your progress") : tr("Show what trips you"));

@@ -48,14 +48,16 @@ private:
     QString TextoEstado() const;
 
     Historial *historial_;
+    tResumenHistorial resumen_;  // what the history held when last read
     bool tropiezos_ = false, vacio_ = true, datosTropiezos_ = false;
     Etiqueta *lblTitulo_ = nullptr;
     QChartView *chtPartidas_ = nullptr, *chtNiveles_ = nullptr;
     Etiqueta *lblVacio_ = nullptr, *lblEstado_ = nullptr;
     std::array<Etiqueta *, 6> lblNumeros_{};
     QPushButton *cmdExportar_ = nullptr, *cmdAceptar_ = nullptr, *cmdVista_ = nullptr;
-    // "What trips you": the slips, word (row) by ink (column), and the worst three; the pace
-    // by colours and by words; the best of each difficulty; the line shown before there is enough.
+    // "What trips you", built the first time it is shown: the slips, word (row) by ink (column), and the
+    // worst three; the pace by colours and by words; the best of each difficulty; the line shown before there
+    // is enough.
     QWidget *picTropiezos_ = nullptr, *picDatosTropiezos_ = nullptr;
     std::array<std::array<Etiqueta *, kNumColores>, kNumColores> lblFallos_{};
     std::array<Etiqueta *, 3> lblPeores_{};

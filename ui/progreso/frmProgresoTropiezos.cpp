@@ -57,6 +57,7 @@ Etiqueta *Leyenda(
 void frmProgreso::ConstruirTropiezos()
 {
     picTropiezos_ = new QWidget(this);
+    picTropiezos_->hide();
     picTropiezos_->setObjectName(QStringLiteral("picTropiezos"));
     picTropiezos_->setGeometry(16, 56, 720, 353);
     picDatosTropiezos_ = new QWidget(picTropiezos_);
@@ -126,7 +127,6 @@ void frmProgreso::ConstruirTropiezos()
         l->setFont(FuenteVentana(8.25, true));
         lblMejores_[d] = l;
     }
-    picTropiezos_->hide();
 }
 
 void frmProgreso::LlenarTropiezos(const tResumenHistorial &r)
