@@ -17,7 +17,7 @@ valor() { grep "^$1=" | cut -d= -f2; }
 fila() { printf '| %-52s | %14s | %-22s |\n' "$1" "$2" "$3"; }
 if [[ ! -f $historia ]]; then
   semilla=$(QT_QPA_PLATFORM=offscreen "$dir/bin/velunda_bench_progreso" 10000 1 "$historia" 2>/dev/null)
-  echo "(history seeded in $(echo "$semilla" | valor progreso_siembra_s) s)"
+  echo "(history seeded in $(echo "$semilla" | valor progreso_siembra_s) s)" >&2
 fi
 for plat in offscreen xcb; do
   if [[ $plat == xcb ]]; then

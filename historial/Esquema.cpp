@@ -95,10 +95,10 @@ const std::vector<Paso> kPasos{
         " ON CONFLICT (palabra, tinta) DO UPDATE SET veces = veces + 1;"
         " END",
         "CREATE TRIGGER clics_ritmo AFTER INSERT ON clics WHEN NEW.acierto = 1 BEGIN"
-        " INSERT INTO resumen_ritmo SELECT 0, colores, min(NEW.ms_anterior / 20, 999), 1"
+        " INSERT INTO resumen_ritmo SELECT 0, colores, max(0, min(NEW.ms_anterior / 20, 999)), 1"
         " FROM niveles WHERE id = NEW.nivel AND colores IS NOT NULL"
         " ON CONFLICT (eje, valor, cubo) DO UPDATE SET veces = veces + 1;"
-        " INSERT INTO resumen_ritmo SELECT 1, palabras, min(NEW.ms_anterior / 20, 999), 1"
+        " INSERT INTO resumen_ritmo SELECT 1, palabras, max(0, min(NEW.ms_anterior / 20, 999)), 1"
         " FROM niveles WHERE id = NEW.nivel AND palabras IS NOT NULL"
         " ON CONFLICT (eje, valor, cubo) DO UPDATE SET veces = veces + 1;"
         " END",
