@@ -251,6 +251,8 @@ int main(int argc, char **argv)
             frmProgreso vacio(&historial, nullptr);
             vacio.show();
             ok &= Guardar(&vacio, salida + QStringLiteral("/progreso_vacio.png"));
+            vacio.cmdVista_Click();  // what trips you, before there is anything to show
+            ok &= Guardar(&vacio, archivo("tropiezos_vacio"));
         }
         QTimer cajas;
         cajas.setInterval(20);

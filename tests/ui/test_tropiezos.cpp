@@ -193,22 +193,21 @@ TEST_F(Tropiezos, TheViewShowsTheSlipsTheirWorstThreeThePaceAndTheBestOfEachDiff
     EXPECT_FALSE(f.findChild<QChartView *>(QStringLiteral("chtPartidas"))->isHidden());
 }
 
-TEST_F(Tropiezos, BeforeEnoughGamesOrSlipsAFriendlyLineTakesTheirPlace)
+// (Enough games alone, with few slips, is the case above: six games and ten slips.)
+TEST_F(Tropiezos, BeforeEnoughSlipsOrGamesAFriendlyLineTakesTheirPlace)
 {
-    Sembrar(kPartidasSuficientes - 1, std::vector<std::pair<int, int>>(kFallosSuficientes - 1, {3, 4}));
-    {
+    const auto pocos = [this] {
         Historial h(Ruta());
         frmProgreso f(&h, nullptr);
         f.cmdVista_Click();
-        EXPECT_FALSE(f.findChild<Etiqueta *>(QStringLiteral("lblPocosDatos"))->isHidden());
-        EXPECT_TRUE(f.findChild<QWidget *>(QStringLiteral("picDatosTropiezos"))->isHidden());
         EXPECT_FALSE(f.findChild<Etiqueta *>(QStringLiteral("lblMejor_3"))->isHidden());
-    }
-    Sembrar(1, {{3, 4}});  // the twentieth slip
-    Historial h(Ruta());
-    frmProgreso f(&h, nullptr);
-    f.cmdVista_Click();
-    EXPECT_TRUE(f.findChild<Etiqueta *>(QStringLiteral("lblPocosDatos"))->isHidden());
+        return !f.findChild<Etiqueta *>(QStringLiteral("lblPocosDatos"))->isHidden()
+            && f.findChild<QWidget *>(QStringLiteral("picDatosTropiezos"))->isHidden();
+    };
+    Sembrar(1, std::vector<std::pair<int, int>>(kFallosSuficientes - 1, {3, 4}));
+    EXPECT_TRUE(pocos());
+    Sembrar(1, {{3, 4}});  // the twentieth slip, in the second game
+    EXPECT_FALSE(pocos());
 }
 
 TEST_F(Tropiezos, ExportOffersTheClicksOneRowEach)
