@@ -14,17 +14,14 @@
 #include "frmMain.h"
 #include "frmProgreso.h"
 
-#include <QApplication>
 #include <QChartView>
 #include <QFile>
-#include <QFileDialog>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -210,38 +207,20 @@ TEST_F(Tropiezos, BeforeEnoughSlipsOrGamesAFriendlyLineTakesTheirPlace)
     EXPECT_FALSE(pocos());
 }
 
-TEST_F(Tropiezos, ExportOffersTheClicksOneRowEach)
+TEST_F(Tropiezos, TheClicksExportHasOneRowPerClickInEnglish)
 {
     Sembrar(2, {{0, 7}});
     Historial h(Ruta());
     frmProgreso f(&h, nullptr);
     const QString destino = dir.filePath(QStringLiteral("clicks.csv"));
-    bool visto = false;
-    QTimer sondeo;
-    QObject::connect(&sondeo, &QTimer::timeout, [&] {
-        auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!d || !d->isVisible())
-            return;
-        sondeo.stop();
-        visto = true;
-        ASSERT_EQ(d->nameFilters().size(), 2);
-        d->selectNameFilter(d->nameFilters()[1]);
-        d->selectFile(destino);
-        static_cast<QDialog *>(d)->accept();
-    });
-    sondeo.start(10);
-    QTest::mouseClick(f.findChild<QPushButton *>(QStringLiteral("cmdExportar")), Qt::LeftButton);
-    EXPECT_TRUE(visto);
+    ASSERT_TRUE(f.Exportar(destino, Exportacion::Clics));
     QFile csv(destino);
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     const QList<QByteArray> filas = csv.readAll().split('\n');
     ASSERT_EQ(filas.size(), 1 + 2 * 2 + 1 + 1);  // the header, two right clicks a game, one slip, the end
-    const QList<QByteArray> cabecera = filas[0].trimmed().split(',');
-    const auto campo
-        = [&](const char *columna) { return filas[3].trimmed().split(',').value(cabecera.indexOf(columna)); };
-    // The slip, with English names whatever the language.
-    EXPECT_EQ(std::make_tuple(campo("word"), campo("ink"), campo("correct")),
-        std::make_tuple("RED", "ORANGE", "no"));
-    EXPECT_EQ(
-        std::make_tuple(campo("ms_since_start"), campo("ms_since_previous")), std::make_tuple("2700", "900"));
+    const auto campo = [&](const char *columna) {
+        return filas[3].trimmed().split(',').value(filas[0].trimmed().split(',').indexOf(columna));
+    };
+    EXPECT_EQ(std::make_tuple(campo("word"), campo("ink"), campo("correct"), campo("ms_since_previous")),
+        std::make_tuple("RED", "ORANGE", "no", "900"));
 }
