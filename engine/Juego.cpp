@@ -127,6 +127,8 @@ void Juego::Empezar()
     relojActivo_ = true;
     pantalla_.ActivarReloj(true);
     nivelEnJuego_ = true;
+    if (observador_)
+        observador_->NivelEmpezado();
 }
 
 void Juego::TickReloj()
@@ -150,13 +152,15 @@ void Juego::TickReloj()
     Retroceder(Aviso::TiempoAgotado);
 }
 
-void Juego::ClicEtiqueta(int i)
+void Juego::ClicEtiqueta(int i, bool teclado)
 {
     if (i < 0 || i >= kNumCasillas)
         return;
     tCasilla &c = e_.Casillas[i];
     if (!c.Visible || c.Encontrada)
         return;
+    if (observador_ && nivelEnJuego_)
+        observador_->ClicJuzgado(tClic{i, c.Texto, c.Color, c.EsAcierto(), teclado});
     if (!c.EsAcierto()) {
         InformarNivel(FinNivel::ClicErroneo);
         Retroceder(Aviso::Fallo);
@@ -256,6 +260,8 @@ void Juego::InformarNivel(FinNivel fin, int32_t puntos)
     r.Necesarios = e_.NivelEnJuego.Aciertos;
     r.Puntos = puntos;
     r.Fin = fin;
+    r.Colores = e_.NivelEnJuego.Colores;
+    r.Palabras = e_.NivelEnJuego.Etiquetas;
     observador_->NivelTerminado(r);
 }
 
@@ -318,6 +324,8 @@ void Juego::Pausar()
         return;  // only a level in play pauses
     PararReloj();
     pausado_ = true;
+    if (observador_ && nivelEnJuego_)
+        observador_->PausaCambiada(true);
     // Nothing blinks behind the pause; the flash takes up again with play.
     colorFondo_ = kBlanco;
     pantalla_.FondoVentana(kBlanco);
@@ -329,6 +337,8 @@ void Juego::Reanudar()
     if (!pausado_)
         return;
     pausado_ = false;
+    if (observador_ && nivelEnJuego_)
+        observador_->PausaCambiada(false);
     pantalla_.MostrarPausa(false);
     relojActivo_ = true;
     pantalla_.ActivarReloj(true);

@@ -26,10 +26,10 @@ public:
     int Aleatorio(int bajo, int alto);
     void PrepararNivel(int nivel);
 
-    void Empezar();                                // START
-    void TickReloj();                              // one tick of the game clock
-    void ClicEtiqueta(int i);                      // a click on word label i
-    void SaltarNivel(std::string_view respuesta);  // the hidden level jump's answer
+    void Empezar();                                  // START
+    void TickReloj();                                // one tick of the game clock
+    void ClicEtiqueta(int i, bool teclado = false);  // a click (or Space/Enter) on word label i
+    void SaltarNivel(std::string_view respuesta);    // the hidden level jump's answer
     void TickAnimacion();
     void TickDestello();
 

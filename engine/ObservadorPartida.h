@@ -1,7 +1,7 @@
-// What the rules report about a game as it is played: how each level ended and how the
-// game ended, as plain records. Whoever keeps a history implements it; the rules only call.
-// Moments are not part of the records: the rules count ticks and never read a clock, so
-// the listener stamps the time it is told.
+// What the rules report about a game as it is played: each START, pause and judged click,
+// how each level ended and how the game ended, as plain records. Whoever keeps a history
+// implements it; the rules only call. Moments are not part of the records: the rules count
+// ticks and never read a clock, so the listener stamps the time it is told.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +18,17 @@ struct tResultadoNivel {
     int Necesarios = 0;              // ... of the matches needed
     int32_t Puntos = 0;              // the points the level scored (0 unless finished)
     FinNivel Fin = FinNivel::Terminado;
+    int Colores = 0;   // colours in play
+    int Palabras = 0;  // word labels on the board
+};
+
+// A click on a live word label, as judged.
+struct tClic {
+    int Casilla = 0;  // 0..31
+    int Palabra = 0;  // palette index of the word ...
+    int Tinta = 0;    // ... and of the colour it is printed in
+    bool Acierto = false;
+    bool Teclado = false;  // chosen with Space or Enter on the focus ring
 };
 
 struct tResultadoPartida {
@@ -34,5 +45,10 @@ public:
     // A new game screen has been loaded: a game begins.
     virtual void PartidaEmpezada() = 0;
     virtual void NivelTerminado(const tResultadoNivel &r) = 0;
+    // START, a pause and its end, and each judged click of the level in play, reported as
+    // they happen, so the listener can time them.
+    virtual void NivelEmpezado() { }
+    virtual void PausaCambiada(bool /*enPausa*/) { }
+    virtual void ClicJuzgado(const tClic & /*c*/) { }
     virtual void PartidaTerminada(const tResultadoPartida &r) = 0;
 };

@@ -1,8 +1,10 @@
 #include "AlmacenHistorial.h"
 
-#include "Esquema.h"
 #include "Dificultad.h"
+#include "Esquema.h"
+#include "Paleta.h"
 #include "Rescate.h"
+#include "Tropiezos.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +15,7 @@
 #include <QStandardPaths>
 #include <QVariant>
 #include <atomic>
+#include <map>
 
 namespace {
 // SQLite's primary result codes, as Qt passes them on in nativeErrorCode().
@@ -106,7 +109,7 @@ bool AlmacenHistorial::AbrirConexion()
             // last level, never the file.
             if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
                 error = q.lastError();
-            else if ((version = q.value(0).toInt()) > kVersionEsquema)
+            else if ((version = q.value(0).toInt()) > VersionEsquema())
                 nueva = true;
             else if (!q.exec(QStringLiteral("PRAGMA journal_mode = WAL"))
                 || !q.exec(QStringLiteral("PRAGMA synchronous = NORMAL")))
@@ -248,22 +251,41 @@ std::optional<qint64> AlmacenHistorial::EmpezarPartida(const QDateTime &inicio, 
     return std::nullopt;
 }
 
-bool AlmacenHistorial::GuardarNivel(qint64 partida, const QDateTime &fin, const tResultadoNivel &r)
+bool AlmacenHistorial::GuardarNivel(
+    qint64 partida, const QDateTime &fin, const tResultadoNivel &r, const std::vector<tClicMedido> &clics)
 {
     if (!Activo())
         return false;
     QSqlError error;
     {
         QSqlQuery q(QSqlDatabase::database(conexion_, false));
-        q.prepare(QStringLiteral("INSERT INTO niveles (partida, fin, dificultad, nivel, segundos_permitidos,"
-                                 " segundos_usados, encontrados, necesarios, puntos, final)"
-                                 " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        q.prepare(
+            QStringLiteral("INSERT INTO niveles (partida, fin, dificultad, nivel, segundos_permitidos,"
+                           " segundos_usados, encontrados, necesarios, puntos, final, colores, palabras)"
+                           " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        // A level from a caller that does not know its board keeps null, as the old levels.
+        const auto oNulo = [](int n) { return n > 0 ? QVariant(n) : QVariant(QMetaType(QMetaType::Int)); };
         for (const QVariant &v : {QVariant(partida), QVariant(Momento(fin)), QVariant(r.Dificultad),
                  QVariant(r.Nivel), QVariant(double(r.SegundosPermitidos)),
                  QVariant(double(r.SegundosUsados)), QVariant(r.Encontrados), QVariant(r.Necesarios),
-                 QVariant(r.Puntos), QVariant(QString::fromLatin1(kFinales[static_cast<int>(r.Fin)]))})
+                 QVariant(r.Puntos), QVariant(QString::fromLatin1(kFinales[static_cast<int>(r.Fin)])),
+                 oNulo(r.Colores), oNulo(r.Palabras)})
             q.addBindValue(v);
         bool ok = q.exec();
+        const qint64 nivel = q.lastInsertId().toLongLong();
+        if (ok && !clics.empty()) {
+            q.prepare(QStringLiteral("INSERT INTO clics (nivel, casilla, palabra, tinta, acierto, ms_inicio,"
+                                     " ms_anterior, teclado) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+            for (std::size_t i = 0; ok && i < clics.size(); ++i) {
+                const tClicMedido &c = clics[i];
+                for (const QVariant &v : {QVariant(nivel), QVariant(c.Clic.Casilla), QVariant(c.Clic.Palabra),
+                         QVariant(c.Clic.Tinta), QVariant(c.Clic.Acierto ? 1 : 0),
+                         QVariant(qint64(c.MsInicio)), QVariant(qint64(c.MsAnterior)),
+                         QVariant(c.Clic.Teclado ? 1 : 0)})
+                    q.addBindValue(v);
+                ok = q.exec();
+            }
+        }
         if (ok) {
             // The game's row follows its levels, so a game cut short still shows how far it got.
             q.prepare(QStringLiteral("UPDATE partidas SET nivel_maximo = max(nivel_maximo, ?) WHERE id = ?"));
@@ -372,52 +394,158 @@ void AlmacenHistorial::LeerEn(tResumenHistorial &res, QSqlError &error)
             m.Mejor = q.value(5).toDouble();
         }
     }
-    if (q.lastError().isValid())
+    if (q.lastError().isValid()) {
         error = q.lastError();
+        return;
+    }
+    LeerTropiezosEn(res, error);
 }
 
-ResultadoExportacion AlmacenHistorial::ExportarCSV(const QString &archivo)
+void AlmacenHistorial::LeerTropiezosEn(tResumenHistorial &res, QSqlError &error)
+{
+    QSqlQuery q(QSqlDatabase::database(conexion_, false));
+    q.setForwardOnly(true);
+    const auto fallo = [&] {
+        error = q.lastError();
+        return error.isValid();
+    };
+    if (!q.exec(QStringLiteral("SELECT dificultad, count(*), max(total), max(nivel_maximo) FROM partidas"
+                               " GROUP BY dificultad")))
+        return void(fallo());
+    while (q.next()) {
+        const int d = q.value(0).toInt();
+        if (d >= 0 && d < kDificultadesHistorial)
+            res.Mejores[d] = {q.value(1).toInt(), q.value(2).toInt(), q.value(3).toInt()};
+    }
+    if (fallo() || !q.exec(QStringLiteral("SELECT palabra, tinta, veces FROM resumen_fallos")))
+        return void(fallo());
+    while (q.next()) {
+        const int p = q.value(0).toInt(), t = q.value(1).toInt();
+        if (p >= 0 && p < kNumColores && t >= 0 && t < kNumColores) {
+            res.Fallos[p][t] = q.value(2).toInt();
+            res.FallosAnotados += res.Fallos[p][t];
+        }
+    }
+    // Buckets by axis (0 colours, 1 words) and value, over every game and over the last ten.
+    std::array<std::map<int, std::map<int, int64_t>>, 2> todas, recientes;
+    if (fallo() || !q.exec(QStringLiteral("SELECT eje, valor, cubo, veces FROM resumen_ritmo")))
+        return void(fallo());
+    while (q.next())
+        if (const int eje = q.value(0).toInt(); eje == 0 || eje == 1)
+            todas[eje][q.value(1).toInt()][q.value(2).toInt()] += q.value(3).toLongLong();
+    if (fallo()
+        || !q.exec(
+            QStringLiteral("SELECT n.colores, n.palabras, c.ms_anterior FROM clics c"
+                           " JOIN niveles n ON n.id = c.nivel WHERE c.acierto = 1 AND n.colores IS NOT NULL"
+                           " AND n.partida IN (SELECT id FROM partidas ORDER BY id DESC LIMIT 10)")))
+        return void(fallo());
+    while (q.next()) {
+        const int cubo = CuboMs(q.value(2).toLongLong());
+        ++recientes[0][q.value(0).toInt()][cubo];
+        ++recientes[1][q.value(1).toInt()][cubo];
+    }
+    if (fallo())
+        return;
+    const auto puntos = [](const std::map<int, std::map<int, int64_t>> &m) {
+        std::vector<tPuntoRitmo> v;
+        for (const auto &[valor, cubos] : m) {
+            int64_t veces = 0;
+            for (const auto &c : cubos)
+                veces += c.second;
+            v.push_back({valor, MedianaCubos(cubos), static_cast<int>(veces)});
+        }
+        return v;
+    };
+    res.RitmoColores = puntos(todas[0]);
+    res.RitmoPalabras = puntos(todas[1]);
+    res.RitmoColoresRecientes = puntos(recientes[0]);
+    res.RitmoPalabrasRecientes = puntos(recientes[1]);
+}
+
+namespace {
+// The column names, the difficulty's and the colours' names stay English in every language,
+// so a spreadsheet or script made for one file reads the next.
+const char kCabeceraNiveles[]
+    = "game,game_started,level_ended,difficulty,difficulty_code,level,seconds_allowed,"
+      "seconds_used,matches_found,matches_needed,points,outcome,game_highest_level,"
+      "game_total,game_won,game_relaxed\r\n";
+const char kCabeceraClics[]
+    = "game,level_row,level,difficulty,difficulty_code,cell,word,word_code,ink,ink_code,"
+      "correct,ms_since_start,ms_since_previous,keyboard\r\n";
+
+QString SiNo(const QVariant &v) { return v.toInt() ? QStringLiteral("yes") : QStringLiteral("no"); }
+
+QString Color(const QVariant &v)
+{
+    const int i = v.toInt();
+    return i >= 0 && i < kNumColores ? QString::fromLatin1(kPaleta[static_cast<std::size_t>(i)].nombre)
+                                     : QString();
+}
+
+QStringList CamposNivel(const QSqlQuery &q)
+{
+    return {q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+        QString::fromLatin1(NombreDificultad(q.value(3).toInt())), q.value(3).toString(),
+        q.value(4).toString(), QString::number(q.value(5).toDouble(), 'f', 2),
+        QString::number(q.value(6).toDouble(), 'f', 2), q.value(7).toString(), q.value(8).toString(),
+        q.value(9).toString(), q.value(10).toString(), q.value(11).toString(), q.value(12).toString(),
+        SiNo(q.value(13)), SiNo(q.value(14))};
+}
+
+QStringList CamposClic(const QSqlQuery &q)
+{
+    return {q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+        QString::fromLatin1(NombreDificultad(q.value(3).toInt())), q.value(3).toString(),
+        q.value(4).toString(), Color(q.value(5)), q.value(5).toString(), Color(q.value(6)),
+        q.value(6).toString(), SiNo(q.value(7)), q.value(8).toString(), q.value(9).toString(),
+        SiNo(q.value(10))};
+}
+}  // namespace
+
+ResultadoExportacion AlmacenHistorial::ExportarCSV(const QString &archivo, Exportacion que)
 {
     if (!Activo())
         return ResultadoExportacion::LecturaFallida;
-    QByteArray texto;
+    const bool clics = que == Exportacion::Clics;
     QSqlError error;
+    bool escrita = false;
     {
         QSqlQuery q(QSqlDatabase::database(conexion_, false));
         q.setForwardOnly(true);
-        if (!q.exec(QStringLiteral(
-                "SELECT n.partida, p.inicio, n.fin, n.dificultad, n.nivel, n.segundos_permitidos,"
-                " n.segundos_usados, n.encontrados, n.necesarios, n.puntos, n.final,"
-                " p.nivel_maximo, p.total, p.ganada, p.relajada"
-                " FROM niveles n JOIN partidas p ON p.id = n.partida ORDER BY n.id")))
+        const bool abierta = q.exec(clics
+                ? QStringLiteral(
+                    "SELECT n.partida, n.id, n.nivel, n.dificultad, c.casilla, c.palabra, c.tinta,"
+                    " c.acierto, c.ms_inicio, c.ms_anterior, c.teclado"
+                    " FROM clics c JOIN niveles n ON n.id = c.nivel ORDER BY c.id")
+                : QStringLiteral(
+                    "SELECT n.partida, p.inicio, n.fin, n.dificultad, n.nivel, n.segundos_permitidos,"
+                    " n.segundos_usados, n.encontrados, n.necesarios, n.puntos, n.final,"
+                    " p.nivel_maximo, p.total, p.ganada, p.relajada"
+                    " FROM niveles n JOIN partidas p ON p.id = n.partida ORDER BY n.id"));
+        if (!abierta) {
             error = q.lastError();
-        // The column names and the difficulty's name stay English in every language, so a
-        // spreadsheet or script made for one file reads the next.
-        texto = "game,game_started,level_ended,difficulty,difficulty_code,level,seconds_allowed,"
-                "seconds_used,matches_found,matches_needed,points,outcome,game_highest_level,game_total,"
-                "game_won,game_relaxed\r\n";
-        while (q.next()) {
-            const int dificultad = q.value(3).toInt();
-            const QStringList campos{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
-                QString::fromLatin1(NombreDificultad(dificultad)), q.value(3).toString(), q.value(4).toString(),
-                QString::number(q.value(5).toDouble(), 'f', 2),
-                QString::number(q.value(6).toDouble(), 'f', 2), q.value(7).toString(), q.value(8).toString(),
-                q.value(9).toString(), q.value(10).toString(), q.value(11).toString(), q.value(12).toString(),
-                q.value(13).toInt() ? QStringLiteral("yes") : QStringLiteral("no"),
-                q.value(14).toInt() ? QStringLiteral("yes") : QStringLiteral("no")};
-            texto += FilaCSV(campos) + "\r\n";
+        } else {
+            // Written as it is read (a long history of clicks is large); the file appears
+            // only once every row is in it.
+            QSaveFile salida(archivo);
+            bool ok = salida.open(QIODevice::WriteOnly);
+            ok = ok && salida.write(clics ? kCabeceraClics : kCabeceraNiveles) > 0;
+            while (ok && q.next()) {
+                const QByteArray fila = FilaCSV(clics ? CamposClic(q) : CamposNivel(q)) + "\r\n";
+                ok = salida.write(fila) == fila.size();
+            }
+            if (q.lastError().isValid()) {
+                error = q.lastError();  // a row could not be read: the file would be missing some
+                salida.cancelWriting();
+            }
+            escrita = ok && !error.isValid() && salida.commit();
         }
-        if (!error.isValid() && q.lastError().isValid())
-            error = q.lastError();  // a row could not be read: the file would be missing some
     }
     if (error.isValid()) {
         Fallo(error);
         return ResultadoExportacion::LecturaFallida;
     }
-    QSaveFile salida(archivo);
-    if (salida.open(QIODevice::WriteOnly) && salida.write(texto) == texto.size() && salida.commit())
-        return ResultadoExportacion::Hecha;
-    return ResultadoExportacion::EscrituraFallida;
+    return escrita ? ResultadoExportacion::Hecha : ResultadoExportacion::EscrituraFallida;
 }
 
 QString RutaHistorial()

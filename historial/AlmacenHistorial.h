@@ -17,6 +17,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <optional>
+#include <vector>
 
 // SinControlador: Qt's SQLite driver (a plugin of its own package) is not installed.
 enum class EstadoAlmacen {
@@ -30,6 +31,16 @@ enum class EstadoAlmacen {
 };
 
 enum class ResultadoExportacion { Hecha, LecturaFallida, EscrituraFallida };
+
+// What an export writes: one row per level, or one per click.
+enum class Exportacion { Niveles, Clics };
+
+// A judged click as the recorder timed it, in milliseconds of play (pauses left out).
+struct tClicMedido {
+    tClic Clic;
+    int64_t MsInicio = 0;    // since START
+    int64_t MsAnterior = 0;  // since the level's click before (since START for its first)
+};
 
 class QSqlError;
 
@@ -51,7 +62,9 @@ public:
 
     // A new game row; its id, or nothing when the history is off.
     std::optional<qint64> EmpezarPartida(const QDateTime &inicio, int dificultad);
-    bool GuardarNivel(qint64 partida, const QDateTime &fin, const tResultadoNivel &r);
+    // A level and its clicks, in the order they were made.
+    bool GuardarNivel(qint64 partida, const QDateTime &fin, const tResultadoNivel &r,
+        const std::vector<tClicMedido> &clics = {});
     bool TerminarPartida(qint64 partida, const QDateTime &fin, const tResultadoPartida &r);
 
     // Groups writes into one transaction (one commit for a level and its game's update).
@@ -64,9 +77,10 @@ public:
 
     // The summary; empty when the history is off or could not be read whole.
     tResumenHistorial Leer();
-    // Every level played, one row each with its game, as comma-separated values (RFC 4180).
-    // Nothing is written unless every row could be read.
-    ResultadoExportacion ExportarCSV(const QString &archivo);
+    // Every level played, one row each with its game, or every click kept, one row each with
+    // its level and game, as comma-separated values (RFC 4180). Nothing is written unless
+    // every row could be read.
+    ResultadoExportacion ExportarCSV(const QString &archivo, Exportacion que = Exportacion::Niveles);
 
 private:
     bool AbrirConexion();
@@ -76,6 +90,7 @@ private:
     bool Fallo(const QSqlError &error);
     bool MoverAparte();
     void LeerEn(tResumenHistorial &res, QSqlError &error);
+    void LeerTropiezosEn(tResumenHistorial &res, QSqlError &error);
 
     QString ruta_;
     QString conexion_;

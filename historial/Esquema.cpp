@@ -62,11 +62,60 @@ const std::vector<Paso> kPasos{
     {
         "ALTER TABLE partidas ADD COLUMN relajada INTEGER NOT NULL DEFAULT 0",
     },
+    // 4: every judged click of a level: its cell, word and ink (palette indices), whether it
+    // was right, its milliseconds since START and since the level's click before, and
+    // whether it came from the keyboard. The levels learn how many colours and words they
+    // had (null for levels played before clicks were kept). Two summaries kept by triggers:
+    // wrong clicks by word and ink, and the right clicks' milliseconds in 20 ms buckets by
+    // colours in play (eje 0) and by words on the board (eje 1), so the progress window
+    // finds medians without reading every click.
+    {
+        "ALTER TABLE niveles ADD COLUMN colores INTEGER",
+        "ALTER TABLE niveles ADD COLUMN palabras INTEGER",
+        "CREATE TABLE clics ("
+        " id INTEGER PRIMARY KEY,"
+        " nivel INTEGER NOT NULL REFERENCES niveles(id),"
+        " casilla INTEGER NOT NULL,"
+        " palabra INTEGER NOT NULL,"
+        " tinta INTEGER NOT NULL,"
+        " acierto INTEGER NOT NULL,"
+        " ms_inicio INTEGER NOT NULL,"
+        " ms_anterior INTEGER NOT NULL,"
+        " teclado INTEGER NOT NULL DEFAULT 0)",
+        "CREATE INDEX clics_nivel ON clics(nivel)",
+        "CREATE TABLE resumen_fallos ("
+        " palabra INTEGER NOT NULL,"
+        " tinta INTEGER NOT NULL,"
+        " veces INTEGER NOT NULL,"
+        " PRIMARY KEY (palabra, tinta)) WITHOUT ROWID",
+        "CREATE TABLE resumen_ritmo ("
+        " eje INTEGER NOT NULL,"
+        " valor INTEGER NOT NULL,"
+        " cubo INTEGER NOT NULL,"
+        " veces INTEGER NOT NULL,"
+        " PRIMARY KEY (eje, valor, cubo)) WITHOUT ROWID",
+        "CREATE TRIGGER clics_fallos AFTER INSERT ON clics WHEN NEW.acierto = 0 BEGIN"
+        " INSERT INTO resumen_fallos VALUES (NEW.palabra, NEW.tinta, 1)"
+        " ON CONFLICT (palabra, tinta) DO UPDATE SET veces = veces + 1;"
+        " END",
+        "CREATE TRIGGER clics_ritmo AFTER INSERT ON clics WHEN NEW.acierto = 1 BEGIN"
+        " INSERT INTO resumen_ritmo SELECT 0, colores, max(0, min(NEW.ms_anterior / 20, 999)), 1"
+        " FROM niveles WHERE id = NEW.nivel AND colores IS NOT NULL"
+        " ON CONFLICT (eje, valor, cubo) DO UPDATE SET veces = veces + 1;"
+        " INSERT INTO resumen_ritmo SELECT 1, palabras, max(0, min(NEW.ms_anterior / 20, 999)), 1"
+        " FROM niveles WHERE id = NEW.nivel AND palabras IS NOT NULL"
+        " ON CONFLICT (eje, valor, cubo) DO UPDATE SET veces = veces + 1;"
+        " END",
+    },
 };
 }  // namespace
 
+int VersionEsquema() { return static_cast<int>(kPasos.size()); }
+
 bool MigrarEsquema(QSqlDatabase &db, int versionActual, QSqlError *error, int hasta)
 {
+    if (hasta < 0)
+        hasta = VersionEsquema();
     for (int v = versionActual; v < hasta; ++v) {
         if (!db.transaction()) {
             if (error)

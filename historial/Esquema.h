@@ -5,9 +5,9 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 
-constexpr int kVersionEsquema = 3;
+// The version a file has once every step has run: the number of steps.
+int VersionEsquema();
 
-// Runs the steps from the file's version up to `hasta`, each step in its own transaction.
-// False when a step fails (the file keeps the last whole step).
-bool MigrarEsquema(
-    QSqlDatabase &db, int versionActual, QSqlError *error = nullptr, int hasta = kVersionEsquema);
+// Runs the steps from the file's version up to `hasta` (every step when negative), each
+// step in its own transaction. False when a step fails (the file keeps the last whole step).
+bool MigrarEsquema(QSqlDatabase &db, int versionActual, QSqlError *error = nullptr, int hasta = -1);

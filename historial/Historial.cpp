@@ -8,7 +8,42 @@ Historial::~Historial() { Escribir(); }
 
 void Historial::PartidaEmpezada() { Anotar(Empezada{}); }
 
-void Historial::NivelTerminado(const tResultadoNivel &r) { Anotar(r); }
+void Historial::NivelTerminado(const tResultadoNivel &r)
+{
+    Anotar(NivelConClics{r, std::move(clics_)});
+    clics_.clear();
+}
+
+void Historial::NivelEmpezado()
+{
+    reloj_.start();
+    pausado_ = 0;
+    pausaDesde_ = -1;
+    ultimoClic_ = 0;
+    clics_.clear();
+}
+
+void Historial::PausaCambiada(bool enPausa)
+{
+    if (!reloj_.isValid())
+        return;
+    if (enPausa && pausaDesde_ < 0) {
+        pausaDesde_ = reloj_.elapsed();
+    } else if (!enPausa && pausaDesde_ >= 0) {
+        pausado_ += reloj_.elapsed() - pausaDesde_;
+        pausaDesde_ = -1;
+    }
+}
+
+void Historial::ClicJuzgado(const tClic &c)
+{
+    if (!reloj_.isValid())
+        return;
+    // Stamped here, as the rules judge the click: the game clock's 20 ms ticks are too coarse.
+    const qint64 ahora = reloj_.elapsed() - pausado_;
+    clics_.push_back({c, ahora, ahora - ultimoClic_});
+    ultimoClic_ = ahora;
+}
 
 void Historial::PartidaTerminada(const tResultadoPartida &r) { Anotar(r); }
 
@@ -86,15 +121,15 @@ bool Historial::EscribirUno(const Pendiente &p)
         partida_.reset();
         return true;
     }
-    if (const auto *n = std::get_if<tResultadoNivel>(&p.suceso)) {
+    if (const auto *n = std::get_if<NivelConClics>(&p.suceso)) {
         if (!partida_) {
             // A game is kept from its first level played: one left before START is not.
             partida_ = almacen_.EmpezarPartida(
-                inicioPartida_.isValid() ? inicioPartida_ : p.momento, n->Dificultad);
+                inicioPartida_.isValid() ? inicioPartida_ : p.momento, n->nivel.Dificultad);
             if (!partida_)
                 return false;
         }
-        return almacen_.GuardarNivel(*partida_, p.momento, *n);
+        return almacen_.GuardarNivel(*partida_, p.momento, n->nivel, n->clics);
     }
     const auto &fin = std::get<tResultadoPartida>(p.suceso);
     if (!partida_)

@@ -1,6 +1,7 @@
 // The run's history: hears the rules through ObservadorPartida, stamps each record with
-// the moment it arrives and writes it a moment later, once the event loop is free again
-// (while the outcome's message box is open, or after the next level's set-up), never
+// the moment it arrives (each click with the milliseconds of play since START, from a
+// monotonic clock, pauses left out) and writes it a moment later, once the event loop is
+// free again (while the outcome's message box is open, or after the next level's set-up), never
 // inside a click or a clock tick. The file is opened on the first write or read, never at
 // start-up. Records a busy file refused wait for the next write; when the store turns
 // itself off, records are dropped for the rest of the run.
@@ -10,6 +11,7 @@
 #include "ObservadorPartida.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QObject>
 #include <memory>
 #include <optional>
@@ -25,6 +27,9 @@ public:
     void PartidaEmpezada() override;
     void NivelTerminado(const tResultadoNivel &r) override;
     void PartidaTerminada(const tResultadoPartida &r) override;
+    void NivelEmpezado() override;
+    void PausaCambiada(bool enPausa) override;
+    void ClicJuzgado(const tClic &c) override;
 
     // Writes whatever is waiting now (the progress window does, before it reads).
     void Escribir();
@@ -37,7 +42,11 @@ public:
 
 private:
     struct Empezada { };
-    using Suceso = std::variant<Empezada, tResultadoNivel, tResultadoPartida>;
+    struct NivelConClics {
+        tResultadoNivel nivel;
+        std::vector<tClicMedido> clics;
+    };
+    using Suceso = std::variant<Empezada, NivelConClics, tResultadoPartida>;
     struct Pendiente {
         QDateTime momento;
         Suceso suceso;
@@ -51,4 +60,8 @@ private:
     // The game being written: its start, and its row once its first level is stored.
     QDateTime inicioPartida_;
     std::optional<qint64> partida_;
+    // The level in play: its clock, started at START, the time spent paused, and its clicks.
+    QElapsedTimer reloj_;
+    qint64 pausado_ = 0, pausaDesde_ = -1, ultimoClic_ = 0;
+    std::vector<tClicMedido> clics_;
 };

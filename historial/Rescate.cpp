@@ -15,11 +15,12 @@ namespace {
 // Past this step the table's ids have run out: ids are counted from 1 up.
 constexpr qint64 kSaltoMaximo = qint64(1) << 40;
 
+// The rows that could be read, the first holding the columns' names.
 QList<QVariantList> FilasLegibles(QSqlDatabase &viejo, const QString &tabla)
 {
     QSqlQuery lee(viejo);
     lee.setForwardOnly(true);
-    QList<QVariantList> filas;
+    QList<QVariantList> filas{{}};
     qint64 desde = 0, salto = 1;
     while (salto < kSaltoMaximo) {
         const bool abierta
@@ -28,6 +29,9 @@ QList<QVariantList> FilasLegibles(QSqlDatabase &viejo, const QString &tabla)
         while (abierta && lee.next()) {
             leida = true;
             const QSqlRecord r = lee.record();
+            if (filas.first().isEmpty())
+                for (int i = 0; i < r.count(); ++i)
+                    filas.first() << r.fieldName(i);
             QVariantList fila;
             for (int i = 0; i < r.count(); ++i)
                 fila << r.value(i);
@@ -40,6 +44,8 @@ QList<QVariantList> FilasLegibles(QSqlDatabase &viejo, const QString &tabla)
         salto = leida ? 1 : salto * 2;
         desde += salto;
     }
+    if (filas.first().isEmpty())
+        filas.clear();
     return filas;
 }
 
@@ -47,7 +53,9 @@ QList<QVariantList> FilasLegibles(QSqlDatabase &viejo, const QString &tabla)
 
 int RescatarHistorial(QSqlDatabase &db, const QString &danado)
 {
-    const QStringList tablas{QStringLiteral("partidas"), QStringLiteral("niveles")};
+    // Levels after their games and clicks after their levels: the summaries' triggers look
+    // a click's level up.
+    const QStringList tablas{QStringLiteral("partidas"), QStringLiteral("niveles"), QStringLiteral("clics")};
     QList<QList<QVariantList>> leidas;
     const QString conexion = db.connectionName() + QStringLiteral("_rescate");
     {
@@ -65,14 +73,17 @@ int RescatarHistorial(QSqlDatabase &db, const QString &danado)
     {
         QSqlQuery escribe(db);
         for (qsizetype t = 0; t < leidas.size(); ++t) {
-            if (leidas[t].isEmpty())
+            if (leidas[t].size() < 2)
                 continue;
-            QStringList huecos;
-            for (qsizetype i = 0; i < leidas[t].first().size(); ++i)
+            // By the columns' names: a file of an older layout lacks the newer columns.
+            QStringList columnas, huecos;
+            for (const QVariant &c : leidas[t].first()) {
+                columnas << c.toString();
                 huecos << QStringLiteral("?");
-            escribe.prepare(
-                QStringLiteral("INSERT OR IGNORE INTO %1 VALUES (%2)").arg(tablas[t], huecos.join(u',')));
-            for (const QVariantList &fila : leidas[t]) {
+            }
+            escribe.prepare(QStringLiteral("INSERT OR IGNORE INTO %1 (%2) VALUES (%3)")
+                                .arg(tablas[t], columnas.join(u','), huecos.join(u',')));
+            for (const QVariantList &fila : leidas[t].sliced(1)) {
                 for (qsizetype i = 0; i < fila.size(); ++i)
                     escribe.bindValue(int(i), fila[i]);
                 copiadas += escribe.exec() ? 1 : 0;  // a row the new layout refuses is left out

@@ -5,6 +5,7 @@
 //   velunda_capturas <carpeta-de-salida> [es|fr|de]
 #include "Ajustes.h"
 #include "Aleatorio.h"
+#include "AlmacenHistorial.h"
 #include "Arranque.h"
 #include "Contexto.h"
 #include "Controles.h"
@@ -30,6 +31,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <random>
 #include <vector>
 
 namespace {
@@ -87,6 +89,56 @@ bool Guardar(QWidget *w, const QString &ruta)
     const bool ok = w->grab().save(ruta);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(ruta));
     return ok;
+}
+
+// A player of some weeks: 40 games at every difficulty, slower as colours and words are
+// added, faster in the last games, fooled most by words printed in a neighbouring colour.
+void SembrarTropiezos(const QString &ruta)
+{
+    AlmacenHistorial a(ruta);
+    if (!a.Abrir())
+        return;
+    std::mt19937 azar(24);
+    const QDateTime t(QDate(2026, 11, 2), QTime(18, 0), Qt::UTC);
+    a.Empezar();
+    for (int p = 0; p < 40; ++p) {
+        const int dificultad = p % 4;
+        const qint64 id = *a.EmpezarPartida(t.addDays(p), dificultad);
+        const int niveles = 4 + static_cast<int>(azar() % 22);
+        for (int n = 1; n <= niveles; ++n) {
+            tResultadoNivel r;
+            r.Dificultad = dificultad;
+            r.Nivel = n;
+            r.Colores = std::min(3 + n / 4, 8);
+            r.Palabras = std::min(8 + n, 32);
+            r.Necesarios = 2 + n / 3;
+            r.SegundosPermitidos = 20;
+            r.Fin = n == niveles ? FinNivel::ClicErroneo : FinNivel::Terminado;
+            std::vector<tClicMedido> clics;
+            int64_t ms = 0;
+            for (int c = 0; c < r.Necesarios; ++c) {
+                const int64_t paso
+                    = 450 + 70 * r.Colores + 18 * r.Palabras - 6 * p + static_cast<int>(azar() % 400);
+                ms += paso;
+                const int color = static_cast<int>(azar() % static_cast<unsigned>(r.Colores));
+                clics.push_back({tClic{c, color, color, true, c % 5 == 4}, ms, paso});
+            }
+            if (r.Fin == FinNivel::ClicErroneo) {
+                clics.pop_back();
+                const int palabra = static_cast<int>(azar() % static_cast<unsigned>(r.Colores));
+                const int vecina = (palabra + (azar() % 3 == 0 ? 3 : 7)) % 8;  // ORANGE for RED, ...
+                clics.push_back(
+                    {tClic{1, palabra, vecina < r.Colores ? vecina : (palabra + 1) % r.Colores, false, false},
+                        ms + 700, 700});
+            }
+            r.Encontrados = r.Fin == FinNivel::Terminado ? r.Necesarios : r.Necesarios - 1;
+            r.SegundosUsados = static_cast<float>(ms) / 1000.f;
+            r.Puntos = r.Fin == FinNivel::Terminado ? static_cast<int32_t>(2000 - ms / 10) : 0;
+            a.GuardarNivel(id, t.addDays(p), r, clics);
+        }
+        a.TerminarPartida(id, t.addDays(p), tResultadoPartida{dificultad, niveles, 1500 * niveles, false});
+    }
+    a.Confirmar();
 }
 
 }  // namespace
@@ -281,6 +333,8 @@ int main(int argc, char **argv)
             frmProgreso vacio(&historial, nullptr);
             vacio.show();
             ok &= Guardar(&vacio, salida + QStringLiteral("/progreso_vacio.png"));
+            vacio.cmdVista_Click();  // what trips you, before there is anything to show
+            ok &= Guardar(&vacio, archivo("tropiezos_vacio"));
         }
         QTimer cajas;
         cajas.setInterval(20);
@@ -323,6 +377,18 @@ int main(int argc, char **argv)
         frmProgreso progreso(&historial, nullptr);
         progreso.show();
         ok &= Guardar(&progreso, salida + QStringLiteral("/progreso.png"));
+    }
+
+    // "What trips you" after some weeks of play.
+    {
+        QTemporaryDir carpeta;
+        const QString ruta = carpeta.filePath(QStringLiteral("history.sqlite"));
+        SembrarTropiezos(ruta);
+        Historial semanas(ruta);
+        frmProgreso progreso(&semanas, nullptr);
+        progreso.cmdVista_Click();
+        progreso.show();
+        ok &= Guardar(&progreso, archivo("tropiezos"));
     }
     return ok ? 0 : 1;
 }

@@ -115,6 +115,11 @@ Jedes aufgezeichnete Spiel und Level wird gelöscht. Als beschädigt beiseitegel
         <extracomment>A message box, then the system&apos;s reason on the next line.</extracomment>
         <translation>Das Fortschrittsfenster konnte nicht geöffnet werden.</translation>
     </message>
+    <message>
+        <source>It belongs to another version of the game.</source>
+        <extracomment>The reason under the message above: the module beside the program is another version&apos;s.</extracomment>
+        <translation>Es gehört zu einer anderen Version des Spiels.</translation>
+    </message>
 </context>
 <context>
     <name>Salida</name>
@@ -745,10 +750,6 @@ um zu sehen, wie du besser wirst.</translation>
         <translation>Verlauf exportieren</translation>
     </message>
     <message>
-        <source>CSV files (*.csv)</source>
-        <translation>CSV-Dateien (*.csv)</translation>
-    </message>
-    <message>
         <source>The history could not be written to %1.</source>
         <translation>Der Verlauf konnte nicht nach %1 geschrieben werden.</translation>
     </message>
@@ -760,6 +761,99 @@ um zu sehen, wie du besser wirst.</translation>
     <message>
         <source>RELAXED PACE</source>
         <translation>GEMÄCHLICHES TEMPO</translation>
+    </message>
+    <message>
+        <source>WHAT TRIPS YOU</source>
+        <extracomment>The button that turns the window to the slips and pace view and back (161 x 25 px).</extracomment>
+        <translation>WORAN DU SCHEITERST</translation>
+    </message>
+    <message>
+        <source>Close the progress window</source>
+        <translation>Das Fortschrittsfenster schließen</translation>
+    </message>
+    <message>
+        <source>Export the history as a CSV file</source>
+        <translation>Den Verlauf als CSV-Datei exportieren</translation>
+    </message>
+    <message>
+        <source>Show your progress</source>
+        <translation>Deinen Fortschritt zeigen</translation>
+    </message>
+    <message>
+        <source>Show what trips you</source>
+        <translation>Zeigen, woran du scheiterst</translation>
+    </message>
+    <message>
+        <source>Levels, one row each (*.csv)</source>
+        <translation>Stufen, je eine Zeile (*.csv)</translation>
+    </message>
+    <message>
+        <source>Clicks, one row each (*.csv)</source>
+        <translation>Klicks, je eine Zeile (*.csv)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 printed in %2: %n time(s)</source>
+        <extracomment>A slip counted, e.g. &quot;RED printed in ORANGE: 7 times&quot;: %1 the word clicked, %2 its ink.</extracomment>
+        <translation>
+            <numerusform>%1 in %2 gedruckt: %n-mal</numerusform>
+            <numerusform>%1 in %2 gedruckt: %n-mal</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>YOUR SLIPS: THE WORD YOU CLICKED, BY ITS INK</source>
+        <extracomment>Caption over the grid of wrong clicks (356 x 17 px, 8.25 pt bold).</extracomment>
+        <translation>DEINE FEHLER: DAS GEKLICKTE WORT, NACH FARBE</translation>
+    </message>
+    <message>
+        <source>YOUR PACE: MEDIAN MILLISECONDS PER MATCH</source>
+        <extracomment>Caption over the two pace charts (356 x 17 px, 8.25 pt bold).</extracomment>
+        <translation>DEIN TEMPO: MEDIAN DER MILLISEKUNDEN PRO TREFFER</translation>
+    </message>
+    <message>
+        <source>Keep playing! After %1 wrong clicks or %2 games, this page shows
+which words fool you, and whether you slow down as colours
+and words are added.</source>
+        <translation>Spiel weiter! Nach %1 falschen Klicks oder %2 Spielen zeigt diese Seite,
+welche Wörter dich täuschen und ob du langsamer wirst,
+wenn Farben und Wörter dazukommen.</translation>
+    </message>
+    <message>
+        <source>colours in play</source>
+        <translation>Farben im Spiel</translation>
+    </message>
+    <message>
+        <source>words on the board</source>
+        <translation>Wörter auf dem Brett</translation>
+    </message>
+    <message>
+        <source>%1
+not played yet</source>
+        <translation>%1
+noch nicht gespielt</translation>
+    </message>
+    <message>
+        <source>%1
+best total: %2
+highest level: %3</source>
+        <translation>%1
+bestes Ergebnis: %2
+höchste Stufe: %3</translation>
+    </message>
+    <message>
+        <source>No wrong clicks kept yet.</source>
+        <translation>Noch keine falschen Klicks gespeichert.</translation>
+    </message>
+    <message>
+        <source>all games</source>
+        <translation>alle Spiele</translation>
+    </message>
+    <message>
+        <source>last 10 games</source>
+        <translation>letzte 10 Spiele</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
     </message>
 </context>
 </TS>

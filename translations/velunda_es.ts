@@ -115,6 +115,11 @@ Se eliminan todas las partidas y niveles guardados. Los archivos de historial ap
         <extracomment>A message box, then the system&apos;s reason on the next line.</extracomment>
         <translation>No se ha podido abrir la ventana de progreso.</translation>
     </message>
+    <message>
+        <source>It belongs to another version of the game.</source>
+        <extracomment>The reason under the message above: the module beside the program is another version&apos;s.</extracomment>
+        <translation>Pertenece a otra versión del juego.</translation>
+    </message>
 </context>
 <context>
     <name>Salida</name>
@@ -745,10 +750,6 @@ para ver cómo mejoras.</translation>
         <translation>Exportar historial</translation>
     </message>
     <message>
-        <source>CSV files (*.csv)</source>
-        <translation>Archivos CSV (*.csv)</translation>
-    </message>
-    <message>
         <source>The history could not be written to %1.</source>
         <translation>No se pudo escribir el historial en %1.</translation>
     </message>
@@ -760,6 +761,99 @@ para ver cómo mejoras.</translation>
     <message>
         <source>RELAXED PACE</source>
         <translation>RITMO RELAJADO</translation>
+    </message>
+    <message>
+        <source>WHAT TRIPS YOU</source>
+        <extracomment>The button that turns the window to the slips and pace view and back (161 x 25 px).</extracomment>
+        <translation>EN QUÉ FALLAS</translation>
+    </message>
+    <message>
+        <source>Close the progress window</source>
+        <translation>Cerrar la ventana de progreso</translation>
+    </message>
+    <message>
+        <source>Export the history as a CSV file</source>
+        <translation>Exportar el historial como archivo CSV</translation>
+    </message>
+    <message>
+        <source>Show your progress</source>
+        <translation>Mostrar tu progreso</translation>
+    </message>
+    <message>
+        <source>Show what trips you</source>
+        <translation>Mostrar en qué fallas</translation>
+    </message>
+    <message>
+        <source>Levels, one row each (*.csv)</source>
+        <translation>Niveles, una fila cada uno (*.csv)</translation>
+    </message>
+    <message>
+        <source>Clicks, one row each (*.csv)</source>
+        <translation>Clics, una fila cada uno (*.csv)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 printed in %2: %n time(s)</source>
+        <extracomment>A slip counted, e.g. &quot;RED printed in ORANGE: 7 times&quot;: %1 the word clicked, %2 its ink.</extracomment>
+        <translation>
+            <numerusform>%1 impreso en %2: %n vez</numerusform>
+            <numerusform>%1 impreso en %2: %n veces</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>YOUR SLIPS: THE WORD YOU CLICKED, BY ITS INK</source>
+        <extracomment>Caption over the grid of wrong clicks (356 x 17 px, 8.25 pt bold).</extracomment>
+        <translation>TUS FALLOS: LA PALABRA QUE PULSASTE, POR SU TINTA</translation>
+    </message>
+    <message>
+        <source>YOUR PACE: MEDIAN MILLISECONDS PER MATCH</source>
+        <extracomment>Caption over the two pace charts (356 x 17 px, 8.25 pt bold).</extracomment>
+        <translation>TU RITMO: MEDIANA DE MILISEGUNDOS POR ACIERTO</translation>
+    </message>
+    <message>
+        <source>Keep playing! After %1 wrong clicks or %2 games, this page shows
+which words fool you, and whether you slow down as colours
+and words are added.</source>
+        <translation>¡Sigue jugando! Tras %1 clics erróneos o %2 partidas, esta página
+muestra qué palabras te engañan y si vas más lento
+cuando se añaden colores y palabras.</translation>
+    </message>
+    <message>
+        <source>colours in play</source>
+        <translation>colores en juego</translation>
+    </message>
+    <message>
+        <source>words on the board</source>
+        <translation>palabras en el tablero</translation>
+    </message>
+    <message>
+        <source>%1
+not played yet</source>
+        <translation>%1
+aún sin jugar</translation>
+    </message>
+    <message>
+        <source>%1
+best total: %2
+highest level: %3</source>
+        <translation>%1
+mejor total: %2
+nivel más alto: %3</translation>
+    </message>
+    <message>
+        <source>No wrong clicks kept yet.</source>
+        <translation>Aún no hay clics erróneos guardados.</translation>
+    </message>
+    <message>
+        <source>all games</source>
+        <translation>todas las partidas</translation>
+    </message>
+    <message>
+        <source>last 10 games</source>
+        <translation>últimas 10 partidas</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
     </message>
 </context>
 </TS>

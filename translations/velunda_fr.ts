@@ -115,6 +115,11 @@ Chaque partie et chaque niveau enregistrés sont supprimés. Les fichiers d&apos
         <extracomment>A message box, then the system&apos;s reason on the next line.</extracomment>
         <translation>La fenêtre des progrès n&apos;a pas pu être ouverte.</translation>
     </message>
+    <message>
+        <source>It belongs to another version of the game.</source>
+        <extracomment>The reason under the message above: the module beside the program is another version&apos;s.</extracomment>
+        <translation>Il appartient à une autre version du jeu.</translation>
+    </message>
 </context>
 <context>
     <name>Salida</name>
@@ -745,10 +750,6 @@ pour voir tes progrès.</translation>
         <translation>Exporter l&apos;historique</translation>
     </message>
     <message>
-        <source>CSV files (*.csv)</source>
-        <translation>Fichiers CSV (*.csv)</translation>
-    </message>
-    <message>
         <source>The history could not be written to %1.</source>
         <translation>L&apos;historique n&apos;a pas pu être écrit dans %1.</translation>
     </message>
@@ -760,6 +761,99 @@ pour voir tes progrès.</translation>
     <message>
         <source>RELAXED PACE</source>
         <translation>RYTHME DÉTENDU</translation>
+    </message>
+    <message>
+        <source>WHAT TRIPS YOU</source>
+        <extracomment>The button that turns the window to the slips and pace view and back (161 x 25 px).</extracomment>
+        <translation>CE QUI TE PIÈGE</translation>
+    </message>
+    <message>
+        <source>Close the progress window</source>
+        <translation>Fermer la fenêtre de progression</translation>
+    </message>
+    <message>
+        <source>Export the history as a CSV file</source>
+        <translation>Exporter l’historique en fichier CSV</translation>
+    </message>
+    <message>
+        <source>Show your progress</source>
+        <translation>Afficher ta progression</translation>
+    </message>
+    <message>
+        <source>Show what trips you</source>
+        <translation>Afficher ce qui te piège</translation>
+    </message>
+    <message>
+        <source>Levels, one row each (*.csv)</source>
+        <translation>Niveaux, une ligne chacun (*.csv)</translation>
+    </message>
+    <message>
+        <source>Clicks, one row each (*.csv)</source>
+        <translation>Clics, une ligne chacun (*.csv)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 printed in %2: %n time(s)</source>
+        <extracomment>A slip counted, e.g. &quot;RED printed in ORANGE: 7 times&quot;: %1 the word clicked, %2 its ink.</extracomment>
+        <translation>
+            <numerusform>%1 imprimé en %2 : %n fois</numerusform>
+            <numerusform>%1 imprimé en %2 : %n fois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>YOUR SLIPS: THE WORD YOU CLICKED, BY ITS INK</source>
+        <extracomment>Caption over the grid of wrong clicks (356 x 17 px, 8.25 pt bold).</extracomment>
+        <translation>TES ERREURS : LE MOT CLIQUÉ, PAR SA COULEUR</translation>
+    </message>
+    <message>
+        <source>YOUR PACE: MEDIAN MILLISECONDS PER MATCH</source>
+        <extracomment>Caption over the two pace charts (356 x 17 px, 8.25 pt bold).</extracomment>
+        <translation>TON RYTHME : MÉDIANE DES MS PAR BONNE RÉPONSE</translation>
+    </message>
+    <message>
+        <source>Keep playing! After %1 wrong clicks or %2 games, this page shows
+which words fool you, and whether you slow down as colours
+and words are added.</source>
+        <translation>Continue à jouer ! Après %1 clics erronés ou %2 parties, cette page
+montre quels mots te trompent, et si tu ralentis
+quand les couleurs et les mots s’ajoutent.</translation>
+    </message>
+    <message>
+        <source>colours in play</source>
+        <translation>couleurs en jeu</translation>
+    </message>
+    <message>
+        <source>words on the board</source>
+        <translation>mots sur le plateau</translation>
+    </message>
+    <message>
+        <source>%1
+not played yet</source>
+        <translation>%1
+pas encore jouée</translation>
+    </message>
+    <message>
+        <source>%1
+best total: %2
+highest level: %3</source>
+        <translation>%1
+meilleur total : %2
+niveau le plus haut : %3</translation>
+    </message>
+    <message>
+        <source>No wrong clicks kept yet.</source>
+        <translation>Aucun clic erroné gardé pour l’instant.</translation>
+    </message>
+    <message>
+        <source>all games</source>
+        <translation>toutes les parties</translation>
+    </message>
+    <message>
+        <source>last 10 games</source>
+        <translation>10 dernières parties</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
     </message>
 </context>
 </TS>

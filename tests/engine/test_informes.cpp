@@ -9,7 +9,13 @@ struct ObservadorFalso : ObservadorPartida {
     int empezadas = 0;
     std::vector<tResultadoNivel> niveles;
     std::vector<tResultadoPartida> partidas;
+    std::vector<tClic> clics;
+    std::vector<bool> pausas;
+    int starts = 0;
     void PartidaEmpezada() override { ++empezadas; }
+    void NivelEmpezado() override { ++starts; }
+    void PausaCambiada(bool enPausa) override { pausas.push_back(enPausa); }
+    void ClicJuzgado(const tClic &c) override { clics.push_back(c); }
     void NivelTerminado(const tResultadoNivel &r) override { niveles.push_back(r); }
     void PartidaTerminada(const tResultadoPartida &r) override { partidas.push_back(r); }
 };
@@ -117,4 +123,26 @@ TEST(Informes, AWonGameIsReportedOnceWithTheWinningTotal)
     EXPECT_EQ(m.obs.partidas[0].NivelMaximo, 50);
     ASSERT_EQ(m.obs.niveles.size(), 1u);
     EXPECT_EQ(m.obs.niveles[0].Fin, FinNivel::Terminado);
+}
+
+// (Word, ink and the keyboard mark of each click are read back from a played game in test_tropiezos.)
+TEST(Informes, ClicksArePausesAndTheBoardAreReportedOnlyWhileTheLevelIsInPlay)
+{
+    MesaObservada m;
+    m.juego.PrepararNivel(20);
+    m.juego.Empezar();
+    const int primera = m.Aciertos()[0];
+    m.juego.ClicEtiqueta(primera);
+    m.juego.ClicEtiqueta(primera);  // already found: not judged
+    m.juego.Pausar();
+    m.juego.Reanudar();
+    m.juego.ClicEtiqueta(m.UnFallo(), true);
+    m.juego.ClicEtiqueta(m.Aciertos()[0]);  // the level set up after the failure, before its START
+    EXPECT_EQ(m.obs.starts, 1);
+    ASSERT_EQ(m.obs.clics.size(), 2u);
+    EXPECT_TRUE(m.obs.clics[0].Acierto && !m.obs.clics[1].Acierto && m.obs.clics[1].Teclado);
+    EXPECT_EQ(m.obs.pausas, (std::vector<bool>{true, false}));
+    ASSERT_EQ(m.obs.niveles.size(), 1u);
+    EXPECT_EQ(m.obs.niveles[0].Colores, m.estado.Niveles[20].Colores);
+    EXPECT_EQ(m.obs.niveles[0].Palabras, m.estado.Niveles[20].Etiquetas);
 }

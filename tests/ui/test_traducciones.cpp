@@ -3,12 +3,14 @@
 // preferences, the title menu in each language's words (shipped as pictures), and scores that read alike
 // everywhere.
 #include "Ajustes.h"
+#include "AlmacenHistorial.h"
 #include "ArchivoINI.h"
 #include "Arte.h"
 #include "Controles.h"
 #include "Estilo.h"
 #include "Falsos.h"
 #include "FalsosUI.h"
+#include "Historial.h"
 #include "Idioma.h"
 #include "TablaHOF.h"
 #include "TextosJuego.h"
@@ -137,11 +139,27 @@ TEST(Traducciones, CataloguesAreWholeCompiledInAndKeepEveryNumberAndLine)
             if (xml.name() != QLatin1String("translation"))
                 continue;
             const bool sinAcabar = !xml.attributes().value(QStringLiteral("type")).isEmpty();
-            const QString t = xml.readElementText();
+            // A text with a count has one form per plural of the language, each checked alike.
+            QStringList formas{QString()};
+            while (!(xml.readNext() == QXmlStreamReader::EndElement
+                       && xml.name() == QLatin1String("translation"))
+                && !xml.atEnd()) {
+                if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
+                    formas << xml.readElementText();
+                else if (xml.isCharacters() && !xml.isWhitespace())
+                    formas.first() += xml.text();
+            }
+            if (formas.size() > 1) {
+                formas.removeFirst();
+                EXPECT_TRUE(fuente.contains(QStringLiteral("%n"))) << fuente.toStdString();
+            }
             const std::string donde = codigo.toStdString() + ": " + fuente.toStdString();
-            EXPECT_FALSE(sinAcabar || t.isEmpty()) << donde;
-            EXPECT_EQ(Argumentos(t), Argumentos(fuente)) << donde;
-            EXPECT_EQ(t.count(u'\n'), fuente.count(u'\n')) << donde;
+            for (const QString &t : formas) {
+                EXPECT_FALSE(sinAcabar || t.isEmpty()) << donde;
+                EXPECT_EQ(Argumentos(t), Argumentos(fuente)) << donde;
+                EXPECT_EQ(t.count(u'\n'), fuente.count(u'\n')) << donde;
+                EXPECT_EQ(t.contains(QStringLiteral("%n")), fuente.contains(QStringLiteral("%n"))) << donde;
+            }
         }
         EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     }
@@ -174,6 +192,22 @@ TEST(Traducciones, QtsOwnButtonsAreTranslatedOnlyWithTheGame)
 
 TEST_F(Ventanas, EveryTranslatedTextFitsItsControl)
 {
+    // A history whose worst slips pair the longest colour words, counted in four digits.
+    const QString ruta = dir.filePath(QStringLiteral("history.sqlite"));
+    {
+        AlmacenHistorial a(ruta);
+        ASSERT_TRUE(a.Abrir());
+        std::vector<tClicMedido> clics;
+        for (auto [palabra, tinta, veces] : {std::tuple{5, 7, 1000}, {7, 5, 999}, {3, 7, 998}})
+            for (int i = 0; i < veces; ++i)
+                clics.push_back({tClic{0, palabra, tinta, false, false}, 1000, 1000});
+        for (int p = 0; p < 4; ++p)
+            a.GuardarNivel(*a.EmpezarPartida(QDateTime::currentDateTimeUtc(), p),
+                QDateTime::currentDateTimeUtc(),
+                tResultadoNivel{p, 50, 20, 10, 12, 12, 888888, FinNivel::ClicErroneo, 8, 32},
+                p ? clics : std::vector<tClicMedido>{});
+    }
+    Historial historial(ruta);
     for (const QString &codigo : CodigosTs()) {
         EnIdioma idioma(codigo);
         ASSERT_TRUE(idioma.ok) << codigo.toStdString();
@@ -186,6 +220,11 @@ TEST_F(Ventanas, EveryTranslatedTextFitsItsControl)
         CabeTodo(&opciones, codigo);
         frmProgreso progreso(nullptr, &menu);  // the empty state, the numbers and a reason line
         CabeTodo(&progreso, codigo);
+        progreso.cmdVista_Click();  // and the slips view before there is anything to show
+        CabeTodo(&progreso, codigo);
+        frmProgreso tropiezos(&historial, &menu);  // the slips and pace view, with its texts in place
+        tropiezos.cmdVista_Click();
+        CabeTodo(&tropiezos, codigo);
         // The widest goal (level 50 at VERY EASY) and every colour word on a word label.
         estado.DificultadActual = MuyFacil;
         auto juego = std::make_unique<frmMain>(ctx);

@@ -1,5 +1,6 @@
 #include "frmProgreso.h"
 #include "Colores.h"
+#include "GraficosProgreso.h"
 
 #include "Apariencia.h"
 #include "Controles.h"
@@ -22,6 +23,7 @@
 #include <cmath>
 
 namespace {
+using namespace GraficosProgreso;
 
 // One colour of the game's palette per difficulty: VERY EASY green, EASY blue, NORMAL
 // orange, HARD red.
@@ -34,6 +36,17 @@ QColor ColorDificultad(int d)
 // Past this many points a series is drawn as a line only: markers would hide each other.
 constexpr int kMaxMarcadores = 150;
 
+QString Duracion(double segundos)
+{
+    const auto s = static_cast<qint64>(std::llround(segundos));
+    return QStringLiteral("%1:%2:%3")
+        .arg(s / 3600)
+        .arg(s / 60 % 60, 2, 10, QChar(u'0'))
+        .arg(s % 60, 2, 10, QChar(u'0'));
+}
+}  // namespace
+
+namespace GraficosProgreso {
 QChartView *Grafico(QWidget *padre, const char *nombre, QRect lugar, const QString &titulo)
 {
     auto *chart = new QChart;
@@ -62,6 +75,17 @@ void Eje(QAbstractAxis *eje)
     eje->setTitleFont(FuenteVentana(8.25, true));
 }
 
+std::pair<QValueAxis *, QValueAxis *> Ejes(QChart *chart)
+{
+    auto *x = new QValueAxis;
+    auto *y = new QValueAxis;
+    Eje(x);
+    Eje(y);
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    return {x, y};
+}
+
 QLineSeries *Serie(QChart *chart, const QString &nombre, const QString &objeto, const QColor &color)
 {
     auto *s = new QLineSeries;
@@ -74,15 +98,7 @@ QLineSeries *Serie(QChart *chart, const QString &nombre, const QString &objeto, 
     return s;
 }
 
-QString Duracion(double segundos)
-{
-    const auto s = static_cast<qint64>(std::llround(segundos));
-    return QStringLiteral("%1:%2:%3")
-        .arg(s / 3600)
-        .arg(s / 60 % 60, 2, 10, QChar(u'0'))
-        .arg(s % 60, 2, 10, QChar(u'0'));
-}
-}  // namespace
+}  // namespace GraficosProgreso
 
 frmProgreso::frmProgreso(Historial *historial, QWidget *padre) : QDialog(padre), historial_(historial)
 {
@@ -96,9 +112,14 @@ frmProgreso::frmProgreso(Historial *historial, QWidget *padre) : QDialog(padre),
 
 void frmProgreso::Construir()
 {
-    auto *titulo = new Etiqueta(this, QStringLiteral("Label1"), QRect(16, 8, 720, 41), tr("YOUR PROGRESS"));
-    titulo->setFont(FuenteVentana(24, true));
-    titulo->PonerColorTexto(AzulTexto);
+    lblTitulo_ = new Etiqueta(this, QStringLiteral("Label1"), QRect(16, 8, 552, 41), tr("YOUR PROGRESS"));
+    lblTitulo_->setFont(FuenteVentana(24, true));
+    lblTitulo_->PonerColorTexto(AzulTexto);
+    //: The button that turns the window to the slips and pace view and back (161 x 25 px).
+    cmdVista_ = new QPushButton(tr("WHAT TRIPS YOU"), this);
+    cmdVista_->setObjectName(QStringLiteral("cmdVista"));
+    cmdVista_->setGeometry(576, 18, 161, 25);
+    connect(cmdVista_, &QPushButton::clicked, this, &frmProgreso::cmdVista_Click);
 
     chtPartidas_ = Grafico(this, "chtPartidas", QRect(16, 56, 356, 288), tr("HIGHEST LEVEL IN EACH GAME"));
     chtNiveles_ = Grafico(this, "chtNiveles", QRect(380, 56, 356, 288), tr("SECONDS PER MATCH, BY LEVEL"));
@@ -138,6 +159,8 @@ void frmProgreso::Construir()
     cmdExportar_->setObjectName(QStringLiteral("cmdExportar"));
     cmdExportar_->setGeometry(520, 444, 137, 25);
     connect(cmdExportar_, &QPushButton::clicked, this, &frmProgreso::cmdExportar_Click);
+    cmdAceptar_->setAccessibleName(tr("Close the progress window"));
+    cmdExportar_->setAccessibleName(tr("Export the history as a CSV file"));
 }
 
 void frmProgreso::Form_Load()
@@ -146,15 +169,44 @@ void frmProgreso::Form_Load()
         historial_->Escribir();  // what the last game left waiting
     AlmacenHistorial *almacen = historial_ ? historial_->Almacen() : nullptr;
     const tResumenHistorial r = almacen ? almacen->Leer() : tResumenHistorial{};
-    const bool vacio = r.Partidas.empty();
-    chtPartidas_->setVisible(!vacio);
-    chtNiveles_->setVisible(!vacio);
-    lblVacio_->setVisible(vacio);
-    cmdExportar_->setEnabled(!vacio && almacen);
+    vacio_ = r.Partidas.empty();
+    cmdExportar_->setEnabled(!vacio_ && almacen);
     LlenarPartidas(r);
     LlenarNiveles(r);
     LlenarNumeros(r);
+    resumen_ = r;
+    if (picTropiezos_)
+        LlenarTropiezos(r);
     lblEstado_->setText(TextoEstado());
+    MostrarVista();
+}
+
+void frmProgreso::MostrarVista()
+{
+    // Most openings never look at it: its 80 labels and two charts wait until it is asked for.
+    if (tropiezos_ && !picTropiezos_) {
+        ConstruirTropiezos();
+        LlenarTropiezos(resumen_);
+    }
+    chtPartidas_->setVisible(!tropiezos_ && !vacio_);
+    chtNiveles_->setVisible(!tropiezos_ && !vacio_);
+    lblVacio_->setVisible(!tropiezos_ && vacio_);
+    for (Etiqueta *l : lblNumeros_)
+        l->setVisible(!tropiezos_);
+    if (picTropiezos_) {
+        picTropiezos_->setVisible(tropiezos_);
+        picDatosTropiezos_->setVisible(datosTropiezos_);
+        lblPocosDatos_->setVisible(!datosTropiezos_);
+    }
+    lblTitulo_->setText(tropiezos_ ? tr("WHAT TRIPS YOU") : tr("YOUR PROGRESS"));
+    cmdVista_->setText(tropiezos_ ? tr("YOUR PROGRESS") : tr("WHAT TRIPS YOU"));
+    cmdVista_->setAccessibleName(tropiezos_ ? tr("Show your progress") : tr("Show what trips you"));
+}
+
+void frmProgreso::cmdVista_Click()
+{
+    tropiezos_ = !tropiezos_;
+    MostrarVista();
 }
 
 void frmProgreso::LlenarPartidas(const tResumenHistorial &r)
@@ -170,12 +222,7 @@ void frmProgreso::LlenarPartidas(const tResumenHistorial &r)
         const int serie = p.Relajada ? kRelajadas : std::clamp(p.Dificultad, 0, 3);
         puntos[serie].append(QPointF(static_cast<qreal>(i + 1), p.NivelMaximo));
     }
-    auto *ejeX = new QValueAxis;
-    auto *ejeY = new QValueAxis;
-    Eje(ejeX);
-    Eje(ejeY);
-    chart->addAxis(ejeX, Qt::AlignBottom);
-    chart->addAxis(ejeY, Qt::AlignLeft);
+    const auto [ejeX, ejeY] = Ejes(chart);
     for (int d = 0; d < 5; ++d) {
         if (puntos[d].isEmpty())
             continue;
@@ -210,12 +257,7 @@ void frmProgreso::LlenarNiveles(const tResumenHistorial &r)
         media.append(QPointF(i + 1, m.Media));
         maximo = std::max(maximo, m.Media);
     }
-    auto *ejeX = new QValueAxis;
-    auto *ejeY = new QValueAxis;
-    Eje(ejeX);
-    Eje(ejeY);
-    chart->addAxis(ejeX, Qt::AlignBottom);
-    chart->addAxis(ejeY, Qt::AlignLeft);
+    const auto [ejeX, ejeY] = Ejes(chart);
     QLineSeries *sMedia = Serie(chart, tr("Average"), QStringLiteral("serMedia"), ColorPaleta(2));
     QLineSeries *sMejor = Serie(chart, tr("Best"), QStringLiteral("serMejor"), ColorPaleta(1));
     for (QLineSeries *s : {sMedia, sMejor}) {
@@ -275,17 +317,21 @@ void frmProgreso::cmdExportar_Click()
 {
     const QString inicial = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
         + QStringLiteral("/velunda-history.csv");
-    const QString archivo
-        = QFileDialog::getSaveFileName(this, tr("Export history"), inicial, tr("CSV files (*.csv)"));
+    // The two kinds of file are offered as the dialog's two filters.
+    const QString niveles = tr("Levels, one row each (*.csv)");
+    const QString clics = tr("Clicks, one row each (*.csv)");
+    QString elegido = niveles;
+    const QString archivo = QFileDialog::getSaveFileName(
+        this, tr("Export history"), inicial, niveles + QStringLiteral(";;") + clics, &elegido);
     if (!archivo.isEmpty())
-        Exportar(archivo);
+        Exportar(archivo, elegido == clics ? Exportacion::Clics : Exportacion::Niveles);
 }
 
-bool frmProgreso::Exportar(const QString &archivo)
+bool frmProgreso::Exportar(const QString &archivo, Exportacion que)
 {
     AlmacenHistorial *almacen = historial_ ? historial_->Almacen() : nullptr;
     const ResultadoExportacion r
-        = almacen ? almacen->ExportarCSV(archivo) : ResultadoExportacion::LecturaFallida;
+        = almacen ? almacen->ExportarCSV(archivo, que) : ResultadoExportacion::LecturaFallida;
     if (r == ResultadoExportacion::Hecha)
         return true;
     const QString texto = r == ResultadoExportacion::EscrituraFallida

@@ -367,7 +367,7 @@ void frmMain::keyPressEvent(QKeyEvent *ev)
             foco_ = MoverFoco(Visibles(), -1, Direccion::Derecha);
             MostrarMarca();
         } else if (!lblTextos_[foco_]->isHidden()) {
-            lblTextos_Click(foco_);  // exactly what a click does
+            lblTextos_Click(foco_, true);  // exactly what a click does
         }
         return;
     case Qt::Key_Left:
@@ -464,7 +464,7 @@ void frmMain::PartidaGanadaCerrar()
         ctx_.abrirRecords();
 }
 
-void frmMain::lblTextos_Click(int index) { juego_->ClicEtiqueta(index); }
+void frmMain::lblTextos_Click(int index, bool teclado) { juego_->ClicEtiqueta(index, teclado); }
 
 void frmMain::cmdEmpezar_Click() { juego_->Empezar(); }
 

@@ -46,7 +46,7 @@ public:
     void PartidaGanadaCerrar() override;
 
     // Event handlers, public so tests can drive exactly what a click or tick does.
-    void lblTextos_Click(int index);
+    void lblTextos_Click(int index, bool teclado = false);
     void cmdEmpezar_Click();
     void tmrJuego_Timer();
     void tmrAnim_Timer();
