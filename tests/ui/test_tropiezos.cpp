@@ -121,8 +121,9 @@ TEST_F(Tropiezos, ThreeLevelsWithOneWrongClickLeaveEveryClickInTheHistory)
         const Fila &f = filas[i];
         EXPECT_EQ(f.acierto, i + 1 < filas.size() ? 1 : 0) << i;
         const bool primeraDelNivel = i == 0 || filas[i - 1].nivel != f.nivel;
-        if (f.acierto)
+        if (f.acierto) {
             EXPECT_EQ(f.palabra, f.tinta);
+        }
         // Milliseconds grow within a level, and the gap is the one to the click before.
         EXPECT_GT(f.inicio, primeraDelNivel ? 0 : filas[i - 1].inicio) << i;
         EXPECT_EQ(f.anterior, primeraDelNivel ? f.inicio : f.inicio - filas[i - 1].inicio) << i;
