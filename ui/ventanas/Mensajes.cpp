@@ -1,6 +1,7 @@
 #include "Mensajes.h"
 
 #include "Contexto.h"
+#include "ImagenesDatos.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -33,4 +34,8 @@ void ConfirmarSalida(Contexto &ctx, QWidget *padre)
         TerminarPrograma();
 }
 
-void TerminarPrograma() { std::_Exit(0); }
+void TerminarPrograma()
+{
+    GuardarCachePendiente();  // a title decoded moments ago is still kept for the next start
+    std::_Exit(0);
+}
