@@ -4,6 +4,7 @@
 #include "Esquema.h"
 #include "Paleta.h"
 #include "Rescate.h"
+#include "ResultadoChequeo.h"
 #include "Tropiezos.h"
 
 #include <QDir>
@@ -33,12 +34,15 @@ QString Momento(const QDateTime &t) { return t.toUTC().toString(Qt::ISODateWithM
 int Codigo(const QSqlError &e) { return e.nativeErrorCode().toInt() & 0xFF; }
 
 // One CSV line as RFC 4180 has it. Text another program put in the file may hold anything,
-// so a field a spreadsheet would take for a formula is made plain text first.
+// so a field a spreadsheet would take for a formula is made plain text first; a whole
+// number is no formula, and a code of -1 stays a number.
 QByteArray FilaCSV(const QStringList &campos)
 {
     QStringList salida;
     for (QString c : campos) {
-        if (!c.isEmpty() && QStringLiteral("=+-@").contains(c.front()))
+        bool numero = false;
+        c.toLongLong(&numero);
+        if (!c.isEmpty() && QStringLiteral("=+-@").contains(c.front()) && !numero)
             c.prepend(u'\'');
         if (c.contains(u',') || c.contains(u'"') || c.contains(u'\r') || c.contains(u'\n'))
             c = u'"' + c.replace(u'"', QStringLiteral("\"\"")) + u'"';
@@ -214,7 +218,8 @@ bool AlmacenHistorial::Vaciar()
     QSqlError error;
     {
         QSqlQuery q(QSqlDatabase::database(conexion_, false));
-        for (const char *sql : {"DELETE FROM niveles", "DELETE FROM partidas", "DELETE FROM resumen_niveles"})
+        for (const char *sql : {"DELETE FROM niveles", "DELETE FROM partidas", "DELETE FROM resumen_niveles",
+                 "DELETE FROM ensayos", "DELETE FROM chequeos"})
             if (!q.exec(QString::fromLatin1(sql))) {
                 error = q.lastError();
                 break;
@@ -325,25 +330,108 @@ bool AlmacenHistorial::TerminarPartida(qint64 partida, const QDateTime &fin, con
     return false;
 }
 
-tResumenHistorial AlmacenHistorial::Leer()
+std::optional<qint64> AlmacenHistorial::GuardarChequeo(
+    const QDateTime &fin, bool tintasSeguras, const std::vector<tEnsayo> &ensayos)
 {
-    tResumenHistorial res;
+    if (!Activo())
+        return std::nullopt;
+    const tResultadoChequeo r = CalcularResultado(ensayos);
+    QSqlError error;
+    {
+        QSqlQuery q(QSqlDatabase::database(conexion_, false));
+        // A savepoint: a transaction of its own, or a part of the caller's batch. On a failure
+        // Fallo() rolls back or closes the file, which ends either.
+        bool ok = q.exec(QStringLiteral("SAVEPOINT chequeo"));
+        qint64 id = 0;
+        if (ok) {
+            q.prepare(QStringLiteral(
+                "INSERT INTO chequeos (fin, tintas_seguras, interferencia, mediana_congruente,"
+                " mediana_incongruente, mediana_neutra, error_congruente, error_incongruente, error_neutra,"
+                " conservados, anticipaciones, sin_respuesta) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+            const auto oNulo = [](const std::optional<double> &v) {
+                return v ? QVariant(*v) : QVariant(QMetaType(QMetaType::Double));
+            };
+            const tCondicionChequeo &con = r.De(Condicion::Congruente), &inc = r.De(Condicion::Incongruente),
+                                    &neu = r.De(Condicion::Neutra);
+            for (const QVariant &v : {QVariant(Momento(fin)), QVariant(tintasSeguras ? 1 : 0),
+                     oNulo(r.interferencia), oNulo(con.mediana), oNulo(inc.mediana), oNulo(neu.mediana),
+                     QVariant(con.TasaError()), QVariant(inc.TasaError()), QVariant(neu.TasaError()),
+                     QVariant(r.conservados), QVariant(r.anticipaciones), QVariant(r.sinRespuesta)})
+                q.addBindValue(v);
+            ok = q.exec();
+            id = q.lastInsertId().toLongLong();
+        }
+        if (ok && !ensayos.empty()) {
+            q.prepare(
+                QStringLiteral("INSERT INTO ensayos (chequeo, orden, practica, condicion, palabra, tinta,"
+                               " respuesta, ms, conservado) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+            for (std::size_t i = 0; ok && i < ensayos.size(); ++i) {
+                const tEnsayo &e = ensayos[i];
+                for (const QVariant &v : {QVariant(id), QVariant(int(i)), QVariant(e.practica ? 1 : 0),
+                         QVariant(QString::fromLatin1(NombreCondicion(e.condicion))), QVariant(e.palabra),
+                         QVariant(e.tinta), QVariant(e.respuesta), QVariant(e.ms),
+                         QVariant(e.Conservado() ? 1 : 0)})
+                    q.addBindValue(v);
+                ok = q.exec();
+            }
+        }
+        if (ok && q.exec(QStringLiteral("RELEASE chequeo")))
+            return id;
+        error = q.lastError();
+    }
+    Fallo(error);
+    return std::nullopt;
+}
+
+template <typename T> T AlmacenHistorial::LeerTodo(void (AlmacenHistorial::*leerEn)(T &, QSqlError &))
+{
+    T res{};
     if (!Activo())
         return res;
     QSqlError error;
-    LeerEn(res, error);
+    (this->*leerEn)(res, error);
     if (!error.isValid())
         return res;
     // A damaged file is replaced by one holding what could be read: that is what is shown.
     if (Fallo(error) && Activo()) {
         res = {};
         error = {};
-        LeerEn(res, error);
+        (this->*leerEn)(res, error);
         if (!error.isValid())
             return res;
         Fallo(error);
     }
     return {};
+}
+
+tResumenHistorial AlmacenHistorial::Leer() { return LeerTodo(&AlmacenHistorial::LeerEn); }
+
+std::vector<tChequeoGuardado> AlmacenHistorial::LeerChequeos()
+{
+    return LeerTodo(&AlmacenHistorial::LeerChequeosEn);
+}
+
+void AlmacenHistorial::LeerChequeosEn(std::vector<tChequeoGuardado> &res, QSqlError &error)
+{
+    QSqlQuery q(QSqlDatabase::database(conexion_, false));
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral(
+            "SELECT id, fin, tintas_seguras, interferencia, mediana_congruente, mediana_incongruente,"
+            " mediana_neutra, error_congruente, error_incongruente, error_neutra, conservados,"
+            " anticipaciones, sin_respuesta FROM chequeos ORDER BY id"))) {
+        error = q.lastError();
+        return;
+    }
+    const auto oNada = [&q](int i) {
+        return q.value(i).isNull() ? std::nullopt : std::optional<double>(q.value(i).toDouble());
+    };
+    while (q.next())
+        res.push_back({q.value(0).toLongLong(),
+            QDateTime::fromString(q.value(1).toString(), Qt::ISODateWithMs), q.value(2).toInt() != 0,
+            oNada(3), oNada(4), oNada(5), oNada(6), q.value(7).toDouble(), q.value(8).toDouble(),
+            q.value(9).toDouble(), q.value(10).toInt(), q.value(11).toInt(), q.value(12).toInt()});
+    if (q.lastError().isValid())
+        error = q.lastError();  // stopped short of the last row
 }
 
 void AlmacenHistorial::LeerEn(tResumenHistorial &res, QSqlError &error)
@@ -472,6 +560,11 @@ const char kCabeceraNiveles[]
 const char kCabeceraClics[]
     = "game,level_row,level,difficulty,difficulty_code,cell,word,word_code,ink,ink_code,"
       "correct,ms_since_start,ms_since_previous,keyboard\r\n";
+// A check-up trial's word is empty for the row of X's (word_code -1), its answer empty for
+// none in time (answer_code -1); trial_order counts from 0, practice included.
+const char kCabeceraChequeos[]
+    = "checkup,checkup_ended,inks,trial_order,practice,condition,word,word_code,ink,ink_code,"
+      "answer,answer_code,correct,ms,kept\r\n";
 
 QString SiNo(const QVariant &v) { return v.toInt() ? QStringLiteral("yes") : QStringLiteral("no"); }
 
@@ -500,38 +593,62 @@ QStringList CamposClic(const QSqlQuery &q)
         q.value(6).toString(), SiNo(q.value(7)), q.value(8).toString(), q.value(9).toString(),
         SiNo(q.value(10))};
 }
+
+QStringList CamposEnsayo(const QSqlQuery &q)
+{
+    return {q.value(0).toString(), q.value(1).toString(),
+        q.value(2).toInt() ? QStringLiteral("safe") : QStringLiteral("standard"), q.value(3).toString(),
+        SiNo(q.value(4)), q.value(5).toString(), Color(q.value(6)), q.value(6).toString(), Color(q.value(7)),
+        q.value(7).toString(), Color(q.value(8)), q.value(8).toString(), SiNo(q.value(9)),
+        q.value(10).toString(), SiNo(q.value(11))};
+}
+
+// Each export's header, query and fields, in the order of Exportacion.
+struct tFormaCSV {
+    const char *cabecera;
+    const char *consulta;
+    QStringList (*campos)(const QSqlQuery &);
+};
+const tFormaCSV kFormasCSV[] = {
+    {kCabeceraNiveles,
+        "SELECT n.partida, p.inicio, n.fin, n.dificultad, n.nivel, n.segundos_permitidos,"
+        " n.segundos_usados, n.encontrados, n.necesarios, n.puntos, n.final,"
+        " p.nivel_maximo, p.total, p.ganada, p.relajada"
+        " FROM niveles n JOIN partidas p ON p.id = n.partida ORDER BY n.id",
+        CamposNivel},
+    {kCabeceraClics,
+        "SELECT n.partida, n.id, n.nivel, n.dificultad, c.casilla, c.palabra, c.tinta,"
+        " c.acierto, c.ms_inicio, c.ms_anterior, c.teclado"
+        " FROM clics c JOIN niveles n ON n.id = c.nivel ORDER BY c.id",
+        CamposClic},
+    {kCabeceraChequeos,
+        "SELECT c.id, c.fin, c.tintas_seguras, e.orden, e.practica, e.condicion, e.palabra, e.tinta,"
+        " e.respuesta, e.respuesta = e.tinta, e.ms, e.conservado"
+        " FROM ensayos e JOIN chequeos c ON c.id = e.chequeo ORDER BY e.id",
+        CamposEnsayo},
+};
 }  // namespace
 
 ResultadoExportacion AlmacenHistorial::ExportarCSV(const QString &archivo, Exportacion que)
 {
     if (!Activo())
         return ResultadoExportacion::LecturaFallida;
-    const bool clics = que == Exportacion::Clics;
+    const tFormaCSV &forma = kFormasCSV[static_cast<int>(que)];
     QSqlError error;
     bool escrita = false;
     {
         QSqlQuery q(QSqlDatabase::database(conexion_, false));
         q.setForwardOnly(true);
-        const bool abierta = q.exec(clics
-                ? QStringLiteral(
-                    "SELECT n.partida, n.id, n.nivel, n.dificultad, c.casilla, c.palabra, c.tinta,"
-                    " c.acierto, c.ms_inicio, c.ms_anterior, c.teclado"
-                    " FROM clics c JOIN niveles n ON n.id = c.nivel ORDER BY c.id")
-                : QStringLiteral(
-                    "SELECT n.partida, p.inicio, n.fin, n.dificultad, n.nivel, n.segundos_permitidos,"
-                    " n.segundos_usados, n.encontrados, n.necesarios, n.puntos, n.final,"
-                    " p.nivel_maximo, p.total, p.ganada, p.relajada"
-                    " FROM niveles n JOIN partidas p ON p.id = n.partida ORDER BY n.id"));
-        if (!abierta) {
+        if (!q.exec(QString::fromLatin1(forma.consulta))) {
             error = q.lastError();
         } else {
             // Written as it is read (a long history of clicks is large); the file appears
             // only once every row is in it.
             QSaveFile salida(archivo);
             bool ok = salida.open(QIODevice::WriteOnly);
-            ok = ok && salida.write(clics ? kCabeceraClics : kCabeceraNiveles) > 0;
+            ok = ok && salida.write(forma.cabecera) > 0;
             while (ok && q.next()) {
-                const QByteArray fila = FilaCSV(clics ? CamposClic(q) : CamposNivel(q)) + "\r\n";
+                const QByteArray fila = FilaCSV(forma.campos(q)) + "\r\n";
                 ok = salida.write(fila) == fila.size();
             }
             if (q.lastError().isValid()) {

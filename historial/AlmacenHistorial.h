@@ -10,6 +10,8 @@
 // try again, and only a lock that outlasts several writes turns the history off.
 #pragma once
 
+#include "Chequeos.h"
+#include "Ensayos.h"
 #include "ObservadorPartida.h"
 #include "ResumenHistorial.h"
 
@@ -32,8 +34,8 @@ enum class EstadoAlmacen {
 
 enum class ResultadoExportacion { Hecha, LecturaFallida, EscrituraFallida };
 
-// What an export writes: one row per level, or one per click.
-enum class Exportacion { Niveles, Clics };
+// What an export writes: one row per level, one per click, or one per check-up trial.
+enum class Exportacion { Niveles, Clics, Chequeos };
 
 // A judged click as the recorder timed it, in milliseconds of play (pauses left out).
 struct tClicMedido {
@@ -66,19 +68,26 @@ public:
     bool GuardarNivel(qint64 partida, const QDateTime &fin, const tResultadoNivel &r,
         const std::vector<tClicMedido> &clics = {});
     bool TerminarPartida(qint64 partida, const QDateTime &fin, const tResultadoPartida &r);
+    // A check-up and every trial of it, practice included, in one transaction (part of the
+    // caller's, if one is open); its id, or nothing when it was not written.
+    std::optional<qint64> GuardarChequeo(
+        const QDateTime &fin, bool tintasSeguras, const std::vector<tEnsayo> &ensayos);
 
     // Groups writes into one transaction (one commit for a level and its game's update).
     bool Empezar();
     bool Confirmar();
 
-    // Every game and level taken out, the file left empty but in use; files moved aside
+    // Every game, level, click and check-up taken out, the file left empty but in use; files moved aside
     // as damaged are not touched.
     bool Vaciar();
 
     // The summary; empty when the history is off or could not be read whole.
     tResumenHistorial Leer();
-    // Every level played, one row each with its game, or every click kept, one row each with
-    // its level and game, as comma-separated values (RFC 4180). Nothing is written unless
+    // Every check-up, oldest first; empty when the history is off or could not be read whole.
+    std::vector<tChequeoGuardado> LeerChequeos();
+    // Every level played, one row each with its game, every click kept, one row each with
+    // its level and game, or every check-up trial, one row each with its check-up, as
+    // comma-separated values (RFC 4180). Nothing is written unless
     // every row could be read.
     ResultadoExportacion ExportarCSV(const QString &archivo, Exportacion que = Exportacion::Niveles);
 
@@ -91,6 +100,10 @@ private:
     bool MoverAparte();
     void LeerEn(tResumenHistorial &res, QSqlError &error);
     void LeerTropiezosEn(tResumenHistorial &res, QSqlError &error);
+    void LeerChequeosEn(std::vector<tChequeoGuardado> &res, QSqlError &error);
+    // Reads with `leerEn`; a damaged file is replaced by one holding what could be read, and
+    // that is read instead.
+    template <typename T> T LeerTodo(void (AlmacenHistorial::*leerEn)(T &, QSqlError &));
 
     QString ruta_;
     QString conexion_;

@@ -107,6 +107,41 @@ const std::vector<Paso> kPasos{
         " ON CONFLICT (eje, valor, cubo) DO UPDATE SET veces = veces + 1;"
         " END",
     },
+    // 5: interference check-ups. Each keeps its result, so a chart reads one row per
+    // check-up: the interference (null when a median was missing), each condition's median
+    // of right answers (null without one) and share of errors among its kept trials, the
+    // trials kept, the anticipations dropped and the trials left unanswered. And every trial,
+    // practice included, in the order shown (orden from 0): its condition by name, its word
+    // and ink (palette indices, word -1 for the row of X's), the ink answered (-1 for none in
+    // time), its milliseconds and whether the result counted it.
+    {
+        "CREATE TABLE chequeos ("
+        " id INTEGER PRIMARY KEY,"
+        " fin TEXT NOT NULL,"
+        " tintas_seguras INTEGER NOT NULL,"
+        " interferencia REAL,"
+        " mediana_congruente REAL,"
+        " mediana_incongruente REAL,"
+        " mediana_neutra REAL,"
+        " error_congruente REAL NOT NULL,"
+        " error_incongruente REAL NOT NULL,"
+        " error_neutra REAL NOT NULL,"
+        " conservados INTEGER NOT NULL,"
+        " anticipaciones INTEGER NOT NULL,"
+        " sin_respuesta INTEGER NOT NULL)",
+        "CREATE TABLE ensayos ("
+        " id INTEGER PRIMARY KEY,"
+        " chequeo INTEGER NOT NULL REFERENCES chequeos(id),"
+        " orden INTEGER NOT NULL,"
+        " practica INTEGER NOT NULL,"
+        " condicion TEXT NOT NULL,"
+        " palabra INTEGER NOT NULL,"
+        " tinta INTEGER NOT NULL,"
+        " respuesta INTEGER NOT NULL,"
+        " ms INTEGER NOT NULL,"
+        " conservado INTEGER NOT NULL)",
+        "CREATE INDEX ensayos_chequeo ON ensayos(chequeo)",
+    },
 };
 }  // namespace
 

@@ -47,16 +47,38 @@ void Historial::ClicJuzgado(const tClic &c)
 
 void Historial::PartidaTerminada(const tResultadoPartida &r) { Anotar(r); }
 
-void Historial::Anotar(Suceso s)
+bool Historial::Apagado() const
 {
     const EstadoAlmacen e = almacen_.Estado();
-    if (e != EstadoAlmacen::Cerrado && e != EstadoAlmacen::Abierto)
-        return;  // off for this run
+    return e != EstadoAlmacen::Cerrado && e != EstadoAlmacen::Abierto;
+}
+
+void Historial::Anotar(Suceso s)
+{
+    if (Apagado())
+        return;
     pendientes_.push_back({QDateTime::currentDateTimeUtc(), std::move(s)});
     if (!programado_) {
         programado_ = true;
         QTimer::singleShot(0, this, &Historial::Escribir);
     }
+}
+
+bool Historial::GuardarChequeo(bool tintasSeguras, const std::vector<tEnsayo> &ensayos)
+{
+    if (Apagado())
+        return false;
+    // Through the waiting records: a busy or damaged file is handled as for a level.
+    pendientes_.push_back({QDateTime::currentDateTime(), ChequeoHecho{tintasSeguras, ensayos}});
+    Escribir();
+    return almacen_.Activo() && pendientes_.empty();
+}
+
+std::vector<tChequeoGuardado> Historial::Chequeos()
+{
+    Escribir();
+    AlmacenHistorial *almacen = Almacen();
+    return almacen ? almacen->LeerChequeos() : std::vector<tChequeoGuardado>{};
 }
 
 bool Historial::Vaciar()
@@ -131,6 +153,8 @@ bool Historial::EscribirUno(const Pendiente &p)
         }
         return almacen_.GuardarNivel(*partida_, p.momento, n->nivel, n->clics);
     }
+    if (const auto *c = std::get_if<ChequeoHecho>(&p.suceso))
+        return almacen_.GuardarChequeo(p.momento, c->tintasSeguras, c->ensayos).has_value();
     const auto &fin = std::get<tResultadoPartida>(p.suceso);
     if (!partida_)
         return true;

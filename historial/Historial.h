@@ -3,8 +3,9 @@
 // monotonic clock, pauses left out) and writes it a moment later, once the event loop is
 // free again (while the outcome's message box is open, or after the next level's set-up), never
 // inside a click or a clock tick. The file is opened on the first write or read, never at
-// start-up. Records a busy file refused wait for the next write; when the store turns
-// itself off, records are dropped for the rest of the run.
+// start-up. A check-up is written as soon as it is handed over: it is over by then. Records
+// a busy file refused wait for the next write; when the store turns itself off, records are
+// dropped for the rest of the run.
 #pragma once
 
 #include "AlmacenHistorial.h"
@@ -33,6 +34,12 @@ public:
 
     // Writes whatever is waiting now (the progress window does, before it reads).
     void Escribir();
+    // A check-up just over, written now with whatever else was waiting, stamped with this
+    // moment. False when the history is off or the file kept it waiting for the next write.
+    bool GuardarChequeo(bool tintasSeguras, const std::vector<tEnsayo> &ensayos);
+    // Every check-up kept, oldest first, once whatever was waiting is written; empty when the
+    // history is off.
+    std::vector<tChequeoGuardado> Chequeos();
     // Empties the history, with whatever was still waiting to be written.
     bool Vaciar();
     // The open store, or null when the history is off for this run.
@@ -46,11 +53,17 @@ private:
         tResultadoNivel nivel;
         std::vector<tClicMedido> clics;
     };
-    using Suceso = std::variant<Empezada, NivelConClics, tResultadoPartida>;
+    struct ChequeoHecho {
+        bool tintasSeguras;
+        std::vector<tEnsayo> ensayos;
+    };
+    using Suceso = std::variant<Empezada, NivelConClics, tResultadoPartida, ChequeoHecho>;
     struct Pendiente {
         QDateTime momento;
         Suceso suceso;
     };
+    // The store turned itself off for this run: nothing more is taken.
+    bool Apagado() const;
     void Anotar(Suceso s);
     bool EscribirUno(const Pendiente &p);
 

@@ -54,8 +54,9 @@ QList<QVariantList> FilasLegibles(QSqlDatabase &viejo, const QString &tabla)
 int RescatarHistorial(QSqlDatabase &db, const QString &danado)
 {
     // Levels after their games and clicks after their levels: the summaries' triggers look
-    // a click's level up.
-    const QStringList tablas{QStringLiteral("partidas"), QStringLiteral("niveles"), QStringLiteral("clics")};
+    // a click's level up. Check-ups before their trials, as they were written.
+    const QStringList tablas{QStringLiteral("partidas"), QStringLiteral("niveles"), QStringLiteral("clics"),
+        QStringLiteral("chequeos"), QStringLiteral("ensayos")};
     QList<QList<QVariantList>> leidas;
     const QString conexion = db.connectionName() + QStringLiteral("_rescate");
     {

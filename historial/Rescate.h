@@ -4,7 +4,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
-// Copies the games, levels and clicks of the file at `danado` into `db` (a new file, its
-// layout in place), row by row, stepping over pages that cannot be read. The summaries
-// follow through their triggers. Returns the count of rows copied.
+// Copies the games, levels, clicks, check-ups and trials of the file at `danado` into `db`
+// (a new file, its layout in place), row by row, stepping over pages that cannot be read.
+// The summaries follow through their triggers. Returns the count of rows copied.
 int RescatarHistorial(QSqlDatabase &db, const QString &danado);

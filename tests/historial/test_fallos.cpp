@@ -1,6 +1,7 @@
 // The history never stands in the game's way: each state a file can be in, the upgrade of
 // an older file, and the recorder that writes only once the event loop is free.
 #include "AlmacenHistorial.h"
+#include "ArchivoCrudo.h"
 #include "ComoOtroUsuario.h"
 #include "Esquema.h"
 #include "Historial.h"
@@ -13,7 +14,6 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <random>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,23 +30,6 @@ void Escribir(const QString &ruta, const QByteArray &datos)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(datos);
 }
-
-// A raw connection to a file, as another program (or an older game) would hold it.
-struct Conexion {
-    QString nombre;
-    explicit Conexion(const QString &ruta, const char *id) : nombre(QString::fromLatin1(id))
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombre);
-        db.setDatabaseName(ruta);
-        db.open();
-    }
-    ~Conexion()
-    {
-        QSqlDatabase::database(nombre).close();
-        QSqlDatabase::removeDatabase(nombre);
-    }
-    bool Ejecutar(const QString &sql) { return QSqlQuery(QSqlDatabase::database(nombre)).exec(sql); }
-};
 
 // A level played and written through the recorder, as the game does it.
 void JugarNivel(Historial &h)
@@ -97,33 +80,6 @@ void Sembrar(const QString &ruta, int partidas, int niveles)
             a.GuardarNivel(id, t, Nivel(n, FinNivel::Terminado, 3, 2));
     }
     ASSERT_TRUE(a.Confirmar());
-}
-
-// Overwrites a page in the middle of `tabla`'s rows with random bytes, as a failing disk might.
-void DanarPagina(const QString &ruta, const char *tabla)
-{
-    QList<int> hojas;
-    int tamano = 0;
-    {
-        Conexion c(ruta, "dbstat");
-        QSqlQuery q(QSqlDatabase::database(c.nombre));
-        ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA page_size")) && q.next());
-        tamano = q.value(0).toInt();
-        ASSERT_TRUE(q.exec(QStringLiteral("SELECT pageno FROM dbstat WHERE name = '%1' AND pagetype = 'leaf'"
-                                          " ORDER BY pageno")
-                               .arg(QLatin1String(tabla))));
-        while (q.next())
-            hojas << q.value(0).toInt();
-    }
-    ASSERT_GE(hojas.size(), 3);
-    std::mt19937 azar(21);
-    QByteArray ruido(tamano, '\0');
-    for (char &b : ruido)
-        b = char(azar());
-    QFile f(ruta);
-    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(f.seek(qint64(hojas[hojas.size() / 2] - 1) * tamano));
-    ASSERT_EQ(f.write(ruido), tamano);
 }
 
 TEST(FallosHistorial, ADamagedPageOfLevelsFailsTheExportAndTheReadableLevelsAreKept)
