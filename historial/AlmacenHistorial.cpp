@@ -218,8 +218,9 @@ bool AlmacenHistorial::Vaciar()
     QSqlError error;
     {
         QSqlQuery q(QSqlDatabase::database(conexion_, false));
-        for (const char *sql : {"DELETE FROM niveles", "DELETE FROM partidas", "DELETE FROM resumen_niveles",
-                 "DELETE FROM ensayos", "DELETE FROM chequeos"})
+        for (const char *sql : {"DELETE FROM clics", "DELETE FROM resumen_fallos",
+                 "DELETE FROM resumen_ritmo", "DELETE FROM niveles", "DELETE FROM partidas",
+                 "DELETE FROM resumen_niveles", "DELETE FROM ensayos", "DELETE FROM chequeos"})
             if (!q.exec(QString::fromLatin1(sql))) {
                 error = q.lastError();
                 break;

@@ -163,3 +163,18 @@ TEST(Tropiezos, TheWorstSlipsComeMostFirstAndATieInWordOrder)
     EXPECT_EQ(std::tie(peores[1].Palabra, peores[2].Palabra), std::make_tuple(2, 5));
     EXPECT_TRUE(PeoresFallos(tTablaFallos{}, 3).empty());
 }
+
+TEST(Clics, EmptyingTheHistoryTakesTheClicksAndWhatTheySummedUp)
+{
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath(QStringLiteral("history.sqlite"));
+    AlmacenHistorial a(ruta);
+    ASSERT_TRUE(a.Abrir());
+    a.GuardarNivel(*a.EmpezarPartida(kHora, Normal), kHora, NivelConTablero(3, 10),
+        {Clic(2, 2, 900, 900), Clic(1, 4, 1800, 900)});
+    ASSERT_TRUE(a.Vaciar());
+    const tResumenHistorial r = a.Leer();
+    EXPECT_EQ(r.FallosAnotados, 0);
+    EXPECT_TRUE(r.RitmoColores.empty());
+    EXPECT_EQ(Valor(ruta, QStringLiteral("SELECT count(*) FROM clics")).toInt(), 0);  // not even in the file
+}
