@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 dir=${1:-build-bench}
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$dir" --target velunda velunda_bench velunda_bench_arranque velunda_bench_suelo \
-  velunda_bench_suelo_reloj velunda_bench_arranque_sonido_enlazado velunda_bench_arranque_progreso_enlazado >/dev/null
+  velunda_bench_suelo_reloj velunda_bench_arranque_sonido_enlazado velunda_bench_arranque_progreso_enlazado \
+  velunda_bench_chequeo >/dev/null
 bin="$dir/bin"
 # OpenAL's silent output: the sound figures need no speakers.
 export ALSOFT_DRIVERS=null
@@ -184,6 +185,16 @@ fila "ReproducirSonido, first call (opens device, decodes)" "$(echo "$out" | val
 fila "ReproducirSonido, cached cue started: median" "$(echo "$out" | valor sonido_mediana_us) us" "well under 1 ms"
 fila "  p99" "$(echo "$out" | valor sonido_p99_us) us" ""
 fila "  every channel busy (cue skipped): median" "$(echo "$out" | valor sonido_ocupado_mediana_us) us" ""
+
+# The check-up under Xvfb, keys pressed through the X server: the delay from a key press to the
+# next word on screen beyond the drawn blank, and a scripted answerer's stored times against its
+# fixed delay (and against the moment each key was really sent).
+out=$(en_x "$bin/velunda_bench_chequeo" 400 12 2>/dev/null)
+fila "check-up: key press -> next word on screen, beyond the blank: median" "$(echo "$out" | valor tecla_a_palabra_mediana_ms) ms" ""
+fila "  p95" "$(echo "$out" | valor tecla_a_palabra_p95_ms) ms" ""
+fila "check-up: stored time vs answerer's 400 ms, median trial" "$(echo "$out" | valor desvio_mediana_ms) ms" "within 5 ms"
+fila "  95 % of $(echo "$out" | valor ensayos) trials within" "$(echo "$out" | valor desvio_p95_ms) ms" "within 16 ms"
+fila "  vs the moment each key was sent: median, p95" "$(echo "$out" | valor desvio_envio_mediana_ms), $(echo "$out" | valor desvio_envio_p95_ms) ms" ""
 
 # The progress window over 10 000 recorded games (its own script, same table).
 bash bench/progreso.sh "$dir"

@@ -12,6 +12,7 @@ paquetes=(
   fonts-liberation
   clang libclang-rt-dev            # the fuzz target
   xvfb xauth                       # screenshots and real-window checks
+  libxtst-dev                      # the check-up benchmark presses keys through the X server
   desktop-file-utils appstream     # validators of the install set
   strace x11-utils                 # the installed game's checks (files read, window shown)
   dpkg-dev fakeroot lintian        # the Debian package: Depends, building it, checking it

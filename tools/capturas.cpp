@@ -20,6 +20,7 @@
 #include "frmHOF.h"
 #include "frmIntro.h"
 #include "frmMain.h"
+#include "frmChequeo.h"
 #include "frmProgreso.h"
 
 #include <QApplication>
@@ -330,7 +331,7 @@ int main(int argc, char **argv)
     {
         Historial &historial = *ctx.historial;
         {
-            frmProgreso vacio(&historial, nullptr);
+            frmProgreso vacio(&historial, nullptr, &ctx);
             vacio.show();
             ok &= Guardar(&vacio, salida + QStringLiteral("/progreso_vacio.png"));
             vacio.cmdVista_Click();  // what trips you, before there is anything to show
@@ -374,7 +375,7 @@ int main(int argc, char **argv)
             Esperar(50);
         }
         cajas.stop();
-        frmProgreso progreso(&historial, nullptr);
+        frmProgreso progreso(&historial, nullptr, &ctx);
         progreso.show();
         ok &= Guardar(&progreso, salida + QStringLiteral("/progreso.png"));
     }
@@ -385,10 +386,55 @@ int main(int argc, char **argv)
         const QString ruta = carpeta.filePath(QStringLiteral("history.sqlite"));
         SembrarTropiezos(ruta);
         Historial semanas(ruta);
-        frmProgreso progreso(&semanas, nullptr);
+        frmProgreso progreso(&semanas, nullptr, &ctx);
         progreso.cmdVista_Click();
         progreso.show();
         ok &= Guardar(&progreso, archivo("tropiezos"));
+    }
+
+    // The check-up: one of its words, then its result over six earlier check-ups. Answers come
+    // from a scripted player on the window's own made-up clock, a little slower on mismatched
+    // words, now and then wrong.
+    {
+        QTemporaryDir carpeta;
+        Historial historial(carpeta.filePath(QStringLiteral("history.sqlite")));
+        std::mt19937 azarRespuestas(25);
+        auto tiempo = [&azarRespuestas](Condicion c, int antes) {
+            const double base[] = {590, 590 + 60 + 12.0 * antes, 625};
+            return static_cast<int>(std::normal_distribution<double>(base[static_cast<int>(c)], 40)(azarRespuestas));
+        };
+        for (int antes = 6; antes > 0; --antes) {
+            std::vector<tEnsayo> ensayos = GenerarEnsayos(azar);
+            for (tEnsayo &e : ensayos) {
+                e.ms = std::max(230, tiempo(e.condicion, antes));
+                e.respuesta = azarRespuestas() % 25 == 0 ? kTintasChequeo[(e.tinta + 1) % 4] : e.tinta;
+            }
+            historial.GuardarChequeo(false, ensayos);
+        }
+        Contexto ctxChequeo = ctx;
+        ctxChequeo.historial = &historial;
+        qint64 ahora = 0;
+        frmChequeo chequeo(ctxChequeo, nullptr, 12, [&ahora] { return ahora; });
+        chequeo.show();
+        bool capturada = false;
+        QObject::connect(&chequeo, &frmChequeo::PalabraMostrada, [&](qint64) {
+            const tEnsayo &e = chequeo.Sesion().Actual();
+            if (!capturada && !e.practica && e.condicion == Condicion::Incongruente) {
+                capturada = true;
+                ok &= GuardarConSimulacion(&chequeo, salida + QStringLiteral("/chequeo") + sufijo);
+            }
+            ahora += static_cast<qint64>(std::max(230, tiempo(e.condicion, 0))) * 1'000'000;
+            int boton = 0;
+            while (frmChequeo::TintaBoton(boton) != e.tinta)
+                ++boton;
+            if (azarRespuestas() % 25 == 0)
+                boton = (boton + 1) % 4;
+            QTimer::singleShot(0, &chequeo, [&chequeo, boton] { chequeo.Responder(boton, chequeo.Ahora()); });
+        });
+        chequeo.cmdEmpezar_Click();
+        while (!chequeo.Terminado())
+            Esperar(100);
+        ok &= Guardar(&chequeo, archivo("chequeo_resultado"));
     }
     return ok ? 0 : 1;
 }

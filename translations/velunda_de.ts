@@ -112,13 +112,17 @@ Jedes aufgezeichnete Spiel und Level wird gelöscht. Als beschädigt beiseitegel
     <name>ModuloProgreso</name>
     <message>
         <source>The progress window could not be opened.</source>
-        <extracomment>A message box, then the system&apos;s reason on the next line.</extracomment>
         <translation>Das Fortschrittsfenster konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>It belongs to another version of the game.</source>
         <extracomment>The reason under the message above: the module beside the program is another version&apos;s.</extracomment>
         <translation>Es gehört zu einer anderen Version des Spiels.</translation>
+    </message>
+    <message>
+        <source>The check-up could not be opened.</source>
+        <extracomment>A message box, then the system&apos;s reason on the next line.</extracomment>
+        <translation>Der Check-up konnte nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
@@ -407,6 +411,165 @@ Farbsehen unterscheidbar bleiben (ab dem nächsten Spiel)</translation>
     <message>
         <source>Settings...</source>
         <translation>Optionen...</translation>
+    </message>
+</context>
+<context>
+    <name>frmChequeo</name>
+    <message>
+        <source>%1 ms</source>
+        <extracomment>A time in milliseconds; the dash stands for a figure there is no answer for.</extracomment>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>MEDIAN</source>
+        <translation>MEDIAN</translation>
+    </message>
+    <message>
+        <source>ERRORS</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>INV. EFFICIENCY</source>
+        <translation>INV. EFFIZIENZ</translation>
+    </message>
+    <message>
+        <source>YOUR INTERFERENCE, CHECK-UP BY CHECK-UP</source>
+        <translation>DEINE INTERFERENZ, CHECK-UP FÜR CHECK-UP</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close the check-up</source>
+        <translation>Check-up schließen</translation>
+    </message>
+    <message>
+        <source>INTERFERENCE
+%1</source>
+        <extracomment>The result&apos;s main figure: the title, then the milliseconds on the next line.</extracomment>
+        <translation>INTERFERENZ
+%1</translation>
+    </message>
+    <message>
+        <source>Congruent</source>
+        <translation>Passend</translation>
+    </message>
+    <message>
+        <source>Incongruent</source>
+        <translation>Unpassend</translation>
+    </message>
+    <message>
+        <source>Neutral (XXXXX)</source>
+        <translation>Neutral (XXXXX)</translation>
+    </message>
+    <message>
+        <source>Trials kept: %1 of %2. Too fast to count (under %3 ms): %4. No answer in %5 s: %6.</source>
+        <translation>Gezählte Durchgänge: %1 von %2. Zu schnell zum Zählen (unter %3 ms): %4. Keine Antwort in %5 s: %6.</translation>
+    </message>
+    <message>
+        <source>Your own trend; not a medical or clinical test; one check-up varies by tens of milliseconds.</source>
+        <translation>Dein eigener Verlauf; kein medizinischer oder klinischer Test; ein Check-up schwankt um Dutzende Millisekunden.</translation>
+    </message>
+    <message>
+        <source>Interference</source>
+        <translation>Interferenz</translation>
+    </message>
+    <message>
+        <source>check-up, oldest first</source>
+        <translation>Check-up, ältester zuerst</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>History is not kept in this run: this check-up is not kept.</source>
+        <translation>In diesem Lauf wird kein Verlauf geführt: dieser Check-up wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>History is off: this check-up is not kept.</source>
+        <translation>Der Verlauf ist aus: dieser Check-up wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>CHECK-UP</source>
+        <extracomment>The check-up window&apos;s title (552 x 41 px, 24 pt bold).</extracomment>
+        <translation>CHECK-UP</translation>
+    </message>
+    <message>
+        <source>NAME THE INK, NOT THE WORD
+
+One word at a time appears in the middle. Answer the colour it is printed in:
+press its key, 1 to 4, or click its button.
+Be quick, and right. Three practice words come first.
+
+About two minutes. Escape pauses.</source>
+        <translation>NENNE DIE FARBE, NICHT DAS WORT
+
+In der Mitte erscheint ein Wort nach dem anderen. Antworte mit der Farbe, in der es gedruckt ist:
+drücke ihre Taste, 1 bis 4, oder klicke ihren Knopf.
+Sei schnell und richtig. Zuerst kommen drei Übungswörter.
+
+Etwa zwei Minuten. Escape pausiert.</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>LOS GEHT&apos;S</translation>
+    </message>
+    <message>
+        <source>Start the check-up</source>
+        <translation>Check-up beginnen</translation>
+    </message>
+    <message>
+        <source>%1, key %2</source>
+        <extracomment>An ink button&apos;s name for screen readers: the colour word, then its key.</extracomment>
+        <translation>%1, Taste %2</translation>
+    </message>
+    <message>
+        <source>Answer the ink, not the word: keys 1 to 4, or click. Escape pauses.</source>
+        <translation>Antworte mit der Farbe, nicht dem Wort: Tasten 1 bis 4 oder klicken. Escape pausiert.</translation>
+    </message>
+    <message>
+        <source>CHECK-UP PAUSED
+
+THE WORD YOU MISSED COMES AGAIN
+
+PRESS ENTER TO GO ON</source>
+        <translation>CHECK-UP PAUSIERT
+
+DAS VERPASSTE WORT KOMMT NOCH EINMAL
+
+ENTER DRÜCKEN, UM WEITERZUMACHEN</translation>
+    </message>
+    <message>
+        <source>GO ON</source>
+        <translation>WEITER</translation>
+    </message>
+    <message>
+        <source>LEAVE IT</source>
+        <extracomment>The paused check-up&apos;s button that closes it; nothing of it is kept (161 x 25 px).</extracomment>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>Leave the check-up; nothing of it is kept</source>
+        <translation>Check-up abbrechen; nichts davon wird gespeichert</translation>
+    </message>
+    <message>
+        <source>PRACTICE %1 OF %2</source>
+        <translation>ÜBUNG %1 VON %2</translation>
+    </message>
+    <message>
+        <source>%1 OF %2</source>
+        <translation>%1 VON %2</translation>
+    </message>
+    <message>
+        <source>XXXXX</source>
+        <extracomment>A neutral word of the check-up: a row of X&apos;s, in one of the inks.</extracomment>
+        <translation>XXXXX</translation>
     </message>
 </context>
 <context>
@@ -854,6 +1017,19 @@ höchste Stufe: %3</translation>
     <message>
         <source>ms</source>
         <translation>ms</translation>
+    </message>
+    <message>
+        <source>CHECK-UP</source>
+        <extracomment>The button that opens the interference check-up (121 x 25 px).</extracomment>
+        <translation>CHECK-UP</translation>
+    </message>
+    <message>
+        <source>Measure your colour-word interference: a two-minute check-up</source>
+        <translation>Miss deine Farbe-Wort-Interferenz: ein Check-up von zwei Minuten</translation>
+    </message>
+    <message>
+        <source>Check-up trials, one row each (*.csv)</source>
+        <translation>Check-up-Durchgänge, je eine Zeile (*.csv)</translation>
     </message>
 </context>
 </TS>

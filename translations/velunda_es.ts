@@ -112,13 +112,17 @@ Se eliminan todas las partidas y niveles guardados. Los archivos de historial ap
     <name>ModuloProgreso</name>
     <message>
         <source>The progress window could not be opened.</source>
-        <extracomment>A message box, then the system&apos;s reason on the next line.</extracomment>
         <translation>No se ha podido abrir la ventana de progreso.</translation>
     </message>
     <message>
         <source>It belongs to another version of the game.</source>
         <extracomment>The reason under the message above: the module beside the program is another version&apos;s.</extracomment>
         <translation>Pertenece a otra versión del juego.</translation>
+    </message>
+    <message>
+        <source>The check-up could not be opened.</source>
+        <extracomment>A message box, then the system&apos;s reason on the next line.</extracomment>
+        <translation>No se pudo abrir la prueba.</translation>
     </message>
 </context>
 <context>
@@ -407,6 +411,165 @@ con todo tipo de visión del color (desde la próxima partida)</translation>
     <message>
         <source>Settings...</source>
         <translation>Ajustes...</translation>
+    </message>
+</context>
+<context>
+    <name>frmChequeo</name>
+    <message>
+        <source>%1 ms</source>
+        <extracomment>A time in milliseconds; the dash stands for a figure there is no answer for.</extracomment>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>MEDIAN</source>
+        <translation>MEDIANA</translation>
+    </message>
+    <message>
+        <source>ERRORS</source>
+        <translation>ERRORES</translation>
+    </message>
+    <message>
+        <source>INV. EFFICIENCY</source>
+        <translation>EFIC. INVERSA</translation>
+    </message>
+    <message>
+        <source>YOUR INTERFERENCE, CHECK-UP BY CHECK-UP</source>
+        <translation>TU INTERFERENCIA, PRUEBA A PRUEBA</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ACEPTAR</translation>
+    </message>
+    <message>
+        <source>Close the check-up</source>
+        <translation>Cerrar la prueba</translation>
+    </message>
+    <message>
+        <source>INTERFERENCE
+%1</source>
+        <extracomment>The result&apos;s main figure: the title, then the milliseconds on the next line.</extracomment>
+        <translation>INTERFERENCIA
+%1</translation>
+    </message>
+    <message>
+        <source>Congruent</source>
+        <translation>Congruente</translation>
+    </message>
+    <message>
+        <source>Incongruent</source>
+        <translation>Incongruente</translation>
+    </message>
+    <message>
+        <source>Neutral (XXXXX)</source>
+        <translation>Neutra (XXXXX)</translation>
+    </message>
+    <message>
+        <source>Trials kept: %1 of %2. Too fast to count (under %3 ms): %4. No answer in %5 s: %6.</source>
+        <translation>Ensayos contados: %1 de %2. Demasiado rápidos para contar (menos de %3 ms): %4. Sin respuesta en %5 s: %6.</translation>
+    </message>
+    <message>
+        <source>Your own trend; not a medical or clinical test; one check-up varies by tens of milliseconds.</source>
+        <translation>Tu propia tendencia; no es una prueba médica ni clínica; una prueba varía en decenas de milisegundos.</translation>
+    </message>
+    <message>
+        <source>Interference</source>
+        <translation>Interferencia</translation>
+    </message>
+    <message>
+        <source>check-up, oldest first</source>
+        <translation>prueba, la más antigua primero</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>History is not kept in this run: this check-up is not kept.</source>
+        <translation>En esta sesión no se guarda el historial: esta prueba no se guarda.</translation>
+    </message>
+    <message>
+        <source>History is off: this check-up is not kept.</source>
+        <translation>El historial está desactivado: esta prueba no se guarda.</translation>
+    </message>
+    <message>
+        <source>CHECK-UP</source>
+        <extracomment>The check-up window&apos;s title (552 x 41 px, 24 pt bold).</extracomment>
+        <translation>PRUEBA</translation>
+    </message>
+    <message>
+        <source>NAME THE INK, NOT THE WORD
+
+One word at a time appears in the middle. Answer the colour it is printed in:
+press its key, 1 to 4, or click its button.
+Be quick, and right. Three practice words come first.
+
+About two minutes. Escape pauses.</source>
+        <translation>DI LA TINTA, NO LA PALABRA
+
+En el centro aparece una palabra cada vez. Responde el color en que está impresa:
+pulsa su tecla, de 1 a 4, o haz clic en su botón.
+Sé rápido y acierta. Primero vienen tres palabras de práctica.
+
+Unos dos minutos. Escape pausa.</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>EMPEZAR</translation>
+    </message>
+    <message>
+        <source>Start the check-up</source>
+        <translation>Empezar la prueba</translation>
+    </message>
+    <message>
+        <source>%1, key %2</source>
+        <extracomment>An ink button&apos;s name for screen readers: the colour word, then its key.</extracomment>
+        <translation>%1, tecla %2</translation>
+    </message>
+    <message>
+        <source>Answer the ink, not the word: keys 1 to 4, or click. Escape pauses.</source>
+        <translation>Responde la tinta, no la palabra: teclas 1 a 4, o clic. Escape pausa.</translation>
+    </message>
+    <message>
+        <source>CHECK-UP PAUSED
+
+THE WORD YOU MISSED COMES AGAIN
+
+PRESS ENTER TO GO ON</source>
+        <translation>PRUEBA EN PAUSA
+
+LA PALABRA PERDIDA VOLVERÁ
+
+PULSA ENTER PARA SEGUIR</translation>
+    </message>
+    <message>
+        <source>GO ON</source>
+        <translation>SEGUIR</translation>
+    </message>
+    <message>
+        <source>LEAVE IT</source>
+        <extracomment>The paused check-up&apos;s button that closes it; nothing of it is kept (161 x 25 px).</extracomment>
+        <translation>DEJARLA</translation>
+    </message>
+    <message>
+        <source>Leave the check-up; nothing of it is kept</source>
+        <translation>Dejar la prueba; no se guarda nada de ella</translation>
+    </message>
+    <message>
+        <source>PRACTICE %1 OF %2</source>
+        <translation>PRÁCTICA %1 DE %2</translation>
+    </message>
+    <message>
+        <source>%1 OF %2</source>
+        <translation>%1 DE %2</translation>
+    </message>
+    <message>
+        <source>XXXXX</source>
+        <extracomment>A neutral word of the check-up: a row of X&apos;s, in one of the inks.</extracomment>
+        <translation>XXXXX</translation>
     </message>
 </context>
 <context>
@@ -854,6 +1017,19 @@ nivel más alto: %3</translation>
     <message>
         <source>ms</source>
         <translation>ms</translation>
+    </message>
+    <message>
+        <source>CHECK-UP</source>
+        <extracomment>The button that opens the interference check-up (121 x 25 px).</extracomment>
+        <translation>PRUEBA</translation>
+    </message>
+    <message>
+        <source>Measure your colour-word interference: a two-minute check-up</source>
+        <translation>Mide tu interferencia color-palabra: una prueba de dos minutos</translation>
+    </message>
+    <message>
+        <source>Check-up trials, one row each (*.csv)</source>
+        <translation>Ensayos de las pruebas, una fila cada uno (*.csv)</translation>
     </message>
 </context>
 </TS>

@@ -112,13 +112,17 @@ Chaque partie et chaque niveau enregistrés sont supprimés. Les fichiers d&apos
     <name>ModuloProgreso</name>
     <message>
         <source>The progress window could not be opened.</source>
-        <extracomment>A message box, then the system&apos;s reason on the next line.</extracomment>
         <translation>La fenêtre des progrès n&apos;a pas pu être ouverte.</translation>
     </message>
     <message>
         <source>It belongs to another version of the game.</source>
         <extracomment>The reason under the message above: the module beside the program is another version&apos;s.</extracomment>
         <translation>Il appartient à une autre version du jeu.</translation>
+    </message>
+    <message>
+        <source>The check-up could not be opened.</source>
+        <extracomment>A message box, then the system&apos;s reason on the next line.</extracomment>
+        <translation>Le bilan n&apos;a pas pu s&apos;ouvrir.</translation>
     </message>
 </context>
 <context>
@@ -407,6 +411,165 @@ pour toute vision des couleurs (dès la prochaine partie)</translation>
     <message>
         <source>Settings...</source>
         <translation>Réglages...</translation>
+    </message>
+</context>
+<context>
+    <name>frmChequeo</name>
+    <message>
+        <source>%1 ms</source>
+        <extracomment>A time in milliseconds; the dash stands for a figure there is no answer for.</extracomment>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>MEDIAN</source>
+        <translation>MÉDIANE</translation>
+    </message>
+    <message>
+        <source>ERRORS</source>
+        <translation>ERREURS</translation>
+    </message>
+    <message>
+        <source>INV. EFFICIENCY</source>
+        <translation>EFFIC. INVERSE</translation>
+    </message>
+    <message>
+        <source>YOUR INTERFERENCE, CHECK-UP BY CHECK-UP</source>
+        <translation>TON INTERFÉRENCE, BILAN APRÈS BILAN</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close the check-up</source>
+        <translation>Fermer le bilan</translation>
+    </message>
+    <message>
+        <source>INTERFERENCE
+%1</source>
+        <extracomment>The result&apos;s main figure: the title, then the milliseconds on the next line.</extracomment>
+        <translation>INTERFÉRENCE
+%1</translation>
+    </message>
+    <message>
+        <source>Congruent</source>
+        <translation>Congruent</translation>
+    </message>
+    <message>
+        <source>Incongruent</source>
+        <translation>Incongruent</translation>
+    </message>
+    <message>
+        <source>Neutral (XXXXX)</source>
+        <translation>Neutre (XXXXX)</translation>
+    </message>
+    <message>
+        <source>Trials kept: %1 of %2. Too fast to count (under %3 ms): %4. No answer in %5 s: %6.</source>
+        <translation>Essais comptés : %1 sur %2. Trop rapides pour compter (moins de %3 ms) : %4. Sans réponse en %5 s : %6.</translation>
+    </message>
+    <message>
+        <source>Your own trend; not a medical or clinical test; one check-up varies by tens of milliseconds.</source>
+        <translation>Ta propre tendance ; pas un test médical ni clinique ; un bilan varie de dizaines de millisecondes.</translation>
+    </message>
+    <message>
+        <source>Interference</source>
+        <translation>Interférence</translation>
+    </message>
+    <message>
+        <source>check-up, oldest first</source>
+        <translation>bilan, le plus ancien en premier</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>History is not kept in this run: this check-up is not kept.</source>
+        <translation>L&apos;historique n&apos;est pas tenu pendant cette session : ce bilan n&apos;est pas gardé.</translation>
+    </message>
+    <message>
+        <source>History is off: this check-up is not kept.</source>
+        <translation>L&apos;historique est désactivé : ce bilan n&apos;est pas gardé.</translation>
+    </message>
+    <message>
+        <source>CHECK-UP</source>
+        <extracomment>The check-up window&apos;s title (552 x 41 px, 24 pt bold).</extracomment>
+        <translation>BILAN</translation>
+    </message>
+    <message>
+        <source>NAME THE INK, NOT THE WORD
+
+One word at a time appears in the middle. Answer the colour it is printed in:
+press its key, 1 to 4, or click its button.
+Be quick, and right. Three practice words come first.
+
+About two minutes. Escape pauses.</source>
+        <translation>NOMME L&apos;ENCRE, PAS LE MOT
+
+Un mot à la fois apparaît au milieu. Réponds la couleur dans laquelle il est imprimé :
+appuie sur sa touche, de 1 à 4, ou clique sur son bouton.
+Sois rapide, et juste. Trois mots d&apos;entraînement viennent d&apos;abord.
+
+Environ deux minutes. Échap met en pause.</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>C&apos;EST PARTI</translation>
+    </message>
+    <message>
+        <source>Start the check-up</source>
+        <translation>Commencer le bilan</translation>
+    </message>
+    <message>
+        <source>%1, key %2</source>
+        <extracomment>An ink button&apos;s name for screen readers: the colour word, then its key.</extracomment>
+        <translation>%1, touche %2</translation>
+    </message>
+    <message>
+        <source>Answer the ink, not the word: keys 1 to 4, or click. Escape pauses.</source>
+        <translation>Réponds l&apos;encre, pas le mot : touches 1 à 4, ou clic. Échap met en pause.</translation>
+    </message>
+    <message>
+        <source>CHECK-UP PAUSED
+
+THE WORD YOU MISSED COMES AGAIN
+
+PRESS ENTER TO GO ON</source>
+        <translation>BILAN EN PAUSE
+
+LE MOT MANQUÉ REVIENDRA
+
+APPUIE SUR ENTRÉE POUR CONTINUER</translation>
+    </message>
+    <message>
+        <source>GO ON</source>
+        <translation>REPRENDRE</translation>
+    </message>
+    <message>
+        <source>LEAVE IT</source>
+        <extracomment>The paused check-up&apos;s button that closes it; nothing of it is kept (161 x 25 px).</extracomment>
+        <translation>ABANDONNER</translation>
+    </message>
+    <message>
+        <source>Leave the check-up; nothing of it is kept</source>
+        <translation>Abandonner le bilan ; rien n&apos;en est gardé</translation>
+    </message>
+    <message>
+        <source>PRACTICE %1 OF %2</source>
+        <translation>ENTRAÎNEMENT %1 SUR %2</translation>
+    </message>
+    <message>
+        <source>%1 OF %2</source>
+        <translation>%1 SUR %2</translation>
+    </message>
+    <message>
+        <source>XXXXX</source>
+        <extracomment>A neutral word of the check-up: a row of X&apos;s, in one of the inks.</extracomment>
+        <translation>XXXXX</translation>
     </message>
 </context>
 <context>
@@ -854,6 +1017,19 @@ niveau le plus haut : %3</translation>
     <message>
         <source>ms</source>
         <translation>ms</translation>
+    </message>
+    <message>
+        <source>CHECK-UP</source>
+        <extracomment>The button that opens the interference check-up (121 x 25 px).</extracomment>
+        <translation>BILAN</translation>
+    </message>
+    <message>
+        <source>Measure your colour-word interference: a two-minute check-up</source>
+        <translation>Mesure ton interférence couleur-mot : un bilan de deux minutes</translation>
+    </message>
+    <message>
+        <source>Check-up trials, one row each (*.csv)</source>
+        <translation>Essais des bilans, une ligne chacun (*.csv)</translation>
     </message>
 </context>
 </TS>

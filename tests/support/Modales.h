@@ -2,8 +2,12 @@
 // opens the box; it polls for the modal widget and answers it, or records that none came.
 #pragma once
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
+#include <QWidget>
 #include <functional>
 #include <memory>
 
@@ -38,4 +42,27 @@ public:
 private:
     struct Impl;
     std::unique_ptr<Impl> d;
+};
+
+// Runs `respuesta` on the next modal window that opens, of any kind (a whole window too),
+// polling the event loop from inside the call that opens it; `hecho` says it came. Keep it
+// alive until then.
+struct AlAbrirse {
+    QTimer sondeo;
+    QElapsedTimer inicio;
+    bool hecho = false;
+    explicit AlAbrirse(std::function<void(QWidget *)> respuesta)
+    {
+        inicio.start();
+        QObject::connect(&sondeo, &QTimer::timeout, [this, respuesta] {
+            QWidget *w = QApplication::activeModalWidget();
+            if ((w && w->isVisible()) || inicio.elapsed() > 5000)
+                sondeo.stop();
+            if (w && w->isVisible()) {
+                hecho = true;
+                respuesta(w);
+            }
+        });
+        sondeo.start(10);
+    }
 };

@@ -19,6 +19,7 @@
 #include "frmHOF.h"
 #include "frmIntro.h"
 #include "frmMain.h"
+#include "frmChequeo.h"
 #include "frmProgreso.h"
 
 #include <QCheckBox>
@@ -31,6 +32,7 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QXmlStreamReader>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -225,6 +227,18 @@ TEST_F(Ventanas, EveryTranslatedTextFitsItsControl)
         frmProgreso tropiezos(&historial, &menu);  // the slips and pace view, with its texts in place
         tropiezos.cmdVista_Click();
         CabeTodo(&tropiezos, codigo);
+        // The check-up: its start page, trial page and paused panel, then its result.
+        qint64 ahora = 0;
+        frmChequeo chequeo(ctx, &menu, 0, [&ahora] { return ahora; });
+        CabeTodo(&chequeo, codigo);
+        chequeo.show();
+        chequeo.cmdEmpezar_Click();
+        while (!chequeo.Terminado()) {
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&chequeo] { return chequeo.Sesion().Estado() == SesionChequeo::Fase::Palabra; }, 3000));
+            chequeo.Responder(0, ahora += 500'000'000);
+        }
+        CabeTodo(&chequeo, codigo);
         // The widest goal (level 50 at VERY EASY) and every colour word on a word label.
         estado.DificultadActual = MuyFacil;
         auto juego = std::make_unique<frmMain>(ctx);

@@ -61,6 +61,9 @@ Velunda::Velunda(PiezasJuego piezas)
     ctx.abrirProgreso = [&ctx](QWidget *padre) {
         AbrirProgresoDesdeModulo(ctx, padre, QCoreApplication::applicationDirPath());
     };
+    ctx.abrirChequeo = [&ctx](QWidget *padre) {
+        AbrirChequeoDesdeModulo(ctx, padre, QCoreApplication::applicationDirPath());
+    };
     qApp->installEventFilter(&p_->atajo);
     p_->menu.emplace(ctx);  // sets ctx.mostrarMenu
     ctx.abrirRecords = [this] { AbrirRecords(p_->ctx, &*p_->menu); };

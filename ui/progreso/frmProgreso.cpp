@@ -1,4 +1,5 @@
 #include "frmProgreso.h"
+#include "frmChequeo.h"
 #include "Colores.h"
 #include "GraficosProgreso.h"
 
@@ -100,7 +101,8 @@ QLineSeries *Serie(QChart *chart, const QString &nombre, const QString &objeto, 
 
 }  // namespace GraficosProgreso
 
-frmProgreso::frmProgreso(Historial *historial, QWidget *padre) : QDialog(padre), historial_(historial)
+frmProgreso::frmProgreso(Historial *historial, QWidget *padre, Contexto *ctx)
+    : QDialog(padre), historial_(historial), ctx_(ctx)
 {
     setObjectName(QStringLiteral("frmProgreso"));
     AplicarApariencia(this, 752, 480, BotonesVentana::SoloCerrar);
@@ -110,9 +112,15 @@ frmProgreso::frmProgreso(Historial *historial, QWidget *padre) : QDialog(padre),
     Form_Load();
 }
 
+void frmProgreso::cmdChequeo_Click()
+{
+    AbrirChequeo(*ctx_, this);
+    Form_Load();  // what the check-up kept
+}
+
 void frmProgreso::Construir()
 {
-    lblTitulo_ = new Etiqueta(this, QStringLiteral("Label1"), QRect(16, 8, 552, 41), tr("YOUR PROGRESS"));
+    lblTitulo_ = new Etiqueta(this, QStringLiteral("Label1"), QRect(16, 8, 424, 41), tr("YOUR PROGRESS"));
     lblTitulo_->setFont(FuenteVentana(24, true));
     lblTitulo_->PonerColorTexto(AzulTexto);
     //: The button that turns the window to the slips and pace view and back (161 x 25 px).
@@ -120,6 +128,12 @@ void frmProgreso::Construir()
     cmdVista_->setObjectName(QStringLiteral("cmdVista"));
     cmdVista_->setGeometry(576, 18, 161, 25);
     connect(cmdVista_, &QPushButton::clicked, this, &frmProgreso::cmdVista_Click);
+    //: The button that opens the interference check-up (121 x 25 px).
+    cmdChequeo_ = new QPushButton(tr("CHECK-UP"), this);
+    cmdChequeo_->setObjectName(QStringLiteral("cmdChequeo"));
+    cmdChequeo_->setGeometry(448, 18, 121, 25);
+    cmdChequeo_->setAccessibleName(tr("Measure your colour-word interference: a two-minute check-up"));
+    connect(cmdChequeo_, &QPushButton::clicked, this, &frmProgreso::cmdChequeo_Click);
 
     chtPartidas_ = Grafico(this, "chtPartidas", QRect(16, 56, 356, 288), tr("HIGHEST LEVEL IN EACH GAME"));
     chtNiveles_ = Grafico(this, "chtNiveles", QRect(380, 56, 356, 288), tr("SECONDS PER MATCH, BY LEVEL"));
@@ -170,7 +184,8 @@ void frmProgreso::Form_Load()
     AlmacenHistorial *almacen = historial_ ? historial_->Almacen() : nullptr;
     const tResumenHistorial r = almacen ? almacen->Leer() : tResumenHistorial{};
     vacio_ = r.Partidas.empty();
-    cmdExportar_->setEnabled(!vacio_ && almacen);
+    cmdExportar_->setEnabled(almacen && (!vacio_ || !historial_->Chequeos().empty()));
+    cmdChequeo_->setVisible(ctx_ != nullptr);
     LlenarPartidas(r);
     LlenarNiveles(r);
     LlenarNumeros(r);
@@ -236,11 +251,11 @@ void frmProgreso::LlenarPartidas(const tResumenHistorial &r)
     }
     ejeY->setRange(0, 50);
     ejeY->setTickCount(6);
-    ejeY->setLabelFormat(QStringLiteral("%d"));
+    ejeY->setLabelFormat(QStringLiteral("%.0f"));
     ejeY->setTitleText(tr("level"));
     ejeX->setRange(0, std::max<qreal>(static_cast<qreal>(r.Partidas.size()) + 1, 4));
     ejeX->applyNiceNumbers();
-    ejeX->setLabelFormat(QStringLiteral("%d"));
+    ejeX->setLabelFormat(QStringLiteral("%.0f"));
     ejeX->setTitleText(tr("game, oldest first"));
 }
 
@@ -268,7 +283,7 @@ void frmProgreso::LlenarNiveles(const tResumenHistorial &r)
     }
     ejeX->setRange(0, 50);
     ejeX->setTickCount(6);
-    ejeX->setLabelFormat(QStringLiteral("%d"));
+    ejeX->setLabelFormat(QStringLiteral("%.0f"));
     ejeX->setTitleText(tr("level"));
     ejeY->setRange(0, std::ceil(maximo));
     ejeY->applyNiceNumbers();
@@ -317,14 +332,17 @@ void frmProgreso::cmdExportar_Click()
 {
     const QString inicial = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
         + QStringLiteral("/velunda-history.csv");
-    // The two kinds of file are offered as the dialog's two filters.
+    // The three kinds of file are offered as the dialog's three filters.
     const QString niveles = tr("Levels, one row each (*.csv)");
     const QString clics = tr("Clicks, one row each (*.csv)");
+    const QString ensayos = tr("Check-up trials, one row each (*.csv)");
     QString elegido = niveles;
-    const QString archivo = QFileDialog::getSaveFileName(
-        this, tr("Export history"), inicial, niveles + QStringLiteral(";;") + clics, &elegido);
+    const QString archivo = QFileDialog::getSaveFileName(this, tr("Export history"), inicial,
+        niveles + QStringLiteral(";;") + clics + QStringLiteral(";;") + ensayos, &elegido);
     if (!archivo.isEmpty())
-        Exportar(archivo, elegido == clics ? Exportacion::Clics : Exportacion::Niveles);
+        Exportar(archivo, elegido == clics ? Exportacion::Clics
+                : elegido == ensayos       ? Exportacion::Chequeos
+                                           : Exportacion::Niveles);
 }
 
 bool frmProgreso::Exportar(const QString &archivo, Exportacion que)
@@ -347,6 +365,6 @@ void frmProgreso::cmdAceptar_Click() { accept(); }
 
 void AbrirProgreso(Contexto &ctx, QWidget *padre)
 {
-    frmProgreso progreso(ctx.historial, padre);
+    frmProgreso progreso(ctx.historial, padre, &ctx);
     progreso.exec();
 }

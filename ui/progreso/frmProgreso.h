@@ -23,12 +23,13 @@ class frmProgreso : public QDialog {
     Q_OBJECT
 public:
     // `historial` may be null: nothing is kept in this run.
-    frmProgreso(Historial *historial, QWidget *padre);
+    frmProgreso(Historial *historial, QWidget *padre, Contexto *ctx = nullptr);
 
     // Event handlers, public so tests can drive exactly what a click does.
     void cmdExportar_Click();
     void cmdAceptar_Click();
     void cmdVista_Click();  // between the progress and "what trips you"
+    void cmdChequeo_Click();
     // Writes the CSV to `archivo`; false (and a message) when it cannot.
     bool Exportar(const QString &archivo, Exportacion que = Exportacion::Niveles);
     bool VistaTropiezos() const { return tropiezos_; }
@@ -48,13 +49,14 @@ private:
     QString TextoEstado() const;
 
     Historial *historial_;
+    Contexto *ctx_;  // null: no check-up from here
     tResumenHistorial resumen_;  // what the history held when last read
     bool tropiezos_ = false, vacio_ = true, datosTropiezos_ = false;
     Etiqueta *lblTitulo_ = nullptr;
     QChartView *chtPartidas_ = nullptr, *chtNiveles_ = nullptr;
     Etiqueta *lblVacio_ = nullptr, *lblEstado_ = nullptr;
     std::array<Etiqueta *, 6> lblNumeros_{};
-    QPushButton *cmdExportar_ = nullptr, *cmdAceptar_ = nullptr, *cmdVista_ = nullptr;
+    QPushButton *cmdExportar_ = nullptr, *cmdAceptar_ = nullptr, *cmdVista_ = nullptr, *cmdChequeo_ = nullptr;
     // "What trips you", built the first time it is shown: the slips, word (row) by ink (column), and the
     // worst three; the pace by colours and by words; the best of each difficulty; the line shown before there
     // is enough.

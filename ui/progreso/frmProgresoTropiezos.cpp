@@ -209,9 +209,9 @@ void frmProgreso::LlenarRitmo(QChartView *vista, const std::vector<tPuntoRitmo> 
     }
     ejeX->setRange(desde, hasta);
     ejeX->setTickCount(hasta - desde > 8 ? 5 : int(hasta - desde) + 1);
-    ejeX->setLabelFormat(QStringLiteral("%d"));
+    ejeX->setLabelFormat(QStringLiteral("%.0f"));
     ejeY->setRange(0, std::ceil(maximo / 500) * 500);
     ejeY->setTickCount(3);
-    ejeY->setLabelFormat(QStringLiteral("%d"));
+    ejeY->setLabelFormat(QStringLiteral("%.0f"));
     ejeY->setTitleText(tr("ms"));
 }

@@ -41,6 +41,8 @@ struct Contexto {
     // The progress window, modal over the given window. The game loads it from its module;
     // without it the menu's key and the high-score button do nothing.
     std::function<void(QWidget *)> abrirProgreso{};
+    // The interference check-up, modal over the given window, from the same module.
+    std::function<void(QWidget *)> abrirChequeo{};
 };
 
 // Opens the maker's page, as every web hotspot does.

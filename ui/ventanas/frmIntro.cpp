@@ -230,6 +230,10 @@ void frmIntro::keyPressEvent(QKeyEvent *ev)
         if (ctx_.abrirProgreso)
             ctx_.abrirProgreso(this);
         return;
+    case Qt::Key_C:
+        if (ctx_.abrirChequeo)
+            ctx_.abrirChequeo(this);
+        return;
     default:
         break;
     }

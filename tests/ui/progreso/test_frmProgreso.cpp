@@ -34,28 +34,6 @@
 namespace {
 const QDateTime kHora(QDate(2026, 5, 2), QTime(18, 30), Qt::UTC);
 
-// Runs `respuesta` on the next modal window that opens (any kind), polling the event loop
-// from inside the call that opens it; `hecho` says it came. Keep it alive until then.
-struct AlAbrirse {
-    QTimer sondeo;
-    QElapsedTimer inicio;
-    bool hecho = false;
-    explicit AlAbrirse(std::function<void(QWidget *)> respuesta)
-    {
-        inicio.start();
-        QObject::connect(&sondeo, &QTimer::timeout, [this, respuesta] {
-            QWidget *w = QApplication::activeModalWidget();
-            if ((w && w->isVisible()) || inicio.elapsed() > 5000)
-                sondeo.stop();
-            if (w && w->isVisible()) {
-                hecho = true;
-                respuesta(w);
-            }
-        });
-        sondeo.start(10);
-    }
-};
-
 struct Progreso : ::testing::Test {
     QTemporaryDir dir;
     EstadoJuego estado;
