@@ -45,7 +45,9 @@ int main(int argc, char **argv)
     juego.Ctx().abrirProgreso = [&juego](QWidget *padre) { AbrirProgreso(juego.Ctx(), padre); };
 #endif
     if (argc > 1 && qstrcmp(argv[1], "--llenar-cache") == 0)
-        QTimer::singleShot(4 * kEsperaGuardarCacheMs, &app, &QCoreApplication::quit);
+        // exit(), not quit(): quit() closes the windows first, and the menu answers a close with the
+        // quit question.
+        QTimer::singleShot(4 * kEsperaGuardarCacheMs, &app, [] { QCoreApplication::exit(0); });
     else
         juego.Menu().installEventFilter(&filtro);
     juego.Mostrar();
