@@ -99,7 +99,7 @@ frmAjustes::frmAjustes(Ajustes &ajustes, QWidget *padre, Contexto *ctx) : QDialo
     lblAviso_->setFont(FuenteVentana(8.25));
     lblAviso_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblAviso_->setWordWrap(true);
-    lblAviso_->PonerColorTexto(QColor(192, 0, 0));
+    lblAviso_->PonerColorTexto(RojoOscuro);
     lblAviso_->hide();
 
     auto *ok = new QPushButton(tr("OK"), this);
