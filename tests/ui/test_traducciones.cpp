@@ -227,18 +227,22 @@ TEST_F(Ventanas, EveryTranslatedTextFitsItsControl)
         frmProgreso tropiezos(&historial, &menu);  // the slips and pace view, with its texts in place
         tropiezos.cmdVista_Click();
         CabeTodo(&tropiezos, codigo);
-        // The check-up: its start page, trial page and paused panel, then its result.
+        // The check-up, run by keyboard alone in this language: its start page, trial page and
+        // paused panel, then its result.
         qint64 ahora = 0;
         frmChequeo chequeo(ctx, &menu, 0, [&ahora] { return ahora; });
         CabeTodo(&chequeo, codigo);
         chequeo.show();
-        chequeo.cmdEmpezar_Click();
+        QTest::keyClick(&chequeo, Qt::Key_Return);
         while (!chequeo.Terminado()) {
             ASSERT_TRUE(QTest::qWaitFor(
                 [&chequeo] { return chequeo.Sesion().Estado() == SesionChequeo::Fase::Palabra; }, 3000));
-            chequeo.Responder(0, ahora += 500'000'000);
+            ahora += 500'000'000;
+            QTest::keyClick(&chequeo, Qt::Key_1);
         }
         CabeTodo(&chequeo, codigo);
+        QTest::keyClick(&chequeo, Qt::Key_Return);
+        EXPECT_EQ(chequeo.result(), QDialog::Accepted) << codigo.toStdString();
         // The widest goal (level 50 at VERY EASY) and every colour word on a word label.
         estado.DificultadActual = MuyFacil;
         auto juego = std::make_unique<frmMain>(ctx);
