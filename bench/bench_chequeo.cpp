@@ -26,7 +26,9 @@ double Percentil(std::vector<double> v, double p)
     if (v.empty())
         return NAN;
     std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, static_cast<size_t>(std::ceil(p * v.size())) - (p > 0 ? 1 : 0))];
+    // The nearest-rank percentile: the smallest value with a share p of the values at or below it.
+    const auto rango = static_cast<size_t>(std::ceil(p * static_cast<double>(v.size())));
+    return v[std::clamp<size_t>(rango, 1, v.size()) - 1];
 }
 }  // namespace
 

@@ -155,9 +155,9 @@ void frmChequeo::SiguienteEnsayo()
         return;
     }
     const tEnsayo &e = sesion_.Actual();
-    const int practicas = kEnsayosPractica;
-    lblProgreso_->setText(e.practica ? tr("PRACTICE %1 OF %2").arg(sesion_.Numero() + 1).arg(practicas)
-                                     : tr("%1 OF %2").arg(sesion_.Numero() + 1 - practicas).arg(sesion_.Total() - practicas));
+    lblProgreso_->setText(e.practica
+            ? tr("PRACTICE %1 OF %2").arg(sesion_.Numero() + 1).arg(kEnsayosPractica)
+            : tr("%1 OF %2").arg(sesion_.Numero() + 1 - kEnsayosPractica).arg(sesion_.Total() - kEnsayosPractica));
     ultimoBlanco_ = sesion_.Blanco();
     tmrBlanco_.start(ultimoBlanco_);
 }

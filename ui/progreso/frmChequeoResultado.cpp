@@ -59,12 +59,13 @@ void frmChequeo::ConstruirResultado()
             l->setAlignment(col == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
             l->setIndent(4);
         }
-    for (const char *nombre : {"lblConservados", "lblSignificado"}) {
-        auto *l = new Etiqueta(picResultado_, QString::fromLatin1(nombre),
-            QRect(16, qstrcmp(nombre, "lblConservados") == 0 ? 102 : 124, 720, 20));
-        l->setFont(FuenteVentana(8.25, qstrcmp(nombre, "lblSignificado") == 0));
+    auto linea = [this](const char *nombre, int top, bool negrita) {
+        auto *l = new Etiqueta(picResultado_, QString::fromLatin1(nombre), QRect(16, top, 720, 20));
+        l->setFont(FuenteVentana(8.25, negrita));
         l->PonerColorTexto(AzulTexto);
-    }
+    };
+    linea("lblConservados", 102, false);
+    linea("lblSignificado", 124, true);
     Grafico(picResultado_, "chtChequeos", QRect(16, 150, 720, 228), tr("YOUR INTERFERENCE, CHECK-UP BY CHECK-UP"));
     auto *estado = new Etiqueta(picResultado_, QStringLiteral("lblEstado"), QRect(16, 388, 560, 25));
     estado->PonerColorTexto(RojoAviso);
@@ -118,9 +119,6 @@ void frmChequeo::MostrarResultado()
         valores.push_back(*r.interferencia);
     auto *vista = picResultado_->findChild<QChartView *>(QStringLiteral("chtChequeos"));
     QChart *chart = vista->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis *eje : chart->axes())
-        chart->removeAxis(eje);
     const auto [ejeX, ejeY] = Ejes(chart);
     QLineSeries *serie = Serie(chart, tr("Interference"), QStringLiteral("serChequeos"), ColorPaleta(2));
     serie->setPointsVisible(true);

@@ -184,7 +184,7 @@ void frmProgreso::Form_Load()
     AlmacenHistorial *almacen = historial_ ? historial_->Almacen() : nullptr;
     const tResumenHistorial r = almacen ? almacen->Leer() : tResumenHistorial{};
     vacio_ = r.Partidas.empty();
-    cmdExportar_->setEnabled(almacen && (!vacio_ || !historial_->Chequeos().empty()));
+    cmdExportar_->setEnabled(almacen && (!vacio_ || !almacen->LeerChequeos().empty()));
     cmdChequeo_->setVisible(ctx_ != nullptr);
     LlenarPartidas(r);
     LlenarNiveles(r);
