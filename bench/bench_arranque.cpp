@@ -8,11 +8,13 @@
 // weigh each saving alone against the same game: VELUNDA_SONIDO_ENLAZADO links the cue player
 // (OpenAL, libmpg123) into the program instead of loading its module after the menu is up;
 // VELUNDA_PROGRESO_ENLAZADO links the progress window (Qt Charts) instead of loading its module
-// when it is first opened.
+// when it is first opened; VELUNDA_PAGINAS_PEQUENAS keeps the large pictures in ordinary 4 kB
+// pages.
 #include "AlPintar.h"
 #include "Arranque.h"
 #include "EntornoQt.h"
 #include "ImagenesDatos.h"
+#include "MemoriaImagen.h"
 #include "frmIntro.h"
 
 #include <QApplication>
@@ -30,6 +32,9 @@
 int main(int argc, char **argv)
 {
     PrepararEntornoQt();
+#ifdef VELUNDA_PAGINAS_PEQUENAS
+    UsarPaginasGrandes(false);
+#endif
     QApplication app(argc, argv);
     AlPintar filtro;
     PiezasJuego piezas;

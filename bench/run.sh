@@ -8,7 +8,7 @@ dir=${1:-build-bench}
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$dir" --target velunda velunda_bench velunda_bench_arranque velunda_bench_suelo \
   velunda_bench_suelo_reloj velunda_bench_arranque_sonido_enlazado velunda_bench_arranque_progreso_enlazado \
-  velunda_bench_chequeo >/dev/null
+  velunda_bench_arranque_paginas_pequenas velunda_bench_chequeo >/dev/null
 bin="$dir/bin"
 # OpenAL's silent output: the sound figures need no speakers.
 export ALSOFT_DRIVERS=null
@@ -136,6 +136,9 @@ for idioma in ${IDIOMAS:-en de}; do
   mapfile -t r < <("${pre[@]}" sin_ahorro offscreen "$bin/velunda_bench_arranque_progreso_enlazado")
   fila "saving: progress window loaded when opened (offscreen$de)" "$(pct "${r[2]}")" ">= 3 % to stay"
   fila "  start-up with Qt Charts linked, same pairs" "$(ms "${r[1]}")" ""
+  mapfile -t r < <("${pre[@]}" sin_ahorro offscreen "$bin/velunda_bench_arranque_paginas_pequenas")
+  fila "saving: title in 2 MB pages (offscreen$de)" "$(pct "${r[2]}")" ">= 3 % to stay"
+  fila "  start-up with it in 4 kB pages, same pairs" "$(ms "${r[1]}")" ""
   # The savings this code no longer has, together: the last code that had them, built in its
   # own tree (ANTES=its bin folder). Its benchmark assembled the game by hand, a little less
   # than a player starts, so this row favours it.

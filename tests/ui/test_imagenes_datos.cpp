@@ -4,6 +4,7 @@
 #include "Falsos.h"
 #include "FalsosUI.h"
 #include "ImagenesDatos.h"
+#include "MemoriaImagen.h"
 #include "Modales.h"
 #include "ModuloProgreso.h"
 
@@ -244,6 +245,29 @@ TEST(ImagenesDatos, TheGamesOwnPicturesAreReadAsQtReadsThem)
     for (const char *archivo : {":/velunda/cursor_mano.png", ":/velunda/icono.png"})
         EXPECT_EQ(LeerImagenPropia(QLatin1String(archivo)), QImage(QLatin1String(archivo))) << archivo;
     EXPECT_TRUE(LeerImagenPropia(QStringLiteral(":/velunda/no_such.png")).isNull());
+}
+
+TEST(ImagenesDatos, APictureInLargePagesBehavesAsAnyOtherThroughCopiesAndEdits)
+{
+    // Odd widths, so a line's padding differs from its pixels; a size past one large page.
+    for (const auto formato : {QImage::Format_RGB32, QImage::Format_Grayscale8}) {
+        const QSize tam(1503, 1201);
+        QImage original = ImagenNueva(tam, formato);
+        ASSERT_FALSE(original.isNull());
+        EXPECT_EQ(original.size(), tam);
+        EXPECT_EQ(original.format(), formato);
+        EXPECT_EQ(original.bytesPerLine(), QImage(tam, formato).bytesPerLine());
+        original.fill(Qt::white);
+        QImage copia = original;
+        copia.setPixelColor(1502, 1200, Qt::black);  // the copy leaves the shared memory
+        const QImage blanca = original;
+        original = QImage();  // the memory outlives the first holder (the sanitiser build checks it)
+        EXPECT_EQ(blanca.pixelColor(1502, 1200), QColor(Qt::white));
+        EXPECT_EQ(copia.pixelColor(1502, 1200), QColor(Qt::black));
+        EXPECT_EQ(blanca.pixelColor(0, 0), copia.pixelColor(0, 0));
+    }
+    EXPECT_TRUE(ImagenNueva(QSize(0, 480), QImage::Format_RGB32).isNull());
+    EXPECT_TRUE(ImagenNueva(QSize(752, 480), QImage::Format_Invalid).isNull());
 }
 
 TEST(ModuloProgreso, AMissingModuleIsToldAndTheGameGoesOn)

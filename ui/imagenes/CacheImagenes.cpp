@@ -1,5 +1,7 @@
 #include "CacheImagenes.h"
 
+#include "MemoriaImagen.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -105,7 +107,7 @@ QImage LeerCacheImagen(const QString &fuente, const QByteArray &contenido)
         && c.ancho > 0 && c.alto > 0 && qint64(c.porLinea) == qint64(c.ancho) * 4
         && qint64(c.porLinea) * c.alto <= qint64(QImageReader::allocationLimit()) << 20
         && st.st_size == qint64(sizeof c) + qint64(c.porLinea) * c.alto) {
-        imagen = QImage(c.ancho, c.alto, QImage::Format_RGB32);
+        imagen = ImagenNueva(QSize(c.ancho, c.alto), QImage::Format_RGB32);
         if (imagen.isNull() || imagen.bytesPerLine() != c.porLinea
             || !LeerTodo(fd, imagen.bits(), size_t(imagen.sizeInBytes()), sizeof c))
             imagen = QImage();

@@ -1,6 +1,7 @@
 #include "ImagenesDatos.h"
 
 #include "CacheImagenes.h"
+#include "MemoriaImagen.h"
 
 #include <QCoreApplication>
 #include <QImageReader>
@@ -41,7 +42,12 @@ QImage Leer(const QString &archivo, const char *formato)
 {
     QImageReader lector(archivo, formato);
     lector.setAutoDetectImageFormat(false);
-    return lector.read();
+    // Decoded straight into memory of our choosing: the readers fill a picture of the right
+    // size and format in place.
+    QImage imagen = ImagenNueva(lector.size(), lector.imageFormat());
+    if (!lector.read(&imagen))
+        return QImage();
+    return imagen;
 }
 
 // A Data picture: the cached copy if there is one that matches the file, else the file.
