@@ -6,12 +6,13 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QRegularExpression>
 #include <QSysInfo>
-#include <algorithm>
+#include <QThread>
 #include <utility>
 
 namespace {
@@ -23,6 +24,8 @@ constexpr int kCerrojoAbandonadoMs = 2000;
 constexpr int kEsperaCerrojoDudoso = 300;
 // A temporary file this old belongs to no save under way.
 constexpr qint64 kTemporalViejoS = 60;
+// Between two tries for a held lock.
+constexpr int kPasoCerrojoMs = 15;
 
 MotivoFallo MotivoDelCerrojo(QLockFile::LockError error)
 {
@@ -46,6 +49,35 @@ bool DeEstaMaquina(const QLockFile &cerrojo)
     QString maquina, programa;
     return cerrojo.getLockInfo(&pid, &maquina, &programa)
         && (maquina.isEmpty() || maquina == QSysInfo::machineHostName());
+}
+
+// Takes the lock, waiting up to `esperaMs` for a live copy to let go of it, but only
+// briefly for one that cannot be seen alive. The lock is judged again at every try: while
+// copies take turns, a lock just let go or still being written reads as junk for a moment.
+MotivoFallo TomarCerrojo(QLockFile &cerrojo, const QString &ruta, int esperaMs)
+{
+    // Opening a FIFO there would block for good, and a folder never goes away by itself.
+    const QFileInfo info(ruta);
+    if ((info.exists() || info.isSymLink()) && !info.isFile())
+        return MotivoFallo::CerrojoNoEsArchivo;
+    const int abandonoNormal = cerrojo.staleLockTime();
+    QElapsedTimer reloj, dudoso;
+    reloj.start();
+    for (;;) {
+        const bool hayDuda = !DeEstaMaquina(cerrojo) && QFileInfo::exists(ruta);
+        if (!hayDuda)
+            dudoso.invalidate();
+        else if (!dudoso.isValid())
+            dudoso.start();
+        cerrojo.setStaleLockTime(hayDuda ? kCerrojoAbandonadoMs : abandonoNormal);
+        if (cerrojo.tryLock(0))
+            return MotivoFallo::Ninguno;
+        const bool plazoCumplido
+            = reloj.elapsed() >= esperaMs || (dudoso.isValid() && dudoso.elapsed() >= kEsperaCerrojoDudoso);
+        if (cerrojo.error() != QLockFile::LockFailedError || plazoCumplido)
+            return MotivoDelCerrojo(cerrojo.error());
+        QThread::msleep(kPasoCerrojoMs);
+    }
 }
 
 }  // namespace
@@ -95,19 +127,9 @@ void AlmacenHOF::Cargar(TablaHOF &tabla) const
 ResultadoEscritura AlmacenHOF::Guardar(TablaHOF &tabla, bool conNueva, const EscritorArchivo &escritor) const
 {
     const QString rutaCerrojo = ruta_ + QStringLiteral(".lock");
-    const QFileInfo infoCerrojo(rutaCerrojo);
-    // Opening a FIFO there would block for good, and a folder never goes away by itself.
-    const bool cerrojoRaro = (infoCerrojo.exists() || infoCerrojo.isSymLink()) && !infoCerrojo.isFile();
     QLockFile cerrojo(rutaCerrojo);
-    bool cerrado = false;
-    if (!cerrojoRaro) {
-        int espera = esperaMs_;
-        if (infoCerrojo.exists() && !DeEstaMaquina(cerrojo)) {
-            cerrojo.setStaleLockTime(kCerrojoAbandonadoMs);
-            espera = std::min(espera, kEsperaCerrojoDudoso);
-        }
-        cerrado = cerrojo.tryLock(espera);
-    }
+    const MotivoFallo motivoCerrojo = TomarCerrojo(cerrojo, rutaCerrojo, esperaMs_);
+    const bool cerrado = motivoCerrojo == MotivoFallo::Ninguno;
     if (cerrado) {
         MoverAparteSiEnorme();
         BarrerTemporales();
@@ -123,17 +145,17 @@ ResultadoEscritura AlmacenHOF::Guardar(TablaHOF &tabla, bool conNueva, const Esc
         tabla.Registros[TablaHOF::kCandidato] = nueva;
         OrdenarHOF(tabla);
     }
-    if (cerrojoRaro)
-        return {MotivoFallo::CerrojoNoEsArchivo};
     if (!cerrado)
-        return {MotivoDelCerrojo(cerrojo.error())};
+        return {motivoCerrojo};
     return tabla.Guardar(ruta_, escritor);
 }
 
 ResultadoEscritura AlmacenHOF::Restablecer(const QByteArray &original) const
 {
-    QLockFile cerrojo(ruta_ + QStringLiteral(".lock"));
-    if (!cerrojo.tryLock(esperaMs_))
-        return {MotivoDelCerrojo(cerrojo.error())};
+    const QString rutaCerrojo = ruta_ + QStringLiteral(".lock");
+    QLockFile cerrojo(rutaCerrojo);
+    if (const MotivoFallo motivo = TomarCerrojo(cerrojo, rutaCerrojo, esperaMs_);
+        motivo != MotivoFallo::Ninguno)
+        return {motivo};
     return ReemplazarArchivo(ruta_, original);
 }

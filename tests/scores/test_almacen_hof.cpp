@@ -1,7 +1,8 @@
 // The high-score file shared by copies of the game: a save reads the table again under
 // the lock, so no copy drops another's entry; a held lock is waited for, then told; an
 // oversized file is moved aside and the table starts again; whatever stands where the lock
-// goes never stalls the screen; a killed save's leftovers are swept by the next one.
+// goes never stalls the screen, yet a live lock that reads as junk for a moment is waited
+// for; a killed save's leftovers are swept by the next one.
 #include "AlmacenHOF.h"
 #include "ArchivosPrueba.h"
 
@@ -18,6 +19,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -157,16 +159,22 @@ TEST_F(Almacen, AFolderOrAFifoWhereTheLockGoesIsToldAtOnce)
     ASSERT_TRUE(QDir().rmdir(cerrojo));
 
     ASSERT_EQ(::mkfifo(QFile::encodeName(cerrojo).constData(), 0600), 0);
-    auto pantalla = std::async(std::launch::async, [&] { return AbrirPantalla(ruta, &ms); });
-    if (pantalla.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
-        // Stuck opening the FIFO: a writer that leaves at once lets the reader go.
-        const int fd = ::open(QFile::encodeName(cerrojo).constData(), O_WRONLY | O_NONBLOCK);
-        ::close(fd);
-        pantalla.wait();
-        FAIL() << "the save blocked on the FIFO";
-    }
-    EXPECT_EQ(pantalla.get(), MotivoFallo::CerrojoNoEsArchivo);
+    const auto sinBloquearse = [&](auto guardar) {
+        auto pantalla = std::async(std::launch::async, guardar);
+        if (pantalla.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            // Stuck opening the FIFO: a writer that leaves at once lets the reader go.
+            const int fd = ::open(QFile::encodeName(cerrojo).constData(), O_WRONLY | O_NONBLOCK);
+            ::close(fd);
+            pantalla.wait();
+            ADD_FAILURE() << "blocked on the FIFO";
+        }
+        return pantalla.get();
+    };
+    EXPECT_EQ(sinBloquearse([&] { return AbrirPantalla(ruta, &ms); }), MotivoFallo::CerrojoNoEsArchivo);
     EXPECT_LT(ms, 500);
+    // Clearing the high scores puts the shipped table back under the same lock.
+    EXPECT_EQ(sinBloquearse([&] { return AlmacenHOF(ruta).Restablecer("[00]\r\n").motivo; }),
+        MotivoFallo::CerrojoNoEsArchivo);
 }
 
 TEST_F(Almacen, AJunkOrForeignLockNeverStallsTheScreenAndIsClearedOnceOld)
@@ -189,6 +197,29 @@ TEST_F(Almacen, AJunkOrForeignLockNeverStallsTheScreenAndIsClearedOnceOld)
         EXPECT_LT(ms, 500);
         EXPECT_FALSE(QFileInfo::exists(cerrojo));
     }
+}
+
+TEST_F(Almacen, ALiveLockThatReadsAsJunkForAMomentIsWaitedForAsLongAsAsked)
+{
+    // Another copy has made the lock but not yet written its name in it, then holds it a while.
+    const QString cerrojo = ruta + ".lock";
+    QByteArray vivo;
+    {
+        QLockFile propio(cerrojo);  // names this process, which is alive
+        ASSERT_TRUE(propio.tryLock(0));
+        vivo = BytesDe(cerrojo);
+    }
+    Grabar(cerrojo, "");
+    auto otraCopia = std::async(std::launch::async, [&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        Grabar(cerrojo, vivo);
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        QFile::remove(cerrojo);
+    });
+    qint64 ms = 0;
+    EXPECT_EQ(AbrirPantalla(ruta, &ms), MotivoFallo::Ninguno);
+    EXPECT_GE(ms, 550);
+    otraCopia.wait();
 }
 
 TEST_F(Almacen, TheNextSaveSweepsAKilledSavesLeftoversAndNothingElse)
