@@ -54,8 +54,9 @@ bool DeEstaMaquina(const QLockFile &cerrojo)
 // Takes the lock, waiting up to `esperaMs` for a live copy to let go of it, but only
 // briefly for one that cannot be seen alive. The lock is judged again at every try: while
 // copies take turns, a lock just let go or still being written reads as junk for a moment.
-MotivoFallo TomarCerrojo(QLockFile &cerrojo, const QString &ruta, int esperaMs)
+MotivoFallo TomarCerrojo(QLockFile &cerrojo, int esperaMs)
 {
+    const QString ruta = cerrojo.fileName();
     // Opening a FIFO there would block for good, and a folder never goes away by itself.
     const QFileInfo info(ruta);
     if ((info.exists() || info.isSymLink()) && !info.isFile())
@@ -126,9 +127,8 @@ void AlmacenHOF::Cargar(TablaHOF &tabla) const
 
 ResultadoEscritura AlmacenHOF::Guardar(TablaHOF &tabla, bool conNueva, const EscritorArchivo &escritor) const
 {
-    const QString rutaCerrojo = ruta_ + QStringLiteral(".lock");
-    QLockFile cerrojo(rutaCerrojo);
-    const MotivoFallo motivoCerrojo = TomarCerrojo(cerrojo, rutaCerrojo, esperaMs_);
+    QLockFile cerrojo(ruta_ + QStringLiteral(".lock"));
+    const MotivoFallo motivoCerrojo = TomarCerrojo(cerrojo, esperaMs_);
     const bool cerrado = motivoCerrojo == MotivoFallo::Ninguno;
     if (cerrado) {
         MoverAparteSiEnorme();
@@ -152,10 +152,8 @@ ResultadoEscritura AlmacenHOF::Guardar(TablaHOF &tabla, bool conNueva, const Esc
 
 ResultadoEscritura AlmacenHOF::Restablecer(const QByteArray &original) const
 {
-    const QString rutaCerrojo = ruta_ + QStringLiteral(".lock");
-    QLockFile cerrojo(rutaCerrojo);
-    if (const MotivoFallo motivo = TomarCerrojo(cerrojo, rutaCerrojo, esperaMs_);
-        motivo != MotivoFallo::Ninguno)
+    QLockFile cerrojo(ruta_ + QStringLiteral(".lock"));
+    if (const MotivoFallo motivo = TomarCerrojo(cerrojo, esperaMs_); motivo != MotivoFallo::Ninguno)
         return {motivo};
     return ReemplazarArchivo(ruta_, original);
 }

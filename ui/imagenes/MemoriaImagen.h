@@ -1,7 +1,7 @@
 // Memory for the large pictures (the title, about 1.4 MB at 1x): taken in 2 MB pages where the
 // system grants them. Each 4 kB page of a fresh buffer costs a fault when first written, and on
-// a virtual machine a fault can cost ten microseconds: the title's 350 of them weighed more
-// than anything else the game adds to a start.
+// a virtual machine the title's faults can outweigh everything else the game adds to a start
+// (figures in docs/PERFORMANCE.md).
 #pragma once
 
 #include <QImage>
